@@ -1,0 +1,60 @@
+#pragma once
+
+// The main menu: opens the four calculators and the About box, ends the
+// program, and scrolls the contact line across its top.
+
+#include "form.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+class QLabel;
+
+namespace corvane {
+
+// The contact line, also credited in the About box.
+inline const QString contactAddress = QStringLiteral("corvane@example.org");
+
+class Form2 : public Form {
+    Q_OBJECT
+
+  public:
+    Form2();
+
+    void Command1_Click(); // 船体结构剖面模数计算器
+    void Command2_Click(); // 组合型材剖面模数计算器
+    void Command3_Click(); // 关于
+    void Command4_Click(); // 结束
+    void Command5_Click(); // 钢管参数计算
+    void Command6_Click(); // 工程计算器
+
+    // One tick of the 5 ms marquee timer: Label1 moves one twip to the
+    // right, and past 2500 twips it starts again at 1.
+    void Timer1_Timer();
+
+    // Label1's Left in twips, with every tick due so far applied.
+    float label1Left();
+
+    static constexpr int tickMilliseconds = 5;
+
+  protected:
+    void closeBox() override { Command4_Click(); }
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void catchUp();
+    void scheduleNextMove();
+    void placeLabel();
+
+    QLabel* label1_ = nullptr;
+    float label1Left_ = 360; // twips, single precision like the label's Left
+    int drawnPixel_ = -1;
+    // The timer wakes only when the drawn label is due to move a pixel; the
+    // ticks in between are counted on a monotonic clock and applied at once.
+    QElapsedTimer clock_;
+    qint64 ticksApplied_ = 0;
+    QTimer wake_;
+};
+
+} // namespace corvane

@@ -1,0 +1,39 @@
+#include "msgbox.h"
+
+#include "appobject.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+void showModal(const MessageBoxRequest& request) {
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.text, QMessageBox::Ok,
+                    request.parent);
+    box.exec(); // the window below gets its focus back when the box closes
+}
+
+MessageBoxPresenter& presenter() {
+    static MessageBoxPresenter current;
+    return current;
+}
+
+} // namespace
+
+void MsgBox(QWidget* parent, const QString& text, const QString& title) {
+    const MessageBoxRequest request{parent, text, title.isEmpty() ? App::Title : title};
+    if (presenter()) {
+        presenter()(request);
+    } else {
+        showModal(request);
+    }
+}
+
+MessageBoxPresenter setMessageBoxPresenter(MessageBoxPresenter next) {
+    return std::exchange(presenter(), std::move(next));
+}
+
+} // namespace corvane

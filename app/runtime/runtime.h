@@ -1,0 +1,13 @@
+#pragma once
+
+// Sets up what every window relies on: the Chinese (PRC) locale and Qt's own
+// Chinese texts (the message box's OK reads "确定"), the mapping of the font
+// names the windows use to installed CJK fonts, and no automatic quit when
+// the last window closes (the window runtime ends the program itself).
+// Call once, right after the QApplication is created.
+
+namespace corvane {
+
+void initialiseRuntime();
+
+} // namespace corvane

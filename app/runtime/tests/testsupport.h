@@ -1,0 +1,53 @@
+#pragma once
+
+// Shared by the widget tests: a recorder that answers every message box at
+// once, and a main() that sets the runtime up as the program does.
+
+#include "msgbox.h"
+#include "runtime.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <vector>
+
+namespace corvane::test {
+
+// While alive, message boxes are recorded instead of shown.
+class MessageBoxRecorder {
+  public:
+    MessageBoxRecorder()
+        : previous_(setMessageBoxPresenter(
+              [this](const MessageBoxRequest& request) { shown.push_back(request); })) {}
+    ~MessageBoxRecorder() { setMessageBoxPresenter(previous_); }
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<MessageBoxRequest> shown;
+
+  private:
+    MessageBoxPresenter previous_;
+};
+
+// Fails the test on any message box that a test did not expect: installed for
+// the whole run, so a stray modal box never blocks.
+inline void failOnUnexpectedMessageBoxes() {
+    setMessageBoxPresenter([](const MessageBoxRequest& request) {
+        QFAIL(qPrintable(
+            QStringLiteral("unexpected message box: %1 / %2").arg(request.title, request.text)));
+    });
+}
+
+} // namespace corvane::test
+
+#define CORVANE_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char** argv) {                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                      \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        }                                                                                          \
+        QApplication app(argc, argv);                                                              \
+        corvane::initialiseRuntime();                                                              \
+        corvane::test::failOnUnexpectedMessageBoxes();                                             \
+        TestClass testObject;                                                                      \
+        return QTest::qExec(&testObject, argc, argv);                                              \
+    }

@@ -1,0 +1,173 @@
+#include "numtext.h"
+
+#include <QTest>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+using namespace corvane;
+
+class TestNumText : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void strWritesResultFields_data();
+    void strWritesResultFields();
+    void generalForms_data();
+    void generalForms();
+    void formatIgnoresTheProcessLocale();
+    void valReadsTheLeadingNumber_data();
+    void valReadsTheLeadingNumber();
+    void valBeyondTheDoubleRangeIsInfinite();
+    void readsWholeNumberTexts_data();
+    void readsWholeNumberTexts();
+    void singleReadKeepsSinglePrecision();
+};
+
+void TestNumText::strWritesResultFields_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nearest double to 13027.85") << 13027.85 << " 13027.85";
+    QTest::newRow("whole") << 271.0 << " 271";
+    QTest::newRow("trailing zero dropped") << 389.70 << " 389.7";
+    QTest::newRow("zero") << 0.0 << " 0";
+    QTest::newRow("negative zero") << -0.0 << " 0";
+    QTest::newRow("negative") << -3.5 << "-3.5";
+    QTest::newRow("below one") << 0.25 << " .25";
+    QTest::newRow("negative below one") << -0.25 << "-.25";
+    QTest::newRow("0.1 + 0.2 at 15 digits") << 0.1 + 0.2 << " .3";
+    QTest::newRow("all fifteen digits") << 123456789.012345 << " 123456789.012345";
+    QTest::newRow("fifteen integer digits stay plain") << 999999999999999.0 << " 999999999999999";
+    QTest::newRow("sixteen integer digits switch") << 1e15 << " 1E+15";
+    QTest::newRow("rounded to fifteen digits") << 1234567890123456.0 << " 1.23456789012346E+15";
+    QTest::newRow("1E-4 stays plain") << 0.0001 << " .0001";
+    QTest::newRow("below 1E-4 switches") << 0.00001 << " 1E-05";
+    QTest::newRow("small negative exponent") << -7.54978995489187e-08 << "-7.54978995489187E-08";
+    QTest::newRow("three-digit exponent") << 1.5e300 << " 1.5E+300";
+}
+
+void TestNumText::strWritesResultFields() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(Str(value)), text);
+}
+
+void TestNumText::generalForms_data() {
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("double: quarter") << false << 0.25 << "0.25";
+    QTest::newRow("double: two") << false << 2.0 << "2";
+    QTest::newRow("double: negative") << false << -4.0 << "-4";
+    QTest::newRow("double: square of single 1.1")
+        << false << std::pow(double(1.1F), 2.0) << "1.21000005245209";
+    QTest::newRow("double: sqrt 2") << false << std::sqrt(2.0) << "1.4142135623731";
+    QTest::newRow("double: exponent") << false << 7.54978995489187e-08 << "7.54978995489187E-08";
+    QTest::newRow("single: third") << true << double(1.0F / 3.0F) << "0.3333333";
+    QTest::newRow("single: e") << true << double(2.718281828F) << "2.718282";
+    QTest::newRow("single: eight digits switch") << true << double(123456789.0F) << "1.234568E+08";
+    QTest::newRow("single: seven digits stay plain") << true << double(1234567.0F) << "1234567";
+}
+
+void TestNumText::generalForms() {
+    QFETCH(bool, single);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    const std::string written =
+        single ? generalSingle(static_cast<float>(value)) : generalDouble(value);
+    QCOMPARE(QString::fromStdString(written), text);
+}
+
+void TestNumText::formatIgnoresTheProcessLocale() {
+    // A German locale would write a decimal comma through printf.
+    const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    const std::string written = Str(0.5);
+    const double read = Val("2.5");
+    if (previous != nullptr) {
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    QCOMPARE(QString::fromStdString(written), QStringLiteral(" .5"));
+    QCOMPARE(read, 2.5);
+}
+
+void TestNumText::valReadsTheLeadingNumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("digits") << "600" << 600.0;
+    QTest::newRow("trailing letters") << "12abc" << 12.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("only a blank") << " " << 0.0;
+    QTest::newRow("exponent") << "1e2" << 100.0;
+    QTest::newRow("upper-case exponent with sign") << "25E-1" << 2.5;
+    QTest::newRow("blanks inside are skipped") << "1 2" << 12.0;
+    QTest::newRow("tabs and line feeds skipped") << "\t1\n2" << 12.0;
+    QTest::newRow("pasted decimal") << "12.5" << 12.5;
+    QTest::newRow("pasted negative") << "-5" << -5.0;
+    QTest::newRow("plus sign") << "+7" << 7.0;
+    QTest::newRow("second point stops") << "1.2.3" << 1.2;
+    QTest::newRow("comma stops") << "1,5" << 1.0;
+    QTest::newRow("exponent without digits") << "2E" << 2.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("lone sign") << "-" << 0.0;
+    QTest::newRow("radix notation is not read") << "&H10" << 0.0;
+    QTest::newRow("below the double range") << "1e-400" << 0.0;
+}
+
+void TestNumText::valReadsTheLeadingNumber() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(Val(text.toStdString()), value);
+}
+
+void TestNumText::valBeyondTheDoubleRangeIsInfinite() {
+    QVERIFY(std::isinf(Val("1e400")));
+    QVERIFY(Val("-1e400") < 0);
+    QVERIFY(std::isinf(Val("9" + std::string(400, '9'))));
+}
+
+void TestNumText::readsWholeNumberTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<double>("value");
+    QTest::newRow("initial display") << "0." << true << 0.0;
+    QTest::newRow("result form") << " 8" << true << 8.0;
+    QTest::newRow("result form below one") << " .5" << true << 0.5;
+    QTest::newRow("negative below one") << "-.5" << true << -0.5;
+    QTest::newRow("exponent form") << "7.54978995489187E-08" << true << 7.54978995489187e-08;
+    QTest::newRow("leading zeros") << "007" << true << 7.0;
+    QTest::newRow("blanks around") << "  42  " << true << 42.0;
+    QTest::newRow("lone blank") << " " << false << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("invalid-input text") << "输入无效！" << false << 0.0;
+    QTest::newRow("trailing letters") << "12abc" << false << 0.0;
+    QTest::newRow("blank inside") << "1 2" << false << 0.0;
+    QTest::newRow("infinity word") << "inf" << false << 0.0;
+    QTest::newRow("nan word") << "nan" << false << 0.0;
+    QTest::newRow("beyond the double range") << "1E+400" << false << 0.0;
+}
+
+void TestNumText::readsWholeNumberTexts() {
+    QFETCH(QString, text);
+    QFETCH(bool, readable);
+    QFETCH(double, value);
+    const auto read = readDouble(text.toStdString());
+    QCOMPARE(read.has_value(), readable);
+    if (readable) {
+        QCOMPARE(*read, value);
+    }
+}
+
+void TestNumText::singleReadKeepsSinglePrecision() {
+    // 123456789 has no exact single: the nearest is 123456792.
+    const auto single = readSingle("123456789");
+    QVERIFY(single.has_value());
+    QCOMPARE(double(*single), 123456792.0);
+    QVERIFY(!readSingle("1E+39").has_value()); // beyond the single range
+    QCOMPARE(readDouble("1E+39").value_or(0), 1e39);
+    QCOMPARE(readSingle("1E-50").value_or(-1.0F), 0.0F); // underflow reads as zero
+}
+
+QTEST_APPLESS_MAIN(TestNumText)
+#include "tst_numtext.moc"

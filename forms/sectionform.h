@@ -1,0 +1,93 @@
+#pragma once
+
+// What the three section calculator windows share. Each is a table of
+// controls plus the computation it calls; this class gives them the same
+// Calculate, Clear and Return:
+// - Calculate checks the required entry fields in order and reports the first
+//   exactly empty one; reads every entry with Val; computes; writes each
+//   result field in order (enable, write with Str, disable). A computation
+//   that cannot be formed, or an entry beyond the double range, gets the same
+//   message as an empty field, and no result is touched.
+// - Clear enables every result field, empties them, then disables them.
+// - Return hides the window and shows the main menu; so does the close box.
+
+#include "form.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QLineEdit;
+
+namespace corvane {
+
+inline const QString inputErrorText = QStringLiteral("输入内容有误,请重新检查");
+inline const QString inputErrorTitle = QStringLiteral("注意");
+
+struct ControlSpec {
+    enum class Kind { Label, TextBox, Button };
+    Kind kind = Kind::Label;
+    QString name; // design name, arrays as "Text1(0)"
+    QString caption;
+    TwipsRect rect;
+    int tabIndex = 0;
+    double fontPoints = 0; // 0: the window font
+    // For text boxes: what a screen reader announces, the caption of the
+    // label beside it.
+    QString accessibleName;
+
+    static ControlSpec label(const QString& name, const QString& caption, const TwipsRect& rect,
+                             int tabIndex, double fontPoints = 0) {
+        return {Kind::Label, name, caption, rect, tabIndex, fontPoints, {}};
+    }
+    static ControlSpec textBox(const QString& name, const TwipsRect& rect, int tabIndex,
+                               const QString& accessibleName, double fontPoints = 0) {
+        return {Kind::TextBox, name, {}, rect, tabIndex, fontPoints, accessibleName};
+    }
+    static ControlSpec button(const QString& name, const QString& caption, const TwipsRect& rect,
+                              int tabIndex) {
+        return {Kind::Button, name, caption, rect, tabIndex, 0, {}};
+    }
+};
+
+// Millimetre entries in, results (already rounded) out; empty when the
+// section has no defined result.
+using SectionComputation =
+    std::function<std::optional<std::vector<double>>(const std::vector<double>& entries)>;
+
+struct SectionFormDesign {
+    FormDesign window;
+    std::vector<ControlSpec> controls;
+    std::vector<QString> requiredFields; // tested for emptiness, in this order
+    std::vector<QString> entryFields;    // read in this order
+    std::vector<QString> resultFields;   // written in this order
+    SectionComputation compute;
+};
+
+class SectionForm : public Form {
+    Q_OBJECT
+
+  public:
+    explicit SectionForm(const SectionFormDesign& design);
+
+    void Command5_Click(); // 计算
+    void Command6_Click(); // 清除
+    void Command7_Click(); // 返回
+
+    QLineEdit* textBox(const QString& name) const;
+
+  protected:
+    void closeBox() override { Command7_Click(); }
+
+  private:
+    std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
+
+    std::vector<QLineEdit*> required_;
+    std::vector<QLineEdit*> entries_;
+    std::vector<QLineEdit*> results_;
+    SectionComputation compute_;
+};
+
+} // namespace corvane

@@ -1,0 +1,67 @@
+#include "stiffener.h"
+
+#include "rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvane {
+
+double effectiveBreadthFactor(double spanMetres, double plateWidthMetres) {
+    const double k = 0.3 * std::pow(spanMetres / plateWidthMetres, 2.0 / 3.0);
+    // The factor reaches 1 at l/b = (1/0.3)^1.5, about 6.09; beyond that the
+    // effective breadth stays the full breadth instead of exceeding it, which
+    // would overstate the section modulus of long spans.
+    return std::isfinite(k) ? std::min(k, 1.0) : k;
+}
+
+StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
+    // The plate width enters twice: in metres in the span ratio and the plate
+    // area, in centimetres in the plate's own second moment.
+    const double b = mm.plateWidth / 1000;
+    const double bc = mm.plateWidth / 10;
+    const double tp = mm.plateThickness / 10;
+    const double hw = mm.webHeight / 10;
+    const double tw = mm.webThickness / 10;
+    const double bf = mm.facePlateWidth / 10;
+    const double tf = mm.facePlateThickness / 10;
+    const double l = mm.span / 1000;
+
+    const double k = effectiveBreadthFactor(l, b);
+
+    // Only the plating's area is corrected: its effective breadth k*b, taken
+    // from metres to centimetres, times its thickness.
+    const double ap = 10 * k * b * tp * 10;
+    const double aw = hw * tw;
+    const double af = bf * tf;
+    const double area = ap + aw + af;
+
+    // Lever arms from the face plate's mid-thickness line towards the plating;
+    // the face plate itself lies on that line and adds no first moment.
+    const double dp = hw + tp / 2 + tf / 2;
+    const double dw = hw / 2 + tf / 2;
+
+    const double s = ap * dp + aw * dw;
+    const double e = s / area;
+
+    // Each plate's own term is ((1/12) * width) * height^3; the plating's uses
+    // its full width, not the effective one.
+    const double twelfth = 1.0 / 12.0;
+    const double i0 = ap * std::pow(dp, 2) + aw * std::pow(dw, 2) + twelfth * tw * std::pow(hw, 3) +
+                      twelfth * bc * std::pow(tp, 3) + twelfth * bf * std::pow(tf, 3);
+    const double inertia = i0 - e * s; // parallel-axis shift, as s = area * e
+    const double modulus = inertia / e;
+
+    return {k, ap, area, s, e, i0, inertia, modulus};
+}
+
+std::optional<StiffenerSectionResult> computeStiffenerSection(const StiffenerDimensions& mm) {
+    const StiffenerSectionDetail d = stiffenerSectionDetail(mm);
+    if (!std::isfinite(d.k) || !std::isfinite(d.neutralAxis) || !std::isfinite(d.inertia) ||
+        !std::isfinite(d.modulus)) {
+        return std::nullopt;
+    }
+    return StiffenerSectionResult{roundToHundredths(d.inertia), roundToHundredths(d.modulus)};
+}
+
+} // namespace corvane
