@@ -1,6 +1,6 @@
 #pragma once
 
-// A stand-in for the main menu: the section windows return to "Form2" by
+// A stand-in for the main menu: windows return to "Form2" by
 // name, and the tests only need to see that it was shown.
 
 #include "form.h"
