@@ -108,11 +108,6 @@ void Form2::Timer1_Timer() {
     placeLabel();
 }
 
-float Form2::label1Left() {
-    catchUp();
-    return label1Left_;
-}
-
 void Form2::catchUp() {
     const qint64 due = clock_.elapsed() / tickMilliseconds;
     qint64 pending = (due - ticksApplied_) % marqueeCycle;

@@ -32,8 +32,8 @@ class Form2 : public Form {
     // right, and past 2500 twips it starts again at 1.
     void Timer1_Timer();
 
-    // Label1's Left in twips, with every tick due so far applied.
-    float label1Left();
+    // Label1's Left in twips.
+    float label1Left() const { return label1Left_; }
 
     static constexpr int tickMilliseconds = 5;
 

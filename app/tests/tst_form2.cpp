@@ -1,0 +1,178 @@
+#include "form2.h"
+#include "forms.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace corvane;
+
+namespace {
+
+// Stands in for a window the menu opens; notes whether the menu was still
+// visible at the moment it appeared.
+class TargetStub : public Form {
+  public:
+    explicit TargetStub(const QString& name)
+        : Form({name, name, 2000, 2000, BorderStyle::Sizable, {}, designFont("宋体", 9)}) {}
+    bool menuVisibleOnShow = false;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        const Form* menu = WindowRuntime::instance().find("Form2");
+        menuVisibleOnShow = menu != nullptr && menu->isVisible();
+        Form::showEvent(event);
+    }
+    void closeBox() override {}
+};
+
+const char* const windowNames[] = {"Form1", "Form3", "Form4", "Form5", "frmAbout"};
+
+} // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void tickRuleWrapsPast2500();
+    void labelIsDrawnAtItsTwipsPosition();
+    void lineMovesOnWhileTheMenuIsHidden();
+    void buttonsOpenTheirWindows_data();
+    void buttonsOpenTheirWindows();
+    void endUnloadsEveryWindowAndEndsTheProgram();
+    void endRightAfterStart();
+    void closeBoxEndsTheProgram();
+    void tabOrderPutsPipeAndCalculatorLast();
+
+  private:
+    Form2* menu_ = nullptr;
+    int lastUnloads_ = 0;
+};
+
+void TestForm2::init() {
+    lastUnloads_ = 0;
+    auto& rt = WindowRuntime::instance();
+    rt.define("Form2", [] { return new Form2; });
+    for (const char* name : windowNames) {
+        rt.define(name, [name] { return new TargetStub(name); });
+    }
+    rt.setOnLastUnload([this] { ++lastUnloads_; });
+    menu_ = static_cast<Form2*>(Show("Form2"));
+    QVERIFY(QTest::qWaitForWindowActive(menu_));
+}
+
+void TestForm2::cleanup() {
+    for (const char* name : windowNames) {
+        Unload(name);
+    }
+    Unload("Form2");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestForm2::tickRuleWrapsPast2500() {
+    // Ticks applied by hand, without the event loop, so no clock catch-up.
+    QCOMPARE(menu_->label1Left(), 360.0F);
+    for (int tick = 0; tick < 2140; ++tick) {
+        menu_->Timer1_Timer();
+    }
+    QCOMPARE(menu_->label1Left(), 2500.0F);
+    const float expected[] = {2501, 1, 2, 3};
+    for (const float left : expected) {
+        menu_->Timer1_Timer();
+        QCOMPARE(menu_->label1Left(), left);
+    }
+}
+
+void TestForm2::labelIsDrawnAtItsTwipsPosition() {
+    auto* label = menu_->findChild<QLabel*>("Label1");
+    QCOMPARE(label->pos(), QPoint(24, 16)); // (360, 240) twips
+    for (int tick = 0; tick < 15; ++tick) {
+        menu_->Timer1_Timer();
+    }
+    QCOMPARE(label->x(), 25); // 375 twips
+    QCOMPARE(label->text(), QStringLiteral("经验交流E-mail：corvane@example.org。"));
+}
+
+void TestForm2::lineMovesOnWhileTheMenuIsHidden() {
+    const float before = menu_->label1Left();
+    QTest::mouseClick(menu_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!menu_->isVisible());
+    QTest::qWait(100); // at least 20 ticks of 5 ms fall due meanwhile
+    Show("Form2");
+    QVERIFY(menu_->label1Left() != before);
+    QCOMPARE(menu_->findChild<QLabel*>("Label1")->x(), twipsToPixels(menu_->label1Left()));
+}
+
+void TestForm2::buttonsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("menuStillVisible");
+    QTest::newRow("hull section") << "Command1"
+                                  << "Form1" << false;
+    QTest::newRow("built-up profile") << "Command2"
+                                      << "Form3" << false;
+    QTest::newRow("About") << "Command3"
+                           << "frmAbout" << false;
+    QTest::newRow("steel pipe shows first, then hides") << "Command5"
+                                                        << "Form4" << true;
+    QTest::newRow("engineering calculator") << "Command6"
+                                            << "Form5" << false;
+}
+
+void TestForm2::buttonsOpenTheirWindows() {
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(bool, menuStillVisible);
+    QTest::mouseClick(menu_->findChild<QPushButton*>(button), Qt::LeftButton);
+    auto* target = static_cast<TargetStub*>(WindowRuntime::instance().find(window));
+    QVERIFY(target != nullptr);
+    QVERIFY(target->isVisible());
+    QVERIFY(!menu_->isVisible());
+    QCOMPARE(target->menuVisibleOnShow, menuStillVisible);
+    // The menu comes back as it was left.
+    Hide(window);
+    QCOMPARE(Show("Form2"), menu_);
+}
+
+void TestForm2::endUnloadsEveryWindowAndEndsTheProgram() {
+    for (const char* name : windowNames) {
+        Show(name);
+        Hide(name);
+    }
+    Show("Form2");
+    QTest::mouseClick(menu_->findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    QCOMPARE(WindowRuntime::instance().loadedCount(), 0);
+    QCOMPARE(lastUnloads_, 1);
+}
+
+void TestForm2::endRightAfterStart() {
+    QTest::mouseClick(menu_->findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    QVERIFY(!WindowRuntime::instance().isLoaded("Form2"));
+    QCOMPARE(lastUnloads_, 1);
+}
+
+void TestForm2::closeBoxEndsTheProgram() {
+    Show("Form5");
+    Hide("Form5");
+    Show("Form2");
+    menu_->close();
+    QCOMPARE(WindowRuntime::instance().loadedCount(), 0);
+    QCOMPARE(lastUnloads_, 1);
+}
+
+void TestForm2::tabOrderPutsPipeAndCalculatorLast() {
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Command1"));
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"Command2", "Command3", "Command4", "Picture1", "Picture2",
+                                   "Picture3", "Command5", "Command6", "Command1"}));
+}
+
+CORVANE_TEST_MAIN(TestForm2)
+#include "tst_form2.moc"
