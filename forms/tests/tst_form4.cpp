@@ -1,0 +1,275 @@
+#include "form4.h"
+#include "forms.h"
+#include "menustub.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace corvane;
+
+namespace {
+
+const QString inputError = QStringLiteral("输入内容有误,请重新检查");
+
+QLineEdit* field(Form4* form, int index) {
+    return form->textBox(controlName("Text1", index));
+}
+
+void click(Form4* form, const char* button) {
+    QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+void typeEntries(Form4* form, const QString& diameter, const QString& wall) {
+    field(form, 0)->clear();
+    QTest::keyClicks(field(form, 0), diameter);
+    field(form, 1)->clear();
+    QTest::keyClicks(field(form, 1), wall);
+}
+
+// Result fields 2 to 6: A, i, I, W, m.
+QStringList results(Form4* form) {
+    QStringList texts;
+    for (int i = 2; i <= 6; ++i) {
+        texts << field(form, i)->text();
+    }
+    return texts;
+}
+
+int enabledResults(Form4* form) {
+    int enabled = 0;
+    for (int i = 2; i <= 6; ++i) {
+        enabled += field(form, i)->isEnabled() ? 1 : 0;
+    }
+    return enabled;
+}
+
+QStringList tabWalk(int steps) {
+    QStringList names;
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        names << QApplication::focusWidget()->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+class TestForm4 : public QObject {
+    Q_OBJECT
+    Form4* form_ = nullptr;
+
+  private slots:
+    void initTestCase() { test::defineMenuStub(); }
+    void init();
+    void cleanup();
+
+    void startsWithEmptyEnabledResultsAndFocusOnTheDiameter();
+    void everyTextBoxIsNamedByItsLabel();
+    void tabEndsOnTheMassField();
+    void calculates_data();
+    void calculates();
+    void resultsAreWrittenOneFieldAtATime();
+    void emptyEntryGivesOneMessage_data();
+    void emptyEntryGivesOneMessage();
+    void undefinedSectionKeepsPreviousResults_data();
+    void undefinedSectionKeepsPreviousResults();
+    void clearRightAfterOpening();
+    void returnAndReopenKeepEverything();
+    void closeBoxActsAsReturn();
+};
+
+void TestForm4::init() {
+    WindowRuntime::instance().define("Form4", [] { return new Form4; });
+    form_ = static_cast<Form4*>(Show("Form4"));
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+}
+
+void TestForm4::cleanup() {
+    Unload("Form4");
+    Unload("Form2");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestForm4::startsWithEmptyEnabledResultsAndFocusOnTheDiameter() {
+    QCOMPARE(QApplication::focusWidget(), field(form_, 0));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("管材参数计算"));
+    // No colour of its own: the platform's window colour.
+    QCOMPARE(form_->palette().color(QPalette::Window),
+             QApplication::palette(form_).color(QPalette::Window));
+    QCOMPARE(results(form_), QStringList({"", "", "", "", ""}));
+    QCOMPARE(enabledResults(form_), 5);
+}
+
+void TestForm4::everyTextBoxIsNamedByItsLabel() {
+    for (int i = 0; i <= 6; ++i) {
+        const auto* caption = form_->findChild<QLabel*>(controlName("Label1", i));
+        QVERIFY(caption != nullptr);
+        QVERIFY(!caption->text().isEmpty());
+        QCOMPARE(field(form_, i)->accessibleName(), caption->text());
+    }
+    QCOMPARE(field(form_, 6)->accessibleName(), QStringLiteral("每米钢管质量(kg)"));
+}
+
+void TestForm4::tabEndsOnTheMassField() {
+    QCOMPARE(tabWalk(10),
+             QStringList({"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Command5",
+                          "Command6", "Command7", "Text1(6)", "Text1(0)"}));
+    click(form_, "Command6");
+    field(form_, 0)->setFocus();
+    QCOMPARE(tabWalk(5), QStringList({"Text1(1)", "Command5", "Command6", "Command7", "Text1(0)"}));
+}
+
+void TestForm4::calculates_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("wall");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("100 x 10") << "100"
+                              << "10"
+                              << QStringList{" 28.27", " 3.2", " 289.81", " 57.96", " 22.2"};
+    QTest::newRow("solid bar 40 x 20")
+        << "40"
+        << "20" << QStringList{" 12.57", " 1", " 12.57", " 6.28", " 9.86"};
+    QTest::newRow("all below 1, no leading 0")
+        << "10"
+        << "1" << QStringList{" .28", " .32", " .03", " .06", " .22"};
+    QTest::newRow("typed fractions")
+        << "88.9"
+        << "4" << QStringList{" 10.67", " 3", " 96.34", " 21.67", " 8.38"};
+    QTest::newRow("219 x 8") << "219"
+                             << "8"
+                             << QStringList{" 53.03", " 7.47", " 2955.43", " 269.9", " 41.63"};
+    QTest::newRow("thin wall") << "100"
+                               << "0.0001" << QStringList{" 0", " 3.54", " 0", " 0", " 0"};
+}
+
+void TestForm4::calculates() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, wall);
+    QFETCH(QStringList, expected);
+    typeEntries(form_, diameter, wall);
+    click(form_, "Command5");
+    QCOMPARE(results(form_), expected);
+    QCOMPARE(enabledResults(form_), 0);
+    QCOMPARE(field(form_, 0)->text(), diameter);
+    QCOMPARE(field(form_, 1)->text(), wall);
+}
+
+void TestForm4::resultsAreWrittenOneFieldAtATime() {
+    // Watch every change of a result text: which field, and which results
+    // were enabled at that moment.
+    QStringList seen;
+    const QObject watcher; // ends the connections with this test
+    for (int i = 2; i <= 6; ++i) {
+        connect(field(form_, i), &QLineEdit::textChanged, &watcher, [this, &seen, i] {
+            seen << QStringLiteral("%1:%2").arg(i).arg(enabledResults(form_));
+        });
+    }
+    click(form_, "Command6"); // all five disabled from here on
+    seen.clear();
+    typeEntries(form_, "100", "10");
+    click(form_, "Command5");
+    // Calculate enables, writes and disables each field before the next.
+    QCOMPARE(seen, QStringList({"2:1", "3:1", "4:1", "5:1", "6:1"}));
+    seen.clear();
+    click(form_, "Command6");
+    // Clear first enables all five, then empties them in the same order.
+    QCOMPARE(seen, QStringList({"2:5", "3:5", "4:5", "5:5", "6:5"}));
+    QCOMPARE(enabledResults(form_), 0);
+}
+
+void TestForm4::emptyEntryGivesOneMessage_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("wall");
+    QTest::newRow("both empty") << ""
+                                << "";
+    QTest::newRow("diameter empty") << ""
+                                    << "10";
+    QTest::newRow("wall empty") << "100"
+                                << "";
+}
+
+void TestForm4::emptyEntryGivesOneMessage() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, wall);
+    typeEntries(form_, diameter, wall);
+    QTest::keyClicks(field(form_, 4), "earlier");
+    test::MessageBoxRecorder boxes;
+    click(form_, "Command5");
+    QCOMPARE(boxes.shown.size(), std::size_t(1));
+    QCOMPARE(boxes.shown[0].text, inputError);
+    QCOMPARE(boxes.shown[0].title, QStringLiteral("注意"));
+    QCOMPARE(results(form_), QStringList({"", "", "earlier", "", ""}));
+    QCOMPARE(enabledResults(form_), 5);
+}
+
+void TestForm4::undefinedSectionKeepsPreviousResults_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("wall");
+    QTest::newRow("wall 0") << "100"
+                            << "0";
+    QTest::newRow("wall equal to the diameter") << "100"
+                                                << "100";
+    QTest::newRow("diameter 0") << "0"
+                                << "10";
+    QTest::newRow("diameter not a number") << "abc"
+                                           << "10";
+    QTest::newRow("beyond the double range") << "1e400"
+                                             << "10";
+    QTest::newRow("powers beyond the double range") << "1e100"
+                                                    << "10";
+}
+
+void TestForm4::undefinedSectionKeepsPreviousResults() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, wall);
+    typeEntries(form_, "100", "10");
+    click(form_, "Command5");
+    typeEntries(form_, diameter, wall);
+    test::MessageBoxRecorder boxes;
+    click(form_, "Command5");
+    QCOMPARE(boxes.shown.size(), std::size_t(1));
+    QCOMPARE(boxes.shown[0].text, inputError);
+    QCOMPARE(boxes.shown[0].title, QStringLiteral("注意"));
+    QCOMPARE(results(form_), QStringList({" 28.27", " 3.2", " 289.81", " 57.96", " 22.2"}));
+    QCOMPARE(field(form_, 0)->text(), diameter);
+}
+
+void TestForm4::clearRightAfterOpening() {
+    typeEntries(form_, "89", "4.5");
+    QTest::keyClicks(field(form_, 6), "typed");
+    click(form_, "Command6");
+    QCOMPARE(results(form_), QStringList({"", "", "", "", ""}));
+    QCOMPARE(enabledResults(form_), 0);
+    QCOMPARE(field(form_, 0)->text(), QStringLiteral("89"));
+    QCOMPARE(field(form_, 1)->text(), QStringLiteral("4.5"));
+}
+
+void TestForm4::returnAndReopenKeepEverything() {
+    typeEntries(form_, "89", "4.5");
+    click(form_, "Command5");
+    click(form_, "Command7");
+    QVERIFY(!form_->isVisible());
+    QVERIFY(WindowRuntime::instance().isLoaded("Form4"));
+    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
+
+    QCOMPARE(Show("Form4"), form_);
+    QVERIFY(form_->isVisible());
+    QCOMPARE(field(form_, 0)->text(), QStringLiteral("89"));
+    QCOMPARE(field(form_, 1)->text(), QStringLiteral("4.5"));
+    QCOMPARE(results(form_), QStringList({" 11.95", " 2.99", " 106.92", " 24.03", " 9.38"}));
+    QCOMPARE(enabledResults(form_), 0);
+}
+
+void TestForm4::closeBoxActsAsReturn() {
+    typeEntries(form_, "219", "");
+    form_->close();
+    QVERIFY(!form_->isVisible());
+    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
+    QCOMPARE(Show("Form4"), form_);
+    QCOMPARE(field(form_, 0)->text(), QStringLiteral("219"));
+}
+
+CORVANE_TEST_MAIN(TestForm4)
+#include "tst_form4.moc"
