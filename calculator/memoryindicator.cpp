@@ -1,0 +1,38 @@
+#include "memoryindicator.h"
+
+#include "form.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace corvane {
+
+MemoryIndicator::MemoryIndicator(const std::vector<std::string>& lines, QWidget* parent)
+    : QFrame(parent), lines_(&lines) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, SystemColour::buttonFace());
+    setPalette(background);
+    setAutoFillBackground(true);
+    // It takes the focus in its turn, like any picture box, and does nothing.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void MemoryIndicator::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    const QFontMetrics metrics(font());
+    int top = inside.top();
+    for (const std::string& line : *lines_) {
+        if (top > inside.bottom()) {
+            break; // this line and all later ones lie below the edge
+        }
+        painter.drawText(QPoint(inside.left(), top + metrics.ascent()),
+                         QString::fromStdString(line));
+        top += metrics.height();
+    }
+}
+
+} // namespace corvane

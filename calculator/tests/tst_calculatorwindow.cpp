@@ -1,0 +1,373 @@
+#include "form5.h"
+#include "forms.h"
+#include "menustub.h"
+#include "testsupport.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace corvane;
+
+namespace {
+
+const QString invalid = QStringLiteral("输入无效！");
+
+} // namespace
+
+class TestCalculatorWindow : public QObject {
+    Q_OBJECT
+
+    QPushButton* key(const QString& caption) const;
+    QRadioButton* option(const char* name) const;
+    QLineEdit* display() const { return form_->findChild<QLineEdit*>("Text1"); }
+    void click(const QString& sequence) const;
+
+    Form5* form_ = nullptr;
+
+  private slots:
+    void initTestCase() { test::defineMenuStub(); }
+    void init();
+    void cleanup();
+
+    void startsWithNothingSelected();
+    void tabIntoOption1SelectsNothing();
+    void tabOrder();
+    void keypadLayoutAndFonts();
+    void clickedKeysReachTheEngine_data();
+    void clickedKeysReachTheEngine();
+    void typedDisplayIsUsedByTheNextKey();
+    void optionsAreReadOnConfirm_data();
+    void optionsAreReadOnConfirm();
+    void optionClicksChangeNothingElse();
+    void memoryIndicatorStacksLinesOutOfSight();
+    void returnAndReopenKeepEverything();
+    void closeBoxActsAsReturn();
+};
+
+void TestCalculatorWindow::init() {
+    WindowRuntime::instance().define("Form5", [] { return new Form5; });
+    form_ = static_cast<Form5*>(Show("Form5"));
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+}
+
+void TestCalculatorWindow::cleanup() {
+    Unload("Form5");
+    Unload("Form2");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QPushButton* TestCalculatorWindow::key(const QString& caption) const {
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        if (button->text() == caption) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+QRadioButton* TestCalculatorWindow::option(const char* name) const {
+    return form_->findChild<QRadioButton*>(name);
+}
+
+// Clicks keys by their captions, separated by blanks; a run of digits and
+// points such as 1.1 is clicked key by key.
+void TestCalculatorWindow::click(const QString& sequence) const {
+    for (const QString& token : sequence.split(' ', Qt::SkipEmptyParts)) {
+        QStringList captions{token};
+        if (key(token) == nullptr) {
+            captions = token.split(QString(), Qt::SkipEmptyParts);
+        }
+        for (const QString& caption : captions) {
+            QPushButton* button = key(caption);
+            QVERIFY2(button != nullptr, qPrintable(caption));
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+}
+
+void TestCalculatorWindow::startsWithNothingSelected() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("工程计算器"));
+    QCOMPARE(display()->text(), QStringLiteral("0."));
+    QVERIFY(!display()->accessibleName().isEmpty());
+    for (QRadioButton* button : form_->findChildren<QRadioButton*>()) {
+        QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+    }
+    // The first control in tab order has the focus, and having it selects
+    // nothing.
+    QCOMPARE(QApplication::focusWidget(), option("Option1"));
+    QVERIFY(!option("Option1")->isChecked());
+    // A fixed dialog frame: no minimize or maximize box, no resizing.
+    QVERIFY(!(form_->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+    QCOMPARE(form_->size(), toPixels(7245, 6030));
+    // Enter and Escape are not bound to any key.
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->text()));
+    }
+}
+
+void TestCalculatorWindow::tabIntoOption1SelectsNothing() {
+    key("返回")->setFocus();
+    QTest::keyClick(key("返回"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), option("Option1"));
+    QTest::keyClick(option("Option1"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), option("Option2"));
+    QVERIFY(!option("Option1")->isChecked());
+    QVERIFY(!option("Option2")->isChecked());
+}
+
+void TestCalculatorWindow::tabOrder() {
+    QStringList expected = {"Option2", "Option3", "Option4",  "Option5", "Option6",
+                            "Option7", "Option8", "Command1", "Text1"};
+    for (int i = 2; i <= 28; ++i) {
+        expected << QStringLiteral("Command%1").arg(i);
+    }
+    expected << "Picture1"
+             << "Command29"
+             << "Command30"
+             << "Command31"
+             << "Option1";
+
+    option("Option1")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    for (QRadioButton* button : form_->findChildren<QRadioButton*>()) {
+        QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+    }
+}
+
+void TestCalculatorWindow::keypadLayoutAndFonts() {
+    QCOMPARE(form_->findChildren<QPushButton*>().size(), qsizetype(31));
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        QCOMPARE(button->accessibleName(), button->text());
+    }
+    // The digit rows descend from the second row on: 7 8 9, 6 5 4, 3 2 1.
+    const QStringList rows[] = {{"7", "8", "9"}, {"6", "5", "4"}, {"3", "2", "1"}};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(key(rows[r][c])->geometry(),
+                     toPixels(TwipsRect{3360 + 720 * c, 1560 + 720 * r, 495, 495}));
+        }
+    }
+    QCOMPARE(key("^3")->geometry(), toPixels(TwipsRect{3360, 4440, 495, 495}));
+    QCOMPARE(key("=")->geometry(), toPixels(TwipsRect{6240, 4440, 495, 495}));
+    // Options are placed from their frame's corner.
+    QCOMPARE(option("Option8")->parentWidget(), form_->findChild<QGroupBox*>("Frame2"));
+    QCOMPARE(option("Option8")->geometry(), toPixels(TwipsRect{360, 2040, 1455, 375}));
+
+    for (const char* caption : {"7", "sqrt", "Backspace", "MC", "="}) {
+        QCOMPARE(key(caption)->font().pointSizeF(), 9.0);
+    }
+    for (const char* caption : {"^2", "^3", "↑确定", "返回"}) {
+        QCOMPARE(key(QString::fromUtf8(caption))->font().pointSizeF(), 10.5);
+    }
+    QCOMPARE(display()->font().pointSizeF(), 10.5);
+    QCOMPARE(option("Option1")->font().pointSizeF(), 9.0);
+}
+
+void TestCalculatorWindow::clickedKeysReachTheEngine_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("every digit") << "1234567890"
+                                 << "1234567890";
+    QTest::newRow("point and Backspace") << "1 . . 2 Backspace 5"
+                                         << "1.5";
+    QTest::newRow("+ and = repeated") << "2 + 3 = = ="
+                                      << " 9";
+    QTest::newRow("- and *") << "6 - 2 * 3 ="
+                             << " 6";
+    QTest::newRow("/ repeated") << "12 / 4 = ="
+                                << " 4";
+    QTest::newRow("first operand single") << "123456789 + 1 ="
+                                          << " 123456793";
+    QTest::newRow("^2") << "1.1 ^2"
+                        << "1.21000005245209";
+    QTest::newRow("^3") << "2 ^3"
+                        << "8";
+    QTest::newRow("1/x") << "3 1/x"
+                         << "0.3333333";
+    QTest::newRow("% then =") << "50 + % ="
+                              << " 75";
+    QTest::newRow("sqrt") << "9 sqrt"
+                          << "3";
+    QTest::newRow("+/- then sqrt") << "4 +/- sqrt" << invalid;
+    QTest::newRow("CE keeps pending") << "5 + 7 CE 3 ="
+                                      << " 8";
+    QTest::newRow("C drops pending") << "5 + 7 C 3 ="
+                                     << "3";
+    QTest::newRow("MS MR") << "2.718281828 MS C 1 MR"
+                           << "2.718282";
+    QTest::newRow("M+") << "5 MS CE 12 M+"
+                        << "17";
+    QTest::newRow("MC clears") << "5 MS CE 0 MC 1 MR"
+                               << "0";
+    QTest::newRow("confirm with nothing selected") << "1 ↑确定"
+                                                   << "45";
+}
+
+void TestCalculatorWindow::clickedKeysReachTheEngine() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    click(keys);
+    QCOMPARE(display()->text(), shown);
+    QCOMPARE(QString::fromStdString(form_->engine().display()), shown);
+}
+
+void TestCalculatorWindow::typedDisplayIsUsedByTheNextKey() {
+    QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(display(), "12.5");
+    click("+/-");
+    QCOMPARE(display()->text(), QStringLiteral("-12.5"));
+
+    // Typing changes no flag: after 5 an entry is in progress, so the next
+    // digit is appended to whatever the display now holds.
+    click("5");
+    QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(display(), "8");
+    click("1");
+    QCOMPARE(display()->text(), QStringLiteral("81"));
+
+    // Text that is no number is the invalid input.
+    QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(display(), "abc");
+    click("*");
+    QCOMPARE(display()->text(), invalid);
+}
+
+void TestCalculatorWindow::optionsAreReadOnConfirm_data() {
+    QTest::addColumn<QStringList>("selected"); // clicked in this order
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("sin, nothing in the upper frame") << QStringList{"Option3"} << "30"
+                                                     << "0.499999960999254";
+    QTest::newRow("sin, degree option") << QStringList{"Option2", "Option3"} << "30"
+                                        << "0.499999960999254";
+    QTest::newRow("sin, radians") << QStringList{"Option1", "Option3"} << "1"
+                                  << "0.841470984807897";
+    QTest::newRow("cos") << QStringList{"Option4"} << "90"
+                         << "7.54978995489187E-08";
+    QTest::newRow("tan") << QStringList{"Option5"} << "90"
+                         << "13245401.6068626";
+    QTest::newRow("ctg") << QStringList{"Option6"} << "45"
+                         << "1.0000000754979";
+    QTest::newRow("atn, degrees") << QStringList{"Option7"} << "1"
+                                  << "45";
+    QTest::newRow("atn, radians") << QStringList{"Option1", "Option7"} << "1"
+                                  << "0.785398163397448";
+    QTest::newRow("ctn") << QStringList{"Option8"} << "0"
+                         << "90";
+    QTest::newRow("no function is ctn, radians") << QStringList{"Option1"} << "0"
+                                                 << "1.5707963267949";
+    QTest::newRow("no function is ctn, degree option") << QStringList{"Option2"} << "1"
+                                                       << "45";
+    QTest::newRow("last click in a frame wins") << QStringList{"Option4", "Option3"} << "30"
+                                                << "0.499999960999254";
+    QTest::newRow("radians then degrees") << QStringList{"Option1", "Option2", "Option7"} << "1"
+                                          << "45";
+}
+
+void TestCalculatorWindow::optionsAreReadOnConfirm() {
+    QFETCH(QStringList, selected);
+    QFETCH(QString, number);
+    QFETCH(QString, shown);
+    for (const QString& name : selected) {
+        QRadioButton* button = option(qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        QVERIFY(button->isChecked());
+    }
+    click(number + " ↑确定");
+    QCOMPARE(display()->text(), shown);
+}
+
+void TestCalculatorWindow::optionClicksChangeNothingElse() {
+    click("2 + 30");
+    for (const char* name : {"Option3", "Option4", "Option1"}) {
+        QRadioButton* button = option(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+    QVERIFY(!option("Option3")->isChecked()); // one per frame
+    QVERIFY(option("Option4")->isChecked());
+    QVERIFY(option("Option1")->isChecked());
+    QVERIFY(!option("Option2")->isChecked());
+    QCOMPARE(display()->text(), QStringLiteral("30"));
+    click("0");
+    QCOMPARE(display()->text(), QStringLiteral("300"));
+    click("=");
+    QCOMPARE(display()->text(), QStringLiteral(" 302"));
+}
+
+void TestCalculatorWindow::memoryIndicatorStacksLinesOutOfSight() {
+    QWidget* picture = form_->findChild<QWidget*>("Picture1");
+    QCOMPARE(picture->geometry(), toPixels(TwipsRect{2640, 840, 495, 495}));
+    const auto look = [picture] { return picture->grab().toImage(); };
+    const QImage empty = look();
+    click("MC MS");
+    QCOMPARE(look(), empty); // the keys do nothing on "0."
+
+    click("5 MS");
+    const QImage one = look();
+    QVERIFY(one != empty);
+    click("MC");
+    const QImage two = look();
+    // The second line is drawn below the first, which stays as it was.
+    QVERIFY(two != one);
+    const int lineHeight = QFontMetrics(picture->font()).height();
+    QCOMPARE(two.copy(0, 0, two.width(), lineHeight), one.copy(0, 0, one.width(), lineHeight));
+    click("MS MS MS");
+    const QImage five = look();
+    click("MC MS");
+    // The box is full: the new lines lie below its edge.
+    QCOMPARE(look(), five);
+
+    // Hiding, showing and repainting keep what is drawn.
+    click("返回");
+    Show("Form5");
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    picture->repaint();
+    QCOMPARE(look(), five);
+}
+
+void TestCalculatorWindow::returnAndReopenKeepEverything() {
+    click("7 MS CE");
+    QTest::mouseClick(option("Option3"), Qt::LeftButton, {},
+                      QPoint(8, option("Option3")->height() / 2));
+    click("5 + 12");
+    click("返回");
+    QVERIFY(!form_->isVisible());
+    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
+
+    QCOMPARE(Show("Form5"), form_);
+    QCOMPARE(display()->text(), QStringLiteral("12"));
+    QVERIFY(option("Option3")->isChecked());
+    // The entry goes on where it was: Form_Load has not set the flags again.
+    click("3");
+    QCOMPARE(display()->text(), QStringLiteral("123"));
+    click("=");
+    QCOMPARE(display()->text(), QStringLiteral(" 128"));
+    click("MR");
+    QCOMPARE(display()->text(), QStringLiteral("7"));
+    QCOMPARE(form_->engine().indicatorLines().size(), std::size_t(1));
+}
+
+void TestCalculatorWindow::closeBoxActsAsReturn() {
+    click("4 +");
+    form_->close();
+    QVERIFY(!form_->isVisible());
+    QVERIFY(WindowRuntime::instance().isLoaded("Form5"));
+    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
+    QCOMPARE(Show("Form5"), form_);
+    click("1 =");
+    QCOMPARE(display()->text(), QStringLiteral(" 5"));
+}
+
+CORVANE_TEST_MAIN(TestCalculatorWindow)
+#include "tst_calculatorwindow.moc"
