@@ -13,7 +13,7 @@ class QLabel;
 namespace corvane {
 
 // The contact line, also credited in the About box.
-inline const QString contactAddress = QStringLiteral("corvane@example.org");
+inline const QString contactAddress = QStringLiteral("cv@example.org");
 
 class Form2 : public Form {
     Q_OBJECT
