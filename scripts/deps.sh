@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Corvane needs to build, run and test, skipping
+# those already present. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    g++ make cmake ninja-build          # toolchain
+    qt6-base-dev                        # Qt 6 Widgets, Qt Test, the xcb and offscreen platforms
+    qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
+    fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
+    xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

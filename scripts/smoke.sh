@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Smoke test of the real program in a real X server: it starts, its main
+# window "Corvane" is mapped, and clicking "结       束" ends the process
+# with status 0. Usage: scripts/smoke.sh path/to/corvane
+set -euo pipefail
+program=$1
+
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+xvfb=$!
+read -r number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM
+
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+"$program" &
+app=$!
+
+window=
+for _ in $(seq 1 200); do
+    window=$(xdotool search --onlyvisible --name '^Corvane$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "FAIL: no window titled Corvane was mapped"
+    exit 1
+fi
+echo "main window mapped: $window"
+
+# The End button's centre: (600 + 3615/2, 5160 + 615/2) twips, 15 twips a pixel.
+xdotool mousemove --window "$window" 160 364 click 1
+
+for _ in $(seq 1 100); do
+    if ! kill -0 "$app" 2>/dev/null; then
+        break
+    fi
+    sleep 0.1
+done
+if kill -0 "$app" 2>/dev/null; then
+    echo "FAIL: the program did not end after End was clicked"
+    exit 1
+fi
+status=0
+wait "$app" || status=$?
+app=
+if [ "$status" -ne 0 ]; then
+    echo "FAIL: the program ended with status $status"
+    exit 1
+fi
+echo "PASS: the program ended with status 0"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in a normal
+# build (with the smoke test of the real program under Xvfb) and in a build
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+
+echo "== Build and test =="
+"$root/scripts/build.sh" "$root/build"
+(cd "$root/build" && ctest --output-on-failure)
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
+"$root/scripts/build.sh" "$root/build-asan" -DCORVANE_SANITIZE=ON
+(cd "$root/build-asan" && ctest --output-on-failure)
