@@ -57,11 +57,18 @@ StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
 
 std::optional<StiffenerSectionResult> computeStiffenerSection(const StiffenerDimensions& mm) {
     const StiffenerSectionDetail d = stiffenerSectionDetail(mm);
-    if (!std::isfinite(d.k) || !std::isfinite(d.neutralAxis) || !std::isfinite(d.inertia) ||
-        !std::isfinite(d.modulus)) {
-        return std::nullopt;
+    const StiffenerSectionResult rounded{roundToHundredths(d.inertia),
+                                         roundToHundredths(d.modulus)};
+    // A zero plate width or a negative span ratio spoils k, a zero area e, a
+    // neutral axis on the face plate line W; an overflow anywhere reaches I or
+    // W, or the rounding's x * 100.
+    for (const double value :
+         {d.k, d.neutralAxis, d.inertia, d.modulus, rounded.inertia, rounded.modulus}) {
+        if (!std::isfinite(value)) {
+            return std::nullopt;
+        }
     }
-    return StiffenerSectionResult{roundToHundredths(d.inertia), roundToHundredths(d.modulus)};
+    return rounded;
 }
 
 } // namespace corvane

@@ -23,6 +23,7 @@ class TestSections : public QObject {
     void effectiveBreadthFactorIsCappedAtOne();
     void stiffenerUndefinedCasesFail_data();
     void stiffenerUndefinedCasesFail();
+    void stiffenerFailsWhenOnlyTheRoundingOverflows();
 };
 
 void TestSections::roundsHalfUpAtSecondDecimal_data() {
@@ -124,6 +125,13 @@ void TestSections::stiffenerUndefinedCasesFail_data() {
 
 void TestSections::stiffenerUndefinedCasesFail() {
     QFETCH(StiffenerDimensions, mm);
+    QVERIFY(!computeStiffenerSection(mm).has_value());
+}
+
+void TestSections::stiffenerFailsWhenOnlyTheRoundingOverflows() {
+    // An enormous web: I itself is finite, I * 100 is not.
+    const StiffenerDimensions mm{600, 10, 1e100, 1e12, 100, 12, 2400};
+    QVERIFY(std::isfinite(stiffenerSectionDetail(mm).inertia));
     QVERIFY(!computeStiffenerSection(mm).has_value());
 }
 
