@@ -50,7 +50,7 @@ class KeyPressFilter : public QObject {
     }
 
     bool filterCommit(QObject* watched, QInputMethodEvent* commit) {
-        const QString text = commit->commitString();
+        const QString& text = commit->commitString();
         if (text.isEmpty()) {
             return false;
         }
