@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "appobject.h"
 #include "forms.h"
 
 #include <QLabel>
@@ -26,7 +27,7 @@ Form2::Form2()
     : Form({QStringLiteral("Form2"), QStringLiteral("Corvane"), 6960, 6030, BorderStyle::Sizable,
             SystemColour::scrollBar(), designFont(QStringLiteral("宋体"), 9)}) {
     label1_ = addLabel(QStringLiteral("Label1"),
-                       QStringLiteral("经验交流E-mail：%1。").arg(contactAddress),
+                       QStringLiteral("经验交流E-mail：%1。").arg(App::ContactAddress),
                        {360, 240, 4095, 375}, 4);
     label1_->setFont(designFont(QStringLiteral("宋体"), 12));
     label1_->setWordWrap(false);
@@ -55,11 +56,11 @@ Form2::Form2()
     }
 
     addPicture(QStringLiteral("Picture3"), QPixmap(QStringLiteral(":/pictures/cargo_ship.png")),
-               {4800, 1080, 1575, 735}, 7);
+               {4800, 1080, 1575, 735}, 7, QStringLiteral("航行中的小型货船"));
     addPicture(QStringLiteral("Picture1"), QPixmap(QStringLiteral(":/pictures/ferry.png")),
-               {4800, 2400, 1575, 975}, 5);
+               {4800, 2400, 1575, 975}, 5, QStringLiteral("白色客渡船"));
     addPicture(QStringLiteral("Picture2"), QPixmap(QStringLiteral(":/pictures/building_dock.png")),
-               {4800, 3960, 1575, 1215}, 6);
+               {4800, 3960, 1575, 1215}, 6, QStringLiteral("船坞中建造的船体"));
 
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);

@@ -12,9 +12,6 @@ class QLabel;
 
 namespace corvane {
 
-// The contact line, also credited in the About box.
-inline const QString contactAddress = QStringLiteral("cv@example.org");
-
 class Form2 : public Form {
     Q_OBJECT
 

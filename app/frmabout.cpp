@@ -1,7 +1,6 @@
 #include "frmabout.h"
 
 #include "appobject.h"
-#include "form2.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "twips.h"
@@ -53,7 +52,8 @@ frmAbout::frmAbout(Registry& registry, SystemServices& system)
             designFont(QStringLiteral("宋体"), 9), /*inTaskbar=*/false}),
       sysInfo_(registry, system) {
     const QPixmap icon(QStringLiteral(":/pictures/icon.png"));
-    picIcon_ = addPicture(QStringLiteral("picIcon"), icon, {360, 240, 540, 540}, 1);
+    picIcon_ = addPicture(QStringLiteral("picIcon"), icon, {360, 240, 540, 540}, 1,
+                          QStringLiteral("Corvane 图标"));
     // Sized to its picture, the border included.
     picIcon_->setLineWidth(2);
     picIcon_->resize(icon.size() + QSize(2, 2) * picIcon_->frameWidth());
@@ -67,15 +67,15 @@ frmAbout::frmAbout(Registry& registry, SystemServices& system)
     lblVersion_->setFont(titleFont);
 
     addPicture(QStringLiteral("Picture1"), QPixmap(QStringLiteral(":/pictures/catamaran.png")),
-               {3360, 240, 2535, 975}, 7);
+               {3360, 240, 2535, 975}, 7, QStringLiteral("停靠码头的高速客运双体船"));
     addPicture(QStringLiteral("Picture2"), QPixmap(QStringLiteral(":/pictures/graduate.png")),
-               {480, 1320, 495, 495}, 8);
+               {480, 1320, 495, 495}, 8, QStringLiteral("戴学位帽的毕业生"));
 
     QLabel* description =
         addLabel(QStringLiteral("lblDescription"),
                  QStringLiteral("作者：Corvane 开发组，组员历年毕业于船舶院校，供职于船舶设计单位。"
                                 "经验交流E-mail：%1。")
-                     .arg(contactAddress),
+                     .arg(App::ContactAddress),
                  {1290, 1365, 4365, 1290}, 3);
     description->setFont(designFont(QStringLiteral("宋体"), 14.25));
     paintBlackText(description);

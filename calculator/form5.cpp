@@ -122,6 +122,7 @@ Form5::Form5() : Form(design()) {
     Picture1_ = new MemoryIndicator(engine_.indicatorLines(), this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->setGeometry(toPixels(TwipsRect{2640, 840, 495, 495}));
+    Picture1_->setAccessibleName(QStringLiteral("存储记录"));
     setTabIndex(Picture1_, 39);
 
     QGroupBox* frames[] = {

@@ -117,15 +117,14 @@ QPushButton* Form::addButton(const QString& name, const QString& caption, const 
 }
 
 QLabel* Form::addPicture(const QString& name, const QPixmap& picture, const TwipsRect& rect,
-                         int tabIndex, bool sunken) {
+                         int tabIndex, const QString& description) {
     auto* box = new QLabel(this);
     box->setObjectName(name);
     box->setGeometry(toPixels(rect));
     box->setPixmap(picture);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (sunken) {
-        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    }
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setAccessibleName(description);
     box->setFocusPolicy(Qt::TabFocus);
     fillBackground(box, SystemColour::buttonFace());
     setTabIndex(box, tabIndex);

@@ -81,9 +81,10 @@ class Form : public QWidget {
     QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect,
                            int tabIndex);
     // A picture box: the picture at its natural size, clipped to the box,
-    // inside a sunken border. It takes the focus in its turn and does nothing.
+    // inside a sunken border. It takes the focus in its turn and does nothing;
+    // a screen reader announces the description.
     QLabel* addPicture(const QString& name, const QPixmap& picture, const TwipsRect& rect,
-                       int tabIndex, bool sunken = true);
+                       int tabIndex, const QString& description);
     QGroupBox* addFrame(const QString& name, const QString& caption, const TwipsRect& rect,
                         int tabIndex);
     // An option button inside a frame, placed from the frame's corner.

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "appobject.h"
 #include "frmabout.h"
 #include "menustub.h"
 #include "sysinfo.h"
@@ -261,7 +261,7 @@ void TestAbout::captionsAfterLoading() {
     const QString credits = about->findChild<QLabel*>("lblDescription")->text();
     QVERIFY(credits.startsWith(QStringLiteral("作者：")));
     // The same address as the menu's contact line.
-    QVERIFY(credits.endsWith(QStringLiteral("经验交流E-mail：") + contactAddress +
+    QVERIFY(credits.endsWith(QStringLiteral("经验交流E-mail：") + App::ContactAddress +
                              QStringLiteral("。")));
 }
 
