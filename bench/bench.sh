@@ -9,15 +9,9 @@ build=${1:-"$root/build"}
 runs=${2:-5}
 idle_seconds=20
 
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+source "$root/scripts/xvfb.sh"
+start_xvfb
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
 
 now_ms() { date +%s%3N; }
 # CPU time of every thread of a process, in nanoseconds.

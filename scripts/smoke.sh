@@ -5,19 +5,13 @@
 set -euo pipefail
 program=$1
 
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb
 
 app=
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
 

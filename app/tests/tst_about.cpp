@@ -359,13 +359,9 @@ void TestAbout::secondShowingKeepsCaptionsWithoutLoadingAgain() {
 
 void TestAbout::tabOrderStartsOnOK() {
     showAbout();
-    QStringList names{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 5; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        names << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(names,
-             QStringList({"cmdOK", "picIcon", "cmdSysInfo", "Picture1", "Picture2", "cmdOK"}));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
+    QCOMPARE(test::tabWalk(5),
+             QStringList({"picIcon", "cmdSysInfo", "Picture1", "Picture2", "cmdOK"}));
 }
 
 CORVANE_TEST_MAIN(TestAbout)

@@ -214,20 +214,13 @@ void TestForm1::clearEmptiesAndDisablesResultsOnly() {
 }
 
 void TestForm1::tabOrderSkipsDisabledResultsAndEndsOnTheSpan() {
-    const auto walk = [this](int steps) {
-        QStringList names;
-        for (int i = 0; i < steps; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            names << QApplication::focusWidget()->objectName();
-        }
-        return names;
-    };
     entry(form_, 4)->setFocus();
-    QCOMPARE(walk(7), QStringList({"Text1(5)", "Text2", "Text3", "Command5", "Command6", "Command7",
-                                   "Text1(6)"}));
+    QCOMPARE(test::tabWalk(7), QStringList({"Text1(5)", "Text2", "Text3", "Command5", "Command6",
+                                            "Command7", "Text1(6)"}));
     QTest::mouseClick(button(form_, "Command6"), Qt::LeftButton);
     entry(form_, 4)->setFocus();
-    QCOMPARE(walk(5), QStringList({"Text1(5)", "Command5", "Command6", "Command7", "Text1(6)"}));
+    QCOMPARE(test::tabWalk(5),
+             QStringList({"Text1(5)", "Command5", "Command6", "Command7", "Text1(6)"}));
 }
 
 void TestForm1::returnAndReopenKeepEverything() {

@@ -38,15 +38,6 @@ QStringList entryTexts(Form3* form) {
     return texts;
 }
 
-QStringList tabWalk(int steps) {
-    QStringList names;
-    for (int i = 0; i < steps; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        names << QApplication::focusWidget()->objectName();
-    }
-    return names;
-}
-
 } // namespace
 
 class TestForm3 : public QObject {
@@ -115,13 +106,13 @@ void TestForm3::everyTextBoxIsNamedByItsLabel() {
 }
 
 void TestForm3::tabRunsFromReturnUpTheEntries() {
-    QCOMPARE(tabWalk(11),
+    QCOMPARE(test::tabWalk(11),
              QStringList({"Command6", "Command5", "Text3", "Text2", "Text1(5)", "Text1(4)",
                           "Text1(3)", "Text1(2)", "Text1(1)", "Text1(0)", "Command7"}));
     // Once disabled, the results drop out of the round.
     click(form_, "Command6");
     form_->findChild<QPushButton*>("Command7")->setFocus();
-    QCOMPARE(tabWalk(4), QStringList({"Command6", "Command5", "Text1(5)", "Text1(4)"}));
+    QCOMPARE(test::tabWalk(4), QStringList({"Command6", "Command5", "Text1(5)", "Text1(4)"}));
 }
 
 void TestForm3::calculates_data() {

@@ -45,15 +45,6 @@ int enabledResults(Form4* form) {
     return enabled;
 }
 
-QStringList tabWalk(int steps) {
-    QStringList names;
-    for (int i = 0; i < steps; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        names << QApplication::focusWidget()->objectName();
-    }
-    return names;
-}
-
 } // namespace
 
 class TestForm4 : public QObject {
@@ -113,12 +104,13 @@ void TestForm4::everyTextBoxIsNamedByItsLabel() {
 }
 
 void TestForm4::tabEndsOnTheMassField() {
-    QCOMPARE(tabWalk(10),
+    QCOMPARE(test::tabWalk(10),
              QStringList({"Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Command5",
                           "Command6", "Command7", "Text1(6)", "Text1(0)"}));
     click(form_, "Command6");
     field(form_, 0)->setFocus();
-    QCOMPARE(tabWalk(5), QStringList({"Text1(1)", "Command5", "Command6", "Command7", "Text1(0)"}));
+    QCOMPARE(test::tabWalk(5),
+             QStringList({"Text1(1)", "Command5", "Command6", "Command7", "Text1(0)"}));
 }
 
 void TestForm4::calculates_data() {

@@ -38,6 +38,17 @@ inline void failOnUnexpectedMessageBoxes() {
     });
 }
 
+// Presses Tab `steps` times from the focused control and names each control
+// the focus lands on.
+inline QStringList tabWalk(int steps) {
+    QStringList names;
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        names << QApplication::focusWidget()->objectName();
+    }
+    return names;
+}
+
 } // namespace corvane::test
 
 #define CORVANE_TEST_MAIN(TestClass)                                                               \
