@@ -144,9 +144,7 @@ void TestAbout::init() {
 }
 
 void TestAbout::cleanup() {
-    Unload("frmAbout");
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"frmAbout", "Form2"});
 }
 
 frmAbout* TestAbout::showAbout() {

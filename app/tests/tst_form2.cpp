@@ -65,11 +65,7 @@ void TestForm2::init() {
 }
 
 void TestForm2::cleanup() {
-    for (const char* name : windowNames) {
-        Unload(name);
-    }
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form1", "Form3", "Form4", "Form5", "frmAbout", "Form2"});
 }
 
 void TestForm2::tickRuleWrapsPast2500() {

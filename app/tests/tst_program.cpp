@@ -39,10 +39,7 @@ void TestProgram::initTestCase() {
 }
 
 void TestProgram::cleanup() {
-    for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout"}) {
-        Unload(name);
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout"});
 }
 
 void TestProgram::addWindowRows() {

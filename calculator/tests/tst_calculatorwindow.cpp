@@ -55,9 +55,7 @@ void TestCalculatorWindow::init() {
 }
 
 void TestCalculatorWindow::cleanup() {
-    Unload("Form5");
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form5", "Form2"});
 }
 
 QPushButton* TestCalculatorWindow::key(const QString& caption) const {

@@ -68,9 +68,7 @@ void TestForm1::init() {
 }
 
 void TestForm1::cleanup() {
-    Unload("Form1");
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form1", "Form2"});
 }
 
 void TestForm1::startsEmptyWithFocusOnTheWidthField() {

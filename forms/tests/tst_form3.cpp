@@ -70,9 +70,7 @@ void TestForm3::init() {
 }
 
 void TestForm3::cleanup() {
-    Unload("Form3");
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form3", "Form2"});
 }
 
 void TestForm3::startsWithEmptyEnabledResultsAndFocusOnReturn() {

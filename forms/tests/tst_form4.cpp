@@ -78,9 +78,7 @@ void TestForm4::init() {
 }
 
 void TestForm4::cleanup() {
-    Unload("Form4");
-    Unload("Form2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"Form4", "Form2"});
 }
 
 void TestForm4::startsWithEmptyEnabledResultsAndFocusOnTheDiameter() {

@@ -3,12 +3,14 @@
 // Shared by the widget tests: a recorder that answers every message box at
 // once, and a main() that sets the runtime up as the program does.
 
+#include "forms.h"
 #include "msgbox.h"
 #include "runtime.h"
 
 #include <QApplication>
 #include <QTest>
 
+#include <initializer_list>
 #include <vector>
 
 namespace corvane::test {
@@ -36,6 +38,15 @@ inline void failOnUnexpectedMessageBoxes() {
         QFAIL(qPrintable(
             QStringLiteral("unexpected message box: %1 / %2").arg(request.title, request.text)));
     });
+}
+
+// Unloads the windows (those not loaded are passed over) and lets the event
+// loop destroy them, so the next test creates them anew.
+inline void unloadAll(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        Unload(QString::fromLatin1(name));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Presses Tab `steps` times from the focused control and names each control

@@ -56,9 +56,7 @@ void TestRuntime::init() {
 }
 
 void TestRuntime::cleanup() {
-    Unload("ProbeA");
-    Unload("ProbeB");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::unloadAll({"ProbeA", "ProbeB"});
 }
 
 void TestRuntime::twipsAreFifteenToThePixelAt96Dpi() {
