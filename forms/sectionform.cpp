@@ -4,12 +4,16 @@
 #include "msgbox.h"
 #include "numtext.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace corvane {
 
@@ -45,6 +49,40 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     connectButton("Command5", &SectionForm::Command5_Click);
     connectButton("Command6", &SectionForm::Command6_Click);
     connectButton("Command7", &SectionForm::Command7_Click);
+
+    menu_ = new QMenu(this);
+}
+
+void SectionForm::addCalculationAction(QAction* action) {
+    action->setParent(this);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(last_.has_value());
+    calculationActions_.push_back(action);
+    menu_->addAction(action);
+    addAction(action);
+}
+
+void SectionForm::addContextMenuSeparator() {
+    menu_->addSeparator();
+}
+
+void SectionForm::contextMenuEvent(QContextMenuEvent* event) {
+    // Entry fields show their own edit menu and never get here; the
+    // background, the labels and the (disabled) result fields do.
+    if (menu_->actions().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    menu_->popup(event->globalPos());
+    event->accept();
+}
+
+void SectionForm::setCalculation(std::optional<SectionCalculation> calculation) {
+    last_ = std::move(calculation);
+    for (QAction* action : calculationActions_) {
+        action->setEnabled(last_.has_value());
+    }
+    emit calculationChanged();
 }
 
 QLineEdit* SectionForm::textBox(const QString& name) const {
@@ -85,6 +123,13 @@ void SectionForm::Command5_Click() {
         results_[i]->setText(QString::fromStdString(Str((*results)[i])));
         results_[i]->setEnabled(false);
     }
+    SectionCalculation done;
+    for (const QLineEdit* field : entries_) {
+        done.entryTexts.push_back(field->text());
+    }
+    done.entries = std::move(millimetres);
+    done.results = *results;
+    setCalculation(std::move(done));
 }
 
 void SectionForm::Command6_Click() {
@@ -97,6 +142,7 @@ void SectionForm::Command6_Click() {
     for (QLineEdit* field : results_) {
         field->setEnabled(false);
     }
+    setCalculation(std::nullopt);
 }
 
 void SectionForm::Command7_Click() {

@@ -10,6 +10,12 @@
 //   message as an empty field, and no result is touched.
 // - Clear enables every result field, empties them, then disables them.
 // - Return hides the window and shows the main menu; so does the close box.
+//
+// Beyond those three buttons the window keeps its last successful
+// calculation (the entries as they were read and the rounded results) and
+// offers a context menu on its background, labels and result fields, to
+// which companion features add their actions. Those actions are enabled only
+// while a calculation stands, so they never work on half-typed entries.
 
 #include "form.h"
 
@@ -19,7 +25,9 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QLineEdit;
+class QMenu;
 
 namespace corvane {
 
@@ -66,12 +74,37 @@ struct SectionFormDesign {
     SectionComputation compute;
 };
 
+// What one successful 计算 read and wrote.
+struct SectionCalculation {
+    std::vector<QString> entryTexts; // the entry fields' texts, as typed
+    std::vector<double> entries;     // the millimetres read from them
+    std::vector<double> results;     // the rounded results, as written
+};
+
 class SectionForm : public Form {
     Q_OBJECT
 
   public:
     explicit SectionForm(const SectionFormDesign& design);
 
+    // The last successful calculation; empty before the first and after 清除.
+    const std::optional<SectionCalculation>& lastCalculation() const { return last_; }
+
+    // Adds an action to the window's context menu and to the window itself,
+    // so that its shortcut works anywhere in the window. The action is
+    // enabled only while lastCalculation() holds a value.
+    void addCalculationAction(QAction* action);
+    void addContextMenuSeparator();
+    QMenu* contextMenu() const { return menu_; }
+
+    const std::vector<QLineEdit*>& entryFields() const { return entries_; }
+    const std::vector<QLineEdit*>& resultFields() const { return results_; }
+
+  signals:
+    // After every successful 计算 and after 清除.
+    void calculationChanged();
+
+  public:
     void Command5_Click(); // 计算
     void Command6_Click(); // 清除
     void Command7_Click(); // 返回
@@ -80,14 +113,19 @@ class SectionForm : public Form {
 
   protected:
     void closeBox() override { Command7_Click(); }
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
+    void setCalculation(std::optional<SectionCalculation> calculation);
 
     std::vector<QLineEdit*> required_;
     std::vector<QLineEdit*> entries_;
     std::vector<QLineEdit*> results_;
     SectionComputation compute_;
+    std::optional<SectionCalculation> last_;
+    QMenu* menu_ = nullptr;
+    std::vector<QAction*> calculationActions_;
 };
 
 } // namespace corvane
