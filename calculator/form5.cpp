@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include "asciiforms.h"
 #include "forms.h"
 #include "memoryindicator.h"
 
@@ -114,10 +115,16 @@ Form5::Form5() : Form(design()) {
         addTextBox(QStringLiteral("Text1"), {2400, 120, 4335, 495}, 11, QStringLiteral("显示"));
     // No length limit: digits may be appended for as long as the user likes.
     Text1_->setMaxLength(std::numeric_limits<int>::max());
-    // What the user types or pastes is the display as it stands; the flags
-    // keep describing the entry as the keys left it.
-    connect(Text1_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { engine_.typeDisplay(text.toStdString()); });
+    // Full-width digits from a Chinese input method become ASCII before the
+    // engine sees the text.
+    keepAsciiForms(Text1_);
+    // The engine reads whatever the display holds, however the text got
+    // there: typed, pasted, or set through the accessibility interface. The
+    // flags keep describing the entry as the keys left it. The field's text
+    // is read afresh rather than taken from the signal, which can be stale
+    // when a handler (the ASCII forms) has changed the text meanwhile.
+    connect(Text1_, &QLineEdit::textChanged, this,
+            [this] { engine_.typeDisplay(Text1_->text().toStdString()); });
 
     Picture1_ = new MemoryIndicator(engine_.indicatorLines(), this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
