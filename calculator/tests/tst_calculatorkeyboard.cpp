@@ -72,7 +72,7 @@ void TestCalculatorKeyboard::click(const QString& captions) const {
 // Presses keyboard keys on the focused control: characters as typed on the
 // main keyboard (a run such as 12 key by key), "KP" and a character for the
 // numeric keypad, "Enter" for the keypad's Enter, Qt's names for the others,
-// and "Ctrl+" or "Alt+" before a character.
+// and "Shift+", "Ctrl+" or "Alt+" before a character.
 void TestCalculatorKeyboard::type(const QString& keys) {
     for (const QString& token : keys.split(' ', Qt::SkipEmptyParts)) {
         QWidget* focus = QApplication::focusWidget();
@@ -91,6 +91,8 @@ void TestCalculatorKeyboard::type(const QString& keys) {
             QTest::keyClick(focus, token.at(2).toLatin1(), Qt::KeypadModifier);
         } else if (token.startsWith("Ctrl+")) {
             QTest::keyClick(focus, token.back().toLatin1(), Qt::ControlModifier);
+        } else if (token.startsWith("Shift+")) {
+            QTest::keyClick(focus, token.back().toLatin1(), Qt::ShiftModifier);
         } else if (token.startsWith("Alt+")) {
             QTest::keyClick(focus, token.back().toLatin1(), Qt::AltModifier);
         } else {
@@ -104,67 +106,27 @@ void TestCalculatorKeyboard::keysPressTheirKeys_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("pendingOp"); // afterwards
-    QTest::newRow("keypad Enter is =") << "5"
-                                       << "12 + 3 Enter"
-                                       << " 15"
-                                       << "+";
-    QTest::newRow("= on the main keyboard") << "5"
-                                            << "2 + 3 = ="
-                                            << " 7"
-                                            << "+";
-    QTest::newRow("keypad digits, point and *") << "5"
-                                                << "KP1 KP. KP5 KP* KP4 Enter"
-                                                << " 6"
-                                                << "*";
-    QTest::newRow("- and /") << "5"
-                             << "9 - 1 = / 2 ="
-                             << " 4"
-                             << "/";
-    QTest::newRow("every key in its order") << "5"
-                                            << "777 . 5"
-                                            << "777.5"
-                                            << "";
-    QTest::newRow("Escape is C") << "5"
-                                 << "5 +"
-                                    " Escape"
-                                 << "0."
-                                 << "";
-    QTest::newRow("Delete is CE") << "5"
-                                  << "5 + 7 Delete 3 ="
-                                  << " 8"
-                                  << "+";
-    QTest::newRow("Backspace") << "5"
-                               << "123 Backspace"
-                               << "12"
-                               << "";
-    QTest::newRow("keypad comma is the point") << "5"
-                                               << "1 KP, 5"
-                                               << "1.5"
-                                               << "";
-    QTest::newRow("main comma means nothing") << "5"
-                                              << "1 , 5"
-                                              << "15"
-                                              << "";
-    QTest::newRow("% means nothing") << "5"
-                                     << "50 + %"
-                                     << "50"
-                                     << "+";
-    QTest::newRow("Ctrl and Alt press nothing") << "5"
-                                                << "1 Ctrl+2 Alt+3"
-                                                << "1"
-                                                << "";
-    QTest::newRow("Return presses the focused key") << "7"
-                                                    << "2 + 3 Return"
-                                                    << "37"
-                                                    << "+";
-    QTest::newRow("Space presses the focused key") << "7"
-                                                   << "2 + 3 Space"
-                                                   << "37"
-                                                   << "+";
-    QTest::newRow("Return on the focused =") << "="
-                                             << "2 + 3 Return"
-                                             << " 5"
-                                             << "+";
+    const auto row = [](const char* name, const char* focus, const char* keys, const char* shown,
+                        const char* pendingOp) {
+        QTest::newRow(name) << QString(focus) << QString(keys) << QString(shown)
+                            << QString(pendingOp);
+    };
+    row("keypad Enter is =", "5", "12 + 3 Enter", " 15", "+");
+    row("= on the main keyboard", "5", "2 + 3 = =", " 7", "+");
+    row("keypad digits, point and *", "5", "KP1 KP. KP5 KP* KP4 Enter", " 6", "*");
+    row("Shift as the layout needs it", "5", "6 Shift+* 7 =", " 42", "*");
+    row("- and /", "5", "9 - 1 = / 2 =", " 4", "/");
+    row("every key in its order", "5", "777 . 5", "777.5", "");
+    row("Escape is C", "5", "5 + Escape", "0.", "");
+    row("Delete is CE", "5", "5 + 7 Delete 3 =", " 8", "+");
+    row("Backspace", "5", "123 Backspace", "12", "");
+    row("keypad comma is the point", "5", "1 KP, 5", "1.5", "");
+    row("main comma means nothing", "5", "1 , 5", "15", "");
+    row("% means nothing", "5", "50 + %", "50", "+");
+    row("Ctrl and Alt press nothing", "5", "1 Ctrl+2 Alt+3", "1", "");
+    row("Return presses the focused key", "7", "2 + 3 Return", "37", "+");
+    row("Space presses the focused key", "7", "2 + 3 Space", "37", "+");
+    row("Return on the focused =", "=", "2 + 3 Return", " 5", "+");
 }
 
 void TestCalculatorKeyboard::keysPressTheirKeys() {
@@ -224,18 +186,15 @@ void TestCalculatorKeyboard::typingInTheDisplayEditsIt() {
 void TestCalculatorKeyboard::copyGivesTheDisplayAsANumber_data() {
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QString>("copied");
-    QTest::newRow("sqrt") << "2 sqrt"
-                          << "1.4142135623731";
-    QTest::newRow("+/-") << "7 +/-"
-                         << "-7";
-    QTest::newRow("start text") << ""
-                                << "0";
-    QTest::newRow("result without its blank") << "2 + 3 ="
-                                              << "5";
-    QTest::newRow("result below one") << "1 / 2 ="
-                                      << "0.5";
-    QTest::newRow("invalid input copies nothing") << "4 +/- sqrt"
-                                                  << "before";
+    const auto row = [](const char* name, const char* clicks, const char* copied) {
+        QTest::newRow(name) << QString(clicks) << QString(copied);
+    };
+    row("sqrt", "2 sqrt", "1.4142135623731");
+    row("+/-", "7 +/-", "-7");
+    row("start text", "", "0");
+    row("result without its blank", "2 + 3 =", "5");
+    row("result below one", "1 / 2 =", "0.5");
+    row("invalid input copies nothing", "4 +/- sqrt", "before");
 }
 
 // Ctrl+C from a key, and from the display with nothing selected.
@@ -267,34 +226,18 @@ void TestCalculatorKeyboard::pasteTypesIntoTheDisplay_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("after"); // keys clicked after it
     QTest::addColumn<QString>("shown");
-    QTest::newRow("exponent, then sqrt") << ""
-                                         << "2.5E+02"
-                                         << "sqrt"
-                                         << "15.8113883008419";
-    QTest::newRow("replaces the number") << "9 9"
-                                         << "3"
-                                         << ""
-                                         << "3";
-    QTest::newRow("taken as typed") << "4 +"
-                                    << " 7 "
-                                    << "="
-                                    << " 11";
-    QTest::newRow("full-width forms") << ""
-                                      << "２５．５"
-                                      << ""
-                                      << "25.5";
-    QTest::newRow("one line with its line end") << ""
-                                                << "12\r\n"
-                                                << ""
-                                                << "12";
-    QTest::newRow("empty changes nothing") << "7"
-                                           << ""
-                                           << ""
-                                           << "7";
-    QTest::newRow("two lines change nothing") << "7"
-                                              << "1\n2"
-                                              << ""
-                                              << "7";
+    const auto row = [](const char* name, const char* before, const char* clipboard,
+                        const char* after, const char* shown) {
+        QTest::newRow(name) << QString(before) << QString::fromUtf8(clipboard) << QString(after)
+                            << QString(shown);
+    };
+    row("exponent, then sqrt", "", "2.5E+02", "sqrt", "15.8113883008419");
+    row("replaces the number", "9 9", "3", "", "3");
+    row("taken as typed", "4 +", " 7 ", "=", " 11");
+    row("full-width forms", "", "２５．５", "", "25.5");
+    row("one line with its line end", "", "12\r\n", "", "12");
+    row("empty changes nothing", "7", "", "", "7");
+    row("two lines change nothing", "7", "1\n2", "", "7");
 }
 
 void TestCalculatorKeyboard::pasteTypesIntoTheDisplay() {
