@@ -1,10 +1,14 @@
 #include "form5.h"
 
+#include "asciiforms.h"
 #include "forms.h"
+#include "keyboard.h"
 #include "memoryindicator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -114,10 +118,16 @@ Form5::Form5() : Form(design()) {
         addTextBox(QStringLiteral("Text1"), {2400, 120, 4335, 495}, 11, QStringLiteral("显示"));
     // No length limit: digits may be appended for as long as the user likes.
     Text1_->setMaxLength(std::numeric_limits<int>::max());
-    // What the user types or pastes is the display as it stands; the flags
-    // keep describing the entry as the keys left it.
-    connect(Text1_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { engine_.typeDisplay(text.toStdString()); });
+    // Full-width digits from a Chinese input method become ASCII before the
+    // engine sees the text.
+    keepAsciiForms(Text1_);
+    // The engine reads whatever the display holds, however the text got
+    // there: typed, pasted, or set through the accessibility interface. The
+    // flags keep describing the entry as the keys left it. The field's text
+    // is read afresh rather than taken from the signal, which can be stale
+    // when a handler (the ASCII forms) has changed the text meanwhile.
+    connect(Text1_, &QLineEdit::textChanged, this,
+            [this] { engine_.typeDisplay(Text1_->text().toStdString()); });
 
     Picture1_ = new MemoryIndicator(engine_.indicatorLines(), this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
@@ -161,6 +171,11 @@ Form5::Form5() : Form(design()) {
                 [this, handler = spec.handler] { (this->*handler)(); });
     }
 
+    // Every control that can hold the focus passes its keys here first.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
+
     showDisplay();
 }
 
@@ -171,6 +186,72 @@ void Form5::Form_Load() {
 void Form5::showDisplay() {
     Text1_->setText(QString::fromStdString(engine_.display()));
     Picture1_->update();
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return Form::eventFilter(watched, event);
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (watched != Text1_) {
+        return keyOutsideDisplay(key);
+    }
+    if (key.matches(QKeySequence::Copy) && !Text1_->hasSelectedText()) {
+        copyDisplay();
+        return true;
+    }
+    return false;
+}
+
+// Taken before the focused control sees the key, so that a control cannot
+// swallow it: a key shown pressed takes Escape as the end of its press.
+bool Form5::keyOutsideDisplay(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Copy)) {
+        copyDisplay();
+        return true;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        pasteIntoDisplay();
+        return true;
+    }
+    QPushButton* key = nullptr;
+    if (const char* name = calculatorKeyFor(event)) {
+        key = findChild<QPushButton*>(QString::fromLatin1(name));
+    } else if (event.key() == Qt::Key_Return && event.modifiers() == Qt::NoModifier) {
+        // Return presses the key that has the focus, as Space does.
+        key = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    }
+    if (key == nullptr) {
+        return false; // the control's own meaning: Space, arrows, Tab
+    }
+    pressKey(key);
+    return true;
+}
+
+// The key's own handler runs at once, through its clicked signal as for a
+// mouse click, so that fast typing keeps every key and its order; the key
+// then shows pressed for a moment.
+void Form5::pressKey(QPushButton* key) {
+    key->click();
+    showPressedBriefly(key);
+}
+
+// Nothing is copied when the display is not a number; the clipboard keeps
+// what it had.
+void Form5::copyDisplay() const {
+    if (const std::optional<std::string> number = engine_.displayAsNumber()) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*number));
+    }
+}
+
+// As if the user selected the whole display and typed the line: the line
+// replaces the text, the entry flags stay, and the display's undo can take
+// it back.
+void Form5::pasteIntoDisplay() {
+    if (const std::optional<QString> line = pastableLine(QGuiApplication::clipboard()->text())) {
+        Text1_->selectAll();
+        Text1_->insert(*line);
+    }
 }
 
 void Form5::Command1_Click() {

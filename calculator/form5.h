@@ -4,6 +4,11 @@
 // key's handler forwards to the engine it holds and shows the engine's display
 // text. The window is only hidden, never destroyed, by Return, so the display,
 // the pending operation and the memory are there when the menu reopens it.
+//
+// Away from the display the keyboard presses the keys: digits, ".", the four
+// operators, "=" and the keypad's Enter, Backspace, Delete for CE and Escape
+// for C; Return and Space press the focused key. Ctrl+C copies the display as
+// a number and Ctrl+V puts the clipboard's number into it.
 
 #include "calculatorengine.h"
 #include "form.h"
@@ -11,6 +16,7 @@
 #include <array>
 
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace corvane {
@@ -62,8 +68,18 @@ class Form5 : public Form {
   protected:
     void closeBox() override { Command31_Click(); }
 
+    // Sees every key pressed on a control of the window before the control
+    // does: away from the display the keyboard works the keys, Ctrl+C copies
+    // the display as a number and Ctrl+V puts a number into it; in the
+    // display only Ctrl+C with nothing selected is taken.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showDisplay();
+    bool keyOutsideDisplay(const QKeyEvent& event);
+    void pressKey(QPushButton* key);
+    void copyDisplay() const;
+    void pasteIntoDisplay();
 
     CalculatorEngine engine_;
     QLineEdit* Text1_ = nullptr;

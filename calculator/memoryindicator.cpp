@@ -21,7 +21,11 @@ MemoryIndicator::MemoryIndicator(const std::vector<std::string>& lines, QWidget*
 void MemoryIndicator::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect inside = contentsRect();
+    // A pixel of background between the sunken border and the text, as in a
+    // picture box whose text starts at its client corner: without it the
+    // first strokes of "保存" merge with the border line.
+    constexpr int gap = 1;
+    const QRect inside = contentsRect().adjusted(gap, gap, 0, 0);
     painter.setClipRect(inside);
     const QFontMetrics metrics(font());
     int top = inside.top();

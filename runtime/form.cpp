@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 
@@ -135,6 +137,15 @@ QGroupBox* Form::addFrame(const QString& name, const QString& caption, const Twi
                           int tabIndex) {
     auto* frame = new QGroupBox(caption, this);
     frame->setObjectName(name);
+    // The designs place a frame's caption on its border line, the line at
+    // the top of the frame, as the classic Windows style draws it; the
+    // default style draws the caption above the frame and the border a text
+    // line lower, across the option buttons placed just below the top. Only
+    // the frame takes this style: its option buttons keep the program's.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(frame);
+        frame->setStyle(classic);
+    }
     frame->setGeometry(toPixels(rect));
     setTabIndex(frame, tabIndex);
     return frame;

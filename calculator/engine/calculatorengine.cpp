@@ -105,6 +105,14 @@ void CalculatorEngine::load() {
     state_.PointAllowed = true;
 }
 
+std::optional<std::string> CalculatorEngine::displayAsNumber() const {
+    const std::optional<double> value = readDouble(state_.display);
+    if (!value) {
+        return std::nullopt;
+    }
+    return generalDouble(*value);
+}
+
 void CalculatorEngine::typeDisplay(std::string text) {
     state_.display = std::move(text);
 }

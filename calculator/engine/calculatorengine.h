@@ -8,6 +8,7 @@
 // memory are kept in single precision, the second operand and the results in
 // double precision; where that shows in the digits it is deliberate.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,12 @@ class CalculatorEngine {
 
     // The window's start: the entry begins in the finished state.
     void load();
+
+    // The display as a number for other programs: the general form of what
+    // the display reads as, without the result form's blank (" 8" gives "8",
+    // "0." gives "0", " .5" gives "0.5"); nothing when the display is not a
+    // number, the invalid-input text among them.
+    std::optional<std::string> displayAsNumber() const;
 
     // Text the user typed or pasted into the display. Taken as it is; the
     // entry flags keep describing the entry as it was.

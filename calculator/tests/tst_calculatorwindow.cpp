@@ -3,12 +3,18 @@
 #include "menustub.h"
 #include "testsupport.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 using namespace corvane;
 
@@ -40,6 +46,11 @@ class TestCalculatorWindow : public QObject {
     void clickedKeysReachTheEngine_data();
     void clickedKeysReachTheEngine();
     void typedDisplayIsUsedByTheNextKey();
+    void displayTextPutThroughAccessibilityIsRead_data();
+    void displayTextPutThroughAccessibilityIsRead();
+    void fullWidthFormsBecomeAscii();
+    void framesDrawTheirBorderThroughTheCaption();
+    void memoryIndicatorLinesStartInsideItsBorder();
     void optionsAreReadOnConfirm_data();
     void optionsAreReadOnConfirm();
     void optionClicksChangeNothingElse();
@@ -234,6 +245,147 @@ void TestCalculatorWindow::typedDisplayIsUsedByTheNextKey() {
     QTest::keyClicks(display(), "abc");
     click("*");
     QCOMPARE(display()->text(), invalid);
+}
+
+// Assistive technology and test tools change the display through the
+// accessibility interface, which sets the text without any key event.
+void TestCalculatorWindow::displayTextPutThroughAccessibilityIsRead_data() {
+    QTest::addColumn<bool>("replace"); // replaceText, or the whole value
+    QTest::newRow("editable text: replace") << true;
+    QTest::newRow("value text") << false;
+}
+
+void TestCalculatorWindow::displayTextPutThroughAccessibilityIsRead() {
+    QFETCH(bool, replace);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(display());
+    QVERIFY(accessible != nullptr);
+    if (replace) {
+        QVERIFY(accessible->editableTextInterface() != nullptr);
+        accessible->editableTextInterface()->replaceText(0, int(display()->text().size()),
+                                                         QStringLiteral(" 12 "));
+    } else {
+        accessible->setText(QAccessible::Value, QStringLiteral(" 12 "));
+    }
+    QCOMPARE(display()->text(), QStringLiteral(" 12 "));
+    click("+ 3 =");
+    QCOMPARE(display()->text(), QStringLiteral(" 15"));
+}
+
+// A Chinese input method in full-width mode commits "０" for 0.
+void TestCalculatorWindow::fullWidthFormsBecomeAscii() {
+    click("6");
+    display()->setFocus();
+    display()->end(false);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("０．５"));
+    QApplication::sendEvent(display(), &commit);
+    QCOMPARE(display()->text(), QStringLiteral("60.5"));
+    click("+ 1 =");
+    QCOMPARE(display()->text(), QStringLiteral(" 61.5"));
+}
+
+namespace {
+
+// Where a frame's border lines are: its outer rectangle and how thick the
+// lines are, measured on the frame drawn alone, without its option buttons.
+struct DrawnBorder {
+    QRect outer;
+    int thickness = 0;
+    QImage image;
+};
+
+DrawnBorder drawnBorder(QWidget* frame) {
+    QImage image(frame->size(), QImage::Format_RGB32);
+    const QRgb background = frame->palette().color(QPalette::Window).rgb();
+    image.fill(background);
+    frame->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const auto ink = [&](int x, int y) { return image.pixel(x, y) != background; };
+    DrawnBorder border{{}, 0, image};
+    // Down the right-hand part, where no caption lies, the first ink is the
+    // top line; across the middle, the first ink is the left line.
+    const int x = image.width() - 4;
+    int top = 0;
+    while (top < image.height() && !ink(x, top)) {
+        ++top;
+    }
+    int bottom = image.height() - 1;
+    while (bottom > top && !ink(x, bottom)) {
+        --bottom;
+    }
+    const int y = image.height() / 2;
+    int left = 0;
+    while (left < image.width() && !ink(left, y)) {
+        ++left;
+    }
+    int right = image.width() - 1;
+    while (right > left && !ink(right, y)) {
+        --right;
+    }
+    border.outer = QRect(QPoint(left, top), QPoint(right, bottom));
+    while (top + border.thickness < image.height() && ink(x, top + border.thickness)) {
+        ++border.thickness;
+    }
+    return border;
+}
+
+} // namespace
+
+void TestCalculatorWindow::framesDrawTheirBorderThroughTheCaption() {
+    for (QGroupBox* frame : form_->findChildren<QGroupBox*>()) {
+        const DrawnBorder border = drawnBorder(frame);
+        const QString name = frame->objectName();
+        QVERIFY2(border.thickness > 0 && border.outer.isValid(), qPrintable(name));
+        // The border starts at the designed top, within half a caption line.
+        const int captionHeight = QFontMetrics(frame->font()).height();
+        const int y = border.outer.top();
+        QVERIFY2(y <= captionHeight / 2 + 1,
+                 qPrintable(name + QStringLiteral(": line at %1").arg(y)));
+        // The caption sits on that line: some column has ink above the line
+        // and none on it.
+        const QRgb background = frame->palette().color(QPalette::Window).rgb();
+        bool captionOnLine = false;
+        for (int x = border.outer.left() + border.thickness; x < border.outer.right(); ++x) {
+            bool above = false;
+            for (int row = 0; row < y; ++row) {
+                above = above || border.image.pixel(x, row) != background;
+            }
+            captionOnLine = captionOnLine || (above && border.image.pixel(x, y) == background);
+        }
+        QVERIFY2(captionOnLine, qPrintable(name));
+        // Every option mark lies clear of the lines, with a pixel to spare.
+        const int clear = border.thickness + 1;
+        const QRect inside = border.outer.adjusted(clear, clear, -clear, -clear);
+        for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect mark = option->style()
+                                   ->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option)
+                                   .translated(option->pos());
+            QVERIFY2(inside.contains(mark), qPrintable(option->objectName()));
+        }
+    }
+}
+
+// The lines are drawn inside the sunken border with background between: no
+// stroke of a character runs into the border.
+void TestCalculatorWindow::memoryIndicatorLinesStartInsideItsBorder() {
+    auto* picture = form_->findChild<QFrame*>("Picture1");
+    const QImage empty = picture->grab().toImage();
+    click("5 MS MC");
+    const QImage written = picture->grab().toImage();
+    const int border = picture->frameWidth();
+    QRect ink;
+    for (int y = 0; y < written.height(); ++y) {
+        for (int x = 0; x < written.width(); ++x) {
+            if (written.pixel(x, y) != empty.pixel(x, y)) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.left() > border && ink.top() > border,
+             qPrintable(QStringLiteral("ink from %1,%2").arg(ink.left()).arg(ink.top())));
+    QVERIFY(ink.right() < written.width() - border);
 }
 
 void TestCalculatorWindow::optionsAreReadOnConfirm_data() {

@@ -134,6 +134,8 @@ class TestCalculatorEngine : public QObject {
     void entryFlags();
     void operandAndPendingOperation_data();
     void operandAndPendingOperation();
+    void displayAsNumber_data();
+    void displayAsNumber();
     void indicatorLinesStack_data();
     void indicatorLinesStack();
     void randomKeysKeepTheDisplayInItsForms();
@@ -449,6 +451,35 @@ void TestCalculatorEngine::operandAndPendingOperation() {
     const CalculatorEngine engine = run(keys);
     QCOMPARE(QString::fromStdString(engine.state().PendingOp), pendingOp);
     QCOMPARE(engine.state().StoredOperand, stored);
+}
+
+void TestCalculatorEngine::displayAsNumber_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("number"); // null: nothing to copy
+    addRow("start text", "", "0");
+    addRow("result form", "2 + 3 =", "5");
+    addRow("result below one", "1 / 2 =", "0.5");
+    addRow("negative result", "1 - 3 =", "-2");
+    addRow("general form", "2 sqrt", "1.4142135623731");
+    addRow("sign change", "7 +/-", "-7");
+    addRow("entry with its point", "12 .", "12");
+    addRow("leading zeros", "007", "7");
+    addRow("lone blank", "2 + 3 = BS", QString());
+    addRow("invalid input", "4 +/- sqrt", QString());
+    addRow("typed exponent", "«2.5E+02»", "250");
+    addRow("typed blanks", "«··12·»", "12");
+    addRow("typed text", "«abc»", QString());
+    addRow("typed nothing", "«»", QString());
+}
+
+void TestCalculatorEngine::displayAsNumber() {
+    QFETCH(QString, keys);
+    QFETCH(QString, number);
+    const std::optional<std::string> copied = run(keys).displayAsNumber();
+    QCOMPARE(copied.has_value(), !number.isNull());
+    if (copied) {
+        QCOMPARE(QString::fromStdString(*copied), number);
+    }
 }
 
 void TestCalculatorEngine::indicatorLinesStack_data() {
