@@ -8,6 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-"$root/build-deb"}
 shift || true
+"$root/scripts/deps.sh"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
