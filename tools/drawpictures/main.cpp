@@ -1,6 +1,9 @@
 // Paints the pictures that decorate Corvane's menu and About box and saves them
-// as PNG files. Everything is drawn here from simple shapes and gradients; the
-// only outside ingredient is a system font for the lettering on the catamaran.
+// as PNG files, and the application icon, besides its 32-pixel original, at
+// the other sizes of the desktop's icon theme (icons/corvane-<size>.png) and
+// as SVG (icons/corvane.svg). Everything is drawn here from simple shapes and
+// gradients; the only outside ingredient is a system font for the lettering
+// on the catamaran.
 //
 // Usage: drawpictures OUTPUT_DIRECTORY   (run with QT_QPA_PLATFORM=offscreen)
 
