@@ -1,16 +1,23 @@
+#include "commandline.h"
+#include "desktopidentity.h"
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
 
 #include <QApplication>
-#include <QIcon>
 
 using namespace corvane;
 
 int main(int argc, char** argv) {
+    // --help and --version need no display, so they are answered before the
+    // window system is opened.
+    if (const std::optional<int> status = handleCommandLine(argc, argv)) {
+        return *status;
+    }
+
     QApplication app(argc, argv);
     initialiseRuntime();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    applyDesktopIdentity();
 
     WindowRuntime& windows = WindowRuntime::instance();
     defineWindows(windows);

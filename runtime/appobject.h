@@ -2,15 +2,23 @@
 
 // The application's identity, fixed when the program is built.
 
+#include "corvaneversion.h"
+
 #include <QString>
 
 namespace corvane::App {
 
 // Window titles, the About box and untitled message boxes use it.
 inline const QString Title = QStringLiteral("Corvane");
-inline constexpr int Major = 1;
-inline constexpr int Minor = 1;
-inline constexpr int Revision = 0;
+// The version numbers of the build, from the project's version in CMake.
+inline constexpr int Major = CORVANE_VERSION_MAJOR;
+inline constexpr int Minor = CORVANE_VERSION_MINOR;
+inline constexpr int Revision = CORVANE_VERSION_PATCH;
+inline const QString Version = QStringLiteral(CORVANE_VERSION);
+
+// The reverse-DNS id under which the desktop knows the program: the name of
+// its desktop entry, its AppStream metainfo and its icon.
+inline const QString AppId = QStringLiteral(CORVANE_APP_ID);
 
 // Where users write with their experience; the menu's contact line and the
 // About box show it.

@@ -30,6 +30,18 @@ if [ -z "$window" ]; then
 fi
 echo "main window mapped: $window"
 
+# The desktop entry built next to the program finds its windows by their
+# WM_CLASS class.
+entry=$(ls "$(dirname "$program")"/*.desktop 2>/dev/null | head -n 1 || true)
+if [ -n "$entry" ]; then
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    if ! xprop -id "$window" WM_CLASS | grep -Fq ", \"$wm_class\"" || [ -z "$wm_class" ]; then
+        echo "FAIL: WM_CLASS $(xprop -id "$window" WM_CLASS) does not match StartupWMClass=$wm_class"
+        exit 1
+    fi
+    echo "WM_CLASS matches StartupWMClass=$wm_class"
+fi
+
 # The End button's centre: (600 + 3615/2, 5160 + 615/2) twips, 15 twips a pixel.
 xdotool mousemove --window "$window" 160 364 click 1
 

@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 echo "== Build and test =="
 "$root/scripts/build.sh" "$root/build"
 (cd "$root/build" && ctest --output-on-failure)
+"$root/scripts/install-check.sh" "$root/build"
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 "$root/scripts/build.sh" "$root/build-asan" -DCORVANE_SANITIZE=ON

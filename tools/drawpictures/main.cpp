@@ -1,6 +1,9 @@
 // Paints the pictures that decorate Corvane's menu and About box and saves them
-// as PNG files. Everything is drawn here from simple shapes and gradients; the
-// only outside ingredient is a system font for the lettering on the catamaran.
+// as PNG files, and the application icon, besides its 32-pixel original, at
+// the other sizes of the desktop's icon theme (icons/corvane-<size>.png) and
+// as SVG (icons/corvane.svg). Everything is drawn here from simple shapes and
+// gradients; the only outside ingredient is a system font for the lettering
+// on the catamaran.
 //
 // Usage: drawpictures OUTPUT_DIRECTORY   (run with QT_QPA_PLATFORM=offscreen)
 
@@ -17,6 +20,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QSet>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <array>
@@ -520,7 +524,10 @@ QList<QRgb> vgaPalette() {
             qRgb(0xFF, 0xFF, 0xFF)};
 }
 
-QImage drawIcon() {
+// Paints the icon on its 32 x 32 design grid. Every drawing of the icon, in
+// any size and as SVG, is this one painting under a scaled painter, so the
+// windows, the About box and the desktop's menu show the same picture.
+void paintIcon(QPainter& p) {
     const QList<QRgb> vga = vgaPalette();
     const QColor black(vga[0]);
     const QColor blue(vga[1]);
@@ -534,10 +541,6 @@ QImage drawIcon() {
     const QColor yellow(vga[14]);
     const QColor white(vga[15]);
 
-    // Painted without antialiasing so that only palette colours occur.
-    QImage image(32, 32, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
 
     // Blue ground with a lighter bevel along the top and left edges.
@@ -582,9 +585,50 @@ QImage drawIcon() {
         p.fillRect(x, 29, 3, 1, lightCyan);
         p.fillRect(x + 3, 30, 1, 1, cyan);
     }
+}
+
+// The About box's icon: the design grid at one pixel per unit, painted
+// without antialiasing so that only palette colours occur.
+QImage drawIcon() {
+    QImage image(32, 32, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paintIcon(p);
     p.end();
 
-    return image.convertToFormat(QImage::Format_Indexed8, vga, Qt::ThresholdDither);
+    return image.convertToFormat(QImage::Format_Indexed8, vgaPalette(), Qt::ThresholdDither);
+}
+
+// The icon in full colour at another size for the desktop's icon theme.
+// Antialiasing blends the edges that no longer fall on whole pixels.
+QImage drawIconAt(int size) {
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 32.0, size / 32.0);
+    paintIcon(p);
+    p.end();
+    return image;
+}
+
+// The scalable icon: the same painting recorded as SVG on a 32-unit view box.
+bool saveIconSvg(const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle(QStringLiteral("Corvane"));
+    svg.setDescription(QStringLiteral("A cargo ship on a blue ground"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    paintIcon(p);
+    p.end();
+    std::printf("%-20s scalable\n", qPrintable(name));
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -1093,6 +1137,13 @@ int main(int argc, char** argv) {
     ok &= save(drawFerry(), dir, QStringLiteral("ferry.png"), {100, 60}, 0);
     ok &= save(drawBuildingDock(), dir, QStringLiteral("building_dock.png"), {100, 75}, 0);
     ok &= save(drawIcon(), dir, QStringLiteral("icon.png"), {32, 32}, 16);
+    QDir icons(dir.filePath(QStringLiteral("icons")));
+    ok &= icons.mkpath(QStringLiteral("."));
+    for (const int size : {16, 24, 48, 64, 128, 256}) {
+        ok &= save(drawIconAt(size), icons, QStringLiteral("corvane-%1.png").arg(size),
+                   {size, size}, 0);
+    }
+    ok &= saveIconSvg(icons, QStringLiteral("corvane.svg"));
     ok &= save(drawCatamaran(), dir, QStringLiteral("catamaran.png"), {370, 178}, 0);
     ok &= save(toIndexed(drawGraduate(), 256), dir, QStringLiteral("graduate.png"), {32, 32}, 256);
     return ok ? 0 : 1;

@@ -1,0 +1,158 @@
+#include "commandline.h"
+
+#include "appobject.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace corvane {
+
+namespace {
+
+// Exit status for a command line the program does not understand, as the
+// usual command-line tools use it.
+constexpr int UsageError = 2;
+
+// The generic options that QGuiApplication and QApplication take from the
+// command line, with and without a value. They pass through untouched.
+const char* const qtOptionsWithValue[] = {
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "qwindowicon",
+    "qwindowtitle",
+    "session",
+    "display",
+    "geometry",
+    "name",
+    "title",
+    "visual",
+    "style",
+    "stylesheet",
+    "qmljsdebugger",
+};
+const char* const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+QString helpText(const QString& program) {
+    return QStringLiteral(
+               "用法：%1 [选项]\n"
+               "\n"
+               "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
+               "钢管参数计算和工程计算器。\n"
+               "不带选项时打开主菜单窗口。\n"
+               "\n"
+               "选项：\n"
+               "  -h, --help     显示本帮助并退出\n"
+               "  -v, --version  显示版本号并退出\n"
+               "\n"
+               "也接受 Qt 的窗口系统选项，如 -platform、-display、-style。\n")
+        .arg(program);
+}
+
+void reportUsageError(const QString& program, const QString& problem) {
+    print(stderr, QStringLiteral("%1：%2\n用 %1 --help 查看可用的选项。\n").arg(program, problem));
+}
+
+// The option as the user typed it, without a value given after "=".
+QString optionAsTyped(const QString& argument) {
+    return argument.left(argument.indexOf(QLatin1Char('=')));
+}
+
+QString optionName(const QString& argument) {
+    QString name = optionAsTyped(argument);
+    while (name.startsWith(QLatin1Char('-'))) {
+        name.remove(0, 1);
+    }
+    return name;
+}
+
+// Says in the program's own words what the parser rejected.
+QString describeParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            continue;
+        }
+        const QString name = optionName(argument);
+        if (unknown.contains(name)) {
+            return QStringLiteral("未知选项“%1”。").arg(optionAsTyped(argument));
+        }
+        const bool takesValue =
+            std::any_of(std::begin(qtOptionsWithValue), std::end(qtOptionsWithValue),
+                        [&](const char* option) { return name == QLatin1String(option); });
+        if (!takesValue && argument.contains(QLatin1Char('='))) {
+            return QStringLiteral("选项“%1”不带值。").arg(optionAsTyped(argument));
+        }
+        if (takesValue && !argument.contains(QLatin1Char('=')) && argument == arguments.last()) {
+            return QStringLiteral("选项“%1”后缺少值。").arg(argument);
+        }
+    }
+    return parser.errorText();
+}
+
+} // namespace
+
+std::optional<int> handleCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("corvane") : QFileInfo(arguments.first()).fileName();
+
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform xcb); "-h" and "-v" stay
+    // valid as words of one letter.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : qtOptionsWithValue) {
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    }
+    for (const char* name : qtFlags) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    }
+
+    if (!parser.parse(arguments)) {
+        reportUsageError(program, describeParseError(parser, arguments));
+        return UsageError;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        reportUsageError(
+            program, QStringLiteral("不接受参数“%1”。").arg(parser.positionalArguments().first()));
+        return UsageError;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, helpText(program));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        // A fixed name, so that scripts can read the line whatever the file
+        // is called.
+        print(stdout, QStringLiteral("corvane %1\n").arg(App::Version));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace corvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+namespace corvane {
+
+// Looks at the program's arguments before any window system is touched, so
+// that --help and --version work on a machine without a display. Returns
+// the exit status when the program should end here (after printing the help
+// or the version, or an error for an argument it does not know: status 2),
+// and nothing when it should go on and open its windows.
+//
+// Qt's own window-system options (-platform, -style, -display, ...) are
+// accepted and left for QApplication to apply.
+std::optional<int> handleCommandLine(int argc, char** argv);
+
+} // namespace corvane

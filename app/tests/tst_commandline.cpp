@@ -1,0 +1,111 @@
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+// The program's command line, run as a real process with no display at all:
+// no DISPLAY, no WAYLAND_DISPLAY and no platform override, so that the
+// process would fail if it opened the window system before answering.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
+    void versionLineIsTheProgramsVersionAlone();
+
+  private:
+    struct Result {
+        int status;
+        QString out;
+        QString err;
+    };
+    static Result run(const QStringList& arguments);
+};
+
+TestCommandLine::Result TestCommandLine::run(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(CORVANE_PROGRAM), arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, QStringLiteral("did not end")};
+    }
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {status, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void TestCommandLine::answersWithoutDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    // Text the output must contain; an empty text: that stream stays empty.
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString version = QStringLiteral("corvane 1.1.0\n");
+    const QString usage = QStringLiteral("用法：corvane [选项]");
+    const QString hint = QStringLiteral("用 corvane --help 查看可用的选项。");
+
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << QString();
+    QTest::newRow("-v") << QStringList{"-v"} << 0 << version << QString();
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QString();
+    QTest::newRow("help before version")
+        << QStringList{"--version", "--help"} << 0 << usage << QString();
+    // Qt's window-system options are left for QApplication, not refused.
+    QTest::newRow("Qt option with its value")
+        << QStringList{"-platform", "xcb", "--version"} << 0 << version << QString();
+    QTest::newRow("Qt option, value after =")
+        << QStringList{"-style=Fusion", "-reverse", "-v"} << 0 << version << QString();
+
+    QTest::newRow("unknown long option") << QStringList{"--frobnicate"} << 2 << QString()
+                                         << QStringLiteral("未知选项“--frobnicate”");
+    QTest::newRow("unknown short option")
+        << QStringList{"-x"} << 2 << QString() << QStringLiteral("未知选项“-x”");
+    QTest::newRow("unknown option with a value")
+        << QStringList{"--units=mm"} << 2 << QString() << QStringLiteral("未知选项“--units”");
+    QTest::newRow("unknown option wins over --version")
+        << QStringList{"--version", "--frobnicate"} << 2 << QString() << hint;
+    QTest::newRow("value given to --version")
+        << QStringList{"--version=2"} << 2 << QString() << QStringLiteral("选项“--version”不带值");
+    QTest::newRow("value missing after a Qt option")
+        << QStringList{"-platform"} << 2 << QString() << QStringLiteral("选项“-platform”后缺少值");
+    QTest::newRow("a file name") << QStringList{"hull.txt"} << 2 << QString()
+                                 << QStringLiteral("不接受参数“hull.txt”");
+}
+
+void TestCommandLine::answersWithoutDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const Result result = run(arguments);
+    QCOMPARE(result.status, status);
+    if (out.isEmpty()) {
+        QCOMPARE(result.out, QString());
+    } else {
+        QVERIFY2(result.out.contains(out), qPrintable(result.out));
+    }
+    if (err.isEmpty()) {
+        QCOMPARE(result.err, QString());
+    } else {
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
+    }
+}
+
+// Scripts read the version line: one line, the name and the version the
+// About box shows, nothing else.
+void TestCommandLine::versionLineIsTheProgramsVersionAlone() {
+    const Result result = run({QStringLiteral("--version")});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, QStringLiteral("corvane 1.1.0\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
