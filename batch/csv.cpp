@@ -64,47 +64,106 @@ bool CsvReader::next(CsvRecord& record) {
     record.raw_.clear();
     record.ends_.clear();
     record.lineEnd_ = CsvRecord::LineEnd::None;
-    int c = source_.get();
-    if (c < 0) {
+    std::string_view chunk = source_.available();
+    if (chunk.empty()) {
         return false;
     }
     bool atFieldStart = true;
     bool inQuotes = false;
-    for (; c >= 0; c = source_.get()) {
-        const char ch = static_cast<char>(c);
-        if (inQuotes) {
-            record.raw_.push_back(ch);
-            if (ch == '"') {
-                if (source_.peekByte() == '"') {
-                    record.raw_.push_back(static_cast<char>(source_.get()));
-                } else {
-                    inQuotes = false;
+    // Whole runs of ordinary bytes are copied at once; only the delimiter,
+    // quotes and line ends are looked at one by one.
+    while (!chunk.empty()) {
+        std::size_t i = 0;
+        bool recordEnded = false;
+        for (; i < chunk.size(); ++i) {
+            const char ch = chunk[i];
+            if (inQuotes) {
+                if (ch == '"') {
+                    // A doubled quote stays inside; the pair may straddle
+                    // two chunks, so look ahead through the source.
+                    if (i + 1 < chunk.size()) {
+                        if (chunk[i + 1] == '"') {
+                            ++i;
+                        } else {
+                            inQuotes = false;
+                        }
+                    } else {
+                        record.raw_.append(chunk.substr(0, i + 1));
+                        source_.consume(i + 1);
+                        if (source_.peekByte() == '"') {
+                            record.raw_.push_back(static_cast<char>(source_.get()));
+                        } else {
+                            inQuotes = false;
+                        }
+                        chunk = source_.available();
+                        i = static_cast<std::size_t>(-1); // restart at 0
+                        if (chunk.empty()) {
+                            break;
+                        }
+                    }
                 }
+                continue;
             }
-            continue;
+            if (ch == delimiter_) {
+                record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size() + i));
+                atFieldStart = true;
+                continue;
+            }
+            if (ch == '\n' || ch == '\r') {
+                if (ch == '\r') {
+                    // A lone CR is an ordinary byte; CR LF ends the record.
+                    int next = 0;
+                    if (i + 1 < chunk.size()) {
+                        next = static_cast<unsigned char>(chunk[i + 1]);
+                    } else {
+                        record.raw_.append(chunk.substr(0, i + 1));
+                        source_.consume(i + 1);
+                        next = source_.peekByte();
+                        if (next == '\n') {
+                            record.raw_.pop_back();
+                            source_.get();
+                            record.lineEnd_ = CsvRecord::LineEnd::CrLf;
+                            record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size()));
+                            return true;
+                        }
+                        atFieldStart = false;
+                        chunk = source_.available();
+                        i = static_cast<std::size_t>(-1);
+                        if (chunk.empty()) {
+                            break;
+                        }
+                        continue;
+                    }
+                    if (next != '\n') {
+                        atFieldStart = false;
+                        continue;
+                    }
+                    record.raw_.append(chunk.substr(0, i));
+                    source_.consume(i + 2);
+                    record.lineEnd_ = CsvRecord::LineEnd::CrLf;
+                } else {
+                    record.raw_.append(chunk.substr(0, i));
+                    source_.consume(i + 1);
+                    record.lineEnd_ = CsvRecord::LineEnd::Lf;
+                }
+                recordEnded = true;
+                break;
+            }
+            // Only a quote at the very start of a field opens a quoted field;
+            // a quote elsewhere is an ordinary byte.
+            if (ch == '"' && atFieldStart) {
+                inQuotes = true;
+            }
+            atFieldStart = false;
         }
-        if (ch == delimiter_) {
-            record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size()));
-            record.raw_.push_back(ch);
-            atFieldStart = true;
-            continue;
-        }
-        if (ch == '\n') {
-            record.lineEnd_ = CsvRecord::LineEnd::Lf;
+        if (recordEnded) {
             break;
         }
-        if (ch == '\r' && source_.peekByte() == '\n') {
-            source_.get();
-            record.lineEnd_ = CsvRecord::LineEnd::CrLf;
-            break;
+        if (!chunk.empty()) {
+            record.raw_.append(chunk);
+            source_.consume(chunk.size());
         }
-        // Only a quote at the very start of a field opens a quoted field; a
-        // quote elsewhere is an ordinary byte.
-        if (ch == '"' && atFieldStart) {
-            inQuotes = true;
-        }
-        atFieldStart = false;
-        record.raw_.push_back(ch);
+        chunk = source_.available();
     }
     record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size()));
     return true;

@@ -43,6 +43,16 @@ class ByteSource {
         return static_cast<unsigned char>(buffer_[pos_]);
     }
 
+    // The buffered bytes not yet consumed, after reading more if there are
+    // none; empty at the end of the input.
+    std::string_view available() {
+        if (pos_ == buffer_.size() && !fill()) {
+            return {};
+        }
+        return std::string_view(buffer_).substr(pos_);
+    }
+    void consume(std::size_t bytes) { pos_ += bytes; }
+
     // The system error number of a failed read, 0 when none failed.
     int error() const { return error_; }
 

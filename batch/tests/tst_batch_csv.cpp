@@ -55,6 +55,7 @@ class TestBatchCsv : public QObject {
     void recordsKeepTheirRawFields();
     void lineEndsOfRecords();
     void longRecordsAcrossReadChunks();
+    void quotesAndLineEndsOnTheChunkBoundary();
     void unquote_data();
     void unquote();
     void quoteField_data();
@@ -127,6 +128,40 @@ void TestBatchCsv::longRecordsAcrossReadChunks() {
     QCOMPARE(record.rawField(1).size(), std::size_t(longField.size()));
     QVERIFY(!reader.next(record));
     ::close(fd);
+}
+
+void TestBatchCsv::quotesAndLineEndsOnTheChunkBoundary() {
+    // The reader takes the input in chunks of 1 MiB; a doubled quote, a
+    // closing quote, a CR LF or a delimiter may fall on either side of the
+    // boundary. Shift the record over it byte by byte.
+    constexpr qsizetype chunk = 1 << 20;
+    const QByteArray tail = ",\"q\"\"q\"\r\nnext,\"a\"\"b\"\r\nlast\r\n";
+    for (qsizetype length = chunk - 14; length <= chunk + 2; ++length) {
+        const QByteArray first(length, 'x');
+        const QByteArray input = first + tail;
+        char path[] = "/tmp/tst_batch_csv_XXXXXX";
+        const int fd = ::mkstemp(path);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, input.data(), input.size()), input.size());
+        ::lseek(fd, 0, SEEK_SET);
+        ::unlink(path);
+        ByteSource source(fd);
+        CsvReader reader(source, ',');
+        CsvRecord record;
+        QList<QByteArray> fields;
+        int records = 0;
+        while (reader.next(record)) {
+            ++records;
+            QCOMPARE(record.lineEnd(), CsvRecord::LineEnd::CrLf);
+            for (std::size_t i = 0; i < record.size(); ++i) {
+                const std::string_view raw = record.rawField(i);
+                fields << QByteArray(raw.data(), static_cast<qsizetype>(raw.size()));
+            }
+        }
+        ::close(fd);
+        QCOMPARE(records, 3);
+        QCOMPARE(fields, (QList<QByteArray>{first, "\"q\"\"q\"", "next", "\"a\"\"b\"", "last"}));
+    }
 }
 
 void TestBatchCsv::unquote_data() {
