@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
     fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
+    time                                # /usr/bin/time for the peak memory in bench/batch_bench.sh
 )
 
 missing=()
