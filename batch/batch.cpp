@@ -1,8 +1,11 @@
 #include "batch.h"
 
 #include "numtext.h"
+#include "rounding.h"
+#include "sectiondetails.h"
 
 #include <array>
+#include <cmath>
 
 namespace corvane::batch {
 
@@ -73,7 +76,100 @@ std::string rowMessage(const KindTable& table, std::uint64_t row, const CellProb
     return zh + " / " + en;
 }
 
+// English names of the plates, beside plateName's Chinese ones.
+std::string_view plateNameEnglish(PlateRole role) {
+    switch (role) {
+    case PlateRole::AttachedPlating:
+        return "attached plating";
+    case PlateRole::Web:
+        return "web";
+    case PlateRole::FacePlate:
+        return "face plate";
+    case PlateRole::FacePlate1:
+        return "face plate 1";
+    case PlateRole::FacePlate2:
+        return "face plate 2";
+    case PlateRole::PipeWall:
+        return "pipe wall";
+    }
+    return "plate";
+}
+
+std::string refusalMessage(std::uint64_t row, double deduction, const NetRefusal& refusal) {
+    const std::string number = std::to_string(row);
+    const std::string dt = generalDouble(deduction);
+    if (refusal.reason == NetRefusal::Reason::PlateConsumed) {
+        const std::string thickness = generalDouble(refusal.thickness);
+        return "第 " + number + " 行：扣除 " + dt + " mm 后" +
+               std::string(plateName(refusal.plate)) + "（厚 " + thickness +
+               " mm）已无剩余 / row " + number + ": a deduction of " + dt +
+               " mm leaves nothing of the " + std::string(plateNameEnglish(refusal.plate)) + " (" +
+               thickness + " mm thick)";
+    }
+    return "第 " + number + " 行：扣除 " + dt + " mm 后的净截面无法计算 / row " + number +
+           ": the net section after a deduction of " + dt + " mm cannot be computed";
+}
+
+SectionKind sectionKindOf(Kind kind) {
+    switch (kind) {
+    case Kind::Stiffener:
+        return SectionKind::Stiffener;
+    case Kind::BuiltUp:
+        return SectionKind::BuiltUp;
+    case Kind::Pipe:
+        return SectionKind::Pipe;
+    }
+    return SectionKind::Stiffener;
+}
+
+// A row computed through the section details, for --detail and --net.
+struct DetailedRow {
+    std::optional<Results> results;
+    std::array<double, maxDetails> details{};
+    std::optional<NetRefusal> refusal; // the net section could not be formed
+};
+
+DetailedRow computeDetailed(const Options& options, const double* mm, std::size_t inputs) {
+    DetailedRow row;
+    const auto dimensions =
+        sectionDimensions(sectionKindOf(options.kind), std::vector<double>(mm, mm + inputs));
+    if (!dimensions) {
+        return row;
+    }
+    const auto details = sectionDetails(*dimensions, options.deduction.value_or(0.0));
+    if (!details) {
+        return row; // the gross section itself is undefined
+    }
+    const SectionProperties* properties = &details->gross;
+    if (options.deduction) {
+        if (!details->net) {
+            row.refusal =
+                details->refusal.value_or(NetRefusal{NetRefusal::Reason::Undefined, {}, 0});
+            return row;
+        }
+        properties = &*details->net;
+    }
+    Results results;
+    for (std::size_t r = 0; r < properties->seeded.size() && r < maxResults; ++r) {
+        results.values[r] = properties->seeded[r];
+    }
+    row.results = results;
+    row.details = {properties->neutralAxis,         properties->topModulus,
+                   properties->bottomModulus,       properties->minModulus,
+                   properties->profileMassPerMetre, properties->platingMassPerMetre};
+    return row;
+}
+
 } // namespace
+
+std::string detailText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const double rounded = roundToHundredths(value);
+    // Rounding forms value * 100, which can overflow where value did not.
+    return generalDouble(std::isfinite(rounded) ? rounded : value);
+}
 
 std::string resultText(double value) {
     std::string text = Str(value);
@@ -142,6 +238,12 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
         out.put(delimiter);
         out.write(name);
     }
+    if (options.detail) {
+        for (const char* name : table.details) {
+            out.put(delimiter);
+            out.write(name);
+        }
+    }
     out.put(delimiter);
     out.write("error");
     out.write(lineEnd);
@@ -197,8 +299,15 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
         }
 
         std::optional<Results> results;
+        DetailedRow detailed;
+        const bool throughDetails = options.detail || options.deduction.has_value();
         if (problemCount == 0 && extra == 0) {
-            results = table.compute(mm.data());
+            if (throughDetails) {
+                detailed = computeDetailed(options, mm.data(), inputs);
+                results = detailed.results;
+            } else {
+                results = table.compute(mm.data());
+            }
         }
 
         out.write(record.rawFields(std::min(record.size(), headerCells)));
@@ -211,11 +320,21 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
                 out.write(resultText(results->values[r]));
             }
         }
+        if (options.detail) {
+            for (std::size_t d = 0; d < table.details.size(); ++d) {
+                out.put(delimiter);
+                if (results) {
+                    out.write(detailText(detailed.details[d]));
+                }
+            }
+        }
         out.put(delimiter);
         if (!results) {
             ++outcome.failedRows;
-            const std::string message = rowMessage(table, row, problems.data(), problemCount,
-                                                   problemCount == 0, extra, headerCells);
+            const std::string message =
+                detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
+                                 : rowMessage(table, row, problems.data(), problemCount,
+                                              problemCount == 0, extra, headerCells);
             const std::string encoded =
                 convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
             out.write(quoteField(encoded, delimiter));

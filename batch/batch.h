@@ -23,6 +23,11 @@ struct Options {
     // check it beforehand (a regular file); otherwise the first
     // detectionWindow bytes decide.
     std::optional<bool> inputIsUtf8;
+    // Append the section details' columns.
+    bool detail = false;
+    // Compute the net section after this corrosion deduction, mm (>= 0):
+    // every result, and the details, are then those of the net section.
+    std::optional<double> deduction;
 };
 
 // How much of an input that cannot be scanned beforehand decides its
@@ -60,5 +65,9 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
 // The digits of a result as the window shows them, without the blank the
 // window puts in front of values that are not negative.
 std::string resultText(double value);
+
+// A detail as the section details show it: rounded to hundredths, in the
+// general form with the 0 before the point; empty where it cannot be formed.
+std::string detailText(double value);
 
 } // namespace corvane::batch

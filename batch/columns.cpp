@@ -31,6 +31,14 @@ constexpr InputColumn pipeInputs[] = {
 constexpr const char* sectionResults[] = {"I_cm4", "W_cm3"};
 constexpr const char* pipeResults[] = {"A_cm2", "i_cm", "I_cm4", "W_cm3", "m_kg"};
 
+// Top: the plating's outer surface (stiffener), face plate 1's (built-up
+// profile); bottom: the face plate's, face plate 2's; for the pipe both are
+// the outer surface. The stiffener's profile mass leaves out the plating,
+// which has a column of its own.
+constexpr const char* stiffenerDetails[] = {"e_cm",     "Wtop_cm3", "Wbottom_cm3",
+                                            "Wmin_cm3", "m_kg_m",   "m_plating_kg_m"};
+constexpr const char* sectionDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3", "m_kg_m"};
+
 std::optional<Results> stiffener(const double* mm) {
     const auto r = computeStiffenerSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5], mm[6]});
     if (!r) {
@@ -56,9 +64,9 @@ std::optional<Results> pipe(const double* mm) {
 }
 
 const KindTable tables[] = {
-    {"stiffener", stiffenerInputs, sectionResults, stiffener},
-    {"builtup", builtUpInputs, sectionResults, builtUp},
-    {"pipe", pipeInputs, pipeResults, pipe},
+    {"stiffener", stiffenerInputs, sectionResults, stiffenerDetails, stiffener},
+    {"builtup", builtUpInputs, sectionResults, sectionDetails, builtUp},
+    {"pipe", pipeInputs, pipeResults, sectionDetails, pipe},
 };
 
 char lower(char c) {

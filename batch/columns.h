@@ -24,6 +24,7 @@ struct InputColumn {
 
 constexpr std::size_t maxInputs = 7;
 constexpr std::size_t maxResults = 5;
+constexpr std::size_t maxDetails = 6;
 
 struct Results {
     std::array<double, maxResults> values{};
@@ -33,6 +34,9 @@ struct KindTable {
     const char* name;                     // as typed on the command line
     std::span<const InputColumn> inputs;  // in the order of the entry fields
     std::span<const char* const> results; // column names, in the window's order
+    // The columns --detail appends: neutral axis, the moduli at both extreme
+    // fibres and the smaller of them, masses per metre.
+    std::span<const char* const> details;
     // The window's computation on the millimetre inputs, in input order;
     // empty when the section has no defined result.
     std::optional<Results> (*compute)(const double* mm);

@@ -49,8 +49,10 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
   -o, --output 文件      写入该文件（先写临时文件，结束时改名）
       --encoding 编码    utf-8 或 gb18030（gbk）；默认自动识别
       --delimiter 符号   , ; 或 tab；默认由表头识别
-      --detail           另加截面细节（需要细节功能）
-      --net DT           按腐蚀扣除 DT 毫米计算（需要细节功能）
+      --detail           另加截面细节列：中和轴 e_cm、两侧纤维处剖面模数
+                         Wtop_cm3 Wbottom_cm3 及其较小者 Wmin_cm3、每米质量 m_kg_m
+                         （船体结构剖面另有带板每米质量 m_plating_kg_m）
+      --net DT           按每块板厚度扣除腐蚀余量 DT 毫米后的净截面计算全部结果
   -h, --help             显示本帮助
       --version          显示版本
 
@@ -80,8 +82,11 @@ Options:
   -o, --output FILE      write to FILE (through a temporary file renamed at the end)
       --encoding ENC     utf-8 or gb18030 (gbk); detected by default
       --delimiter D      , ; or tab; detected from the header by default
-      --detail           append the section details (needs the details feature)
-      --net DT           compute with a corrosion deduction of DT mm (needs the details feature)
+      --detail           append the section details: neutral axis e_cm, the moduli at
+                         both extreme fibres Wtop_cm3 Wbottom_cm3, the smaller Wmin_cm3,
+                         mass per metre m_kg_m (stiffener: also m_plating_kg_m)
+      --net DT           compute every result for the net section, each plate's
+                         thickness less a corrosion deduction of DT mm
   -h, --help             show this help
       --version          show the version
 
@@ -328,11 +333,9 @@ int main(int argc, char** argv) {
         return usageError("多余的参数 " + args.positional[2] + " / unexpected argument " +
                           args.positional[2]);
     }
-    if (args.detail || args.netDeduction) {
-        return usageError("--detail 与 --net 需要截面细节功能，此版本尚不具备 / --detail and --net "
-                          "need the section details, which this version does not have yet");
-    }
     args.options.kind = *kind;
+    args.options.detail = args.detail;
+    args.options.deduction = args.netDeduction;
     const std::string input = args.positional.size() == 2 ? args.positional[1] : "-";
     const bool fromStdin = input == "-";
 

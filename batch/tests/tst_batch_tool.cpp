@@ -122,6 +122,10 @@ class TestBatchTool : public QObject {
     void delimiters_data();
     void delimiters();
     void emptyAndHeaderOnlyInput();
+    void detailColumns();
+    void netSectionIsTheReducedSection_data();
+    void netSectionIsTheReducedSection();
+    void netDeductionThatConsumesAPlate();
     void helpFollowsTheLocale_data();
     void helpFollowsTheLocale();
     void versionAndUsageErrors();
@@ -567,6 +571,98 @@ void TestBatchTool::emptyAndHeaderOnlyInput() {
     QCOMPARE(headerOnly.status, 0);
     QCOMPARE(headerOnly.out, QByteArray("D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error\r\n"));
     QVERIFY(headerOnly.err.isEmpty());
+}
+
+void TestBatchTool::detailColumns() {
+    // The symmetric I-beam of the worked examples: e = 10.5 cm, both outer
+    // fibres 11 cm from the neutral axis, so both fibre moduli are the
+    // outer-fibre modulus 249.09 (not the calculator's 260.95); 36 cm2 of
+    // steel weigh 28.26 kg per metre. The details write the 0 before the
+    // point, as the details window does.
+    const Run run =
+        runTool({"builtup", "--detail"},
+                lines({"no,b1,t1,h,tw,b2,t2", "G1,100,10,200,8,100,10", "G2,x,,,,1,1"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out[0],
+             QByteArray("no,b1,t1,h,tw,b2,t2,I_cm4,W_cm3,e_cm,Wtop_cm3,Wbottom_cm3,Wmin_cm3,"
+                        "m_kg_m,error"));
+    QCOMPARE(out[1],
+             QByteArray("G1,100,10,200,8,100,10,2740,260.95,10.5,249.09,249.09,249.09,28.26,"));
+    QVERIFY(out[2].startsWith("G2,x,,,,1,1,,,,,,,,"));
+
+    // A pipe: the fibre moduli are W, the mass is m; results below 1 keep
+    // the window's form in the result columns.
+    const Run pipe = runTool({"pipe", "--detail"}, lines({"D,t", "10,1"}));
+    QCOMPARE(pipe.out.split('\n').at(1),
+             QByteArray("10,1,.28,.32,.03,.06,.22,0,0.06,0.06,0.06,0.22,"));
+
+    const Run stiffener = runTool({"stiffener", "--detail"},
+                                  lines({"b,tp,hw,tw,bf,tf,l", "600,10,300,10,100,12,2400"}));
+    QCOMPARE(stiffener.status, 0);
+    QVERIFY(stiffener.out.startsWith("b,tp,hw,tw,bf,tf,l,I_cm4,W_cm3,e_cm,Wtop_cm3,Wbottom_cm3,"
+                                     "Wmin_cm3,m_kg_m,m_plating_kg_m,error\n"));
+    const QList<QByteArray> cells = stiffener.out.split('\n').at(1).split(',');
+    QCOMPARE(cells.size(), 16);
+    QCOMPARE(cells[7] + "," + cells[8], QByteArray("13027.85,605.81"));
+    QCOMPARE(cells[9], QByteArray("21.5")); // e of the worked example, 21.504908 cm
+    // Profile: web 30 cm2 and face plate 12 cm2; plating 60 cm2 at full breadth.
+    QCOMPARE(cells[13], QByteArray("32.97"));
+    QCOMPARE(cells[14], QByteArray("47.1"));
+    QCOMPARE(cells[12], qMin(cells[10].toDouble(), cells[11].toDouble()) == cells[10].toDouble()
+                            ? cells[10]
+                            : cells[11]);
+}
+
+void TestBatchTool::netSectionIsTheReducedSection_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("gross");
+    QTest::addColumn<QString>("deduction");
+    QTest::addColumn<QByteArray>("reduced"); // every thickness less the deduction
+    QTest::newRow("stiffener") << "stiffener" << QByteArray("b,tp,hw,tw,bf,tf,l")
+                               << QByteArray("600,10,300,10,100,12,2400") << "1.5"
+                               << QByteArray("600,8.5,300,8.5,100,10.5,2400");
+    QTest::newRow("I-beam") << "builtup" << QByteArray("b1,t1,h,tw,b2,t2")
+                            << QByteArray("100,10,200,8,100,10") << "1"
+                            << QByteArray("100,9,200,7,100,9");
+    QTest::newRow("T-profile keeps its missing plate")
+        << "builtup" << QByteArray("b1,t1,h,tw,b2,t2") << QByteArray("0,0,200,10,150,12") << "2"
+        << QByteArray("0,0,200,8,150,10");
+    QTest::newRow("pipe, wall from the inside")
+        << "pipe" << QByteArray("D,t") << QByteArray("219,8") << "0.5" << QByteArray("219,7.5");
+    QTest::newRow("no deduction") << "pipe" << QByteArray("D,t") << QByteArray("100,10") << "0"
+                                  << QByteArray("100,10");
+}
+
+void TestBatchTool::netSectionIsTheReducedSection() {
+    // The net results are the calculator's results for the reduced
+    // dimensions, digit for digit.
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, gross);
+    QFETCH(QString, deduction);
+    QFETCH(QByteArray, reduced);
+    const Run net = runTool({kind, "--net", deduction, "--detail"}, lines({header, gross}));
+    const Run direct = runTool({kind, "--detail"}, lines({header, reduced}));
+    QCOMPARE(net.status, 0);
+    QCOMPARE(direct.status, 0);
+    const QByteArray netRow = net.out.split('\n').at(1);
+    const QByteArray directRow = direct.out.split('\n').at(1);
+    QCOMPARE(netRow.mid(gross.size()), directRow.mid(reduced.size()));
+    QVERIFY(netRow.startsWith(gross + ","));
+}
+
+void TestBatchTool::netDeductionThatConsumesAPlate() {
+    const Run run =
+        runTool({"builtup", "--net=8"},
+                lines({"b1,t1,h,tw,b2,t2", "100,10,200,8,100,10", "100,10,200,9,100,10"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(QString::fromUtf8(out[1]),
+             QStringLiteral("100,10,200,8,100,10,,,第 2 行：扣除 8 mm 后腹板（厚 8 mm）已无剩余 / "
+                            "row 2: a deduction of 8 mm leaves nothing of the web (8 mm thick)"));
+    QVERIFY(!out[2].endsWith(",,"));
 }
 
 void TestBatchTool::helpFollowsTheLocale_data() {
