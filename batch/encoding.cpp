@@ -148,7 +148,7 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
         return std::string(text);
     }
     iconv_t cd = iconv_open(iconvName(to), iconvName(from));
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
         return std::nullopt;
     }
     std::string out;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdint>
 #include <iconv.h>
 
 namespace {
@@ -56,7 +57,7 @@ QByteArray lines(const QList<QByteArray>& rows, const QByteArray& end = "\n") {
 // Through the C library's converter, independent of the tool's own code.
 QByteArray iconvConvert(const QByteArray& bytes, const char* from, const char* to) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
         return "<no converter>";
     }
     QByteArray in = bytes;
