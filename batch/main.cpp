@@ -361,6 +361,19 @@ int main(int argc, char** argv) {
         return usageStatus;
     };
     mode_t mode = 0;
+    if (output.empty() && !fromStdin) {
+        // "corvane-batch pipe t.csv >> t.csv" would read its own output.
+        struct stat inStat {};
+        struct stat outStat {};
+        if (::fstat(in, &inStat) == 0 && ::fstat(STDOUT_FILENO, &outStat) == 0 &&
+            S_ISREG(outStat.st_mode) && inStat.st_dev == outStat.st_dev &&
+            inStat.st_ino == outStat.st_ino) {
+            say("标准输出就是输入文件 " + input +
+                "，拒绝写入 / standard output is the input file " + input +
+                "; refusing to write to it");
+            return usageStatus;
+        }
+    }
     if (!output.empty()) {
         struct stat inStat {};
         struct stat outStat {};
@@ -382,8 +395,12 @@ int main(int argc, char** argv) {
             return cannotWrite(ENAMETOOLONG);
         }
         std::strcpy(temporaryPath, pattern.c_str());
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
-            std::signal(signal, onSignal);
+        // A signal the caller ignores (SIGHUP under nohup) stays ignored.
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            struct sigaction current {};
+            if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
+                std::signal(signal, onSignal);
+            }
         }
         out = ::mkstemp(temporaryPath);
         if (out < 0) {

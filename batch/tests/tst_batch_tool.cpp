@@ -366,6 +366,16 @@ void TestBatchTool::refusesToWriteOverTheInput() {
         QCOMPARE(readFile(input), table);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+
+    // Standard output appended to the input would feed the tool its own rows.
+    QProcess process;
+    process.setStandardOutputFile(input, QIODevice::Append);
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", input});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(
+        QString::fromUtf8(process.readAllStandardError()).contains("standard output is the input"));
+    QCOMPARE(readFile(input), table);
 }
 
 void TestBatchTool::unwritableOutputLeavesNoFile() {
