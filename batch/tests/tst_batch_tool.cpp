@@ -114,6 +114,7 @@ class TestBatchTool : public QObject {
     void refusesToWriteOverTheInput();
     void unwritableOutputLeavesNoFile();
     void failedReadLeavesNoOutputFile();
+    void interruptedRunLeavesNoOutputFile();
     void outputFileReplacedOnlyAtTheEnd();
     void gb18030RoundTripsByteForByte();
     void byteOrderMarkIsKept();
@@ -411,6 +412,28 @@ void TestBatchTool::failedReadLeavesNoOutputFile() {
     QVERIFY(unreadable.errText().contains("cannot read " + dir.filePath("absent.csv") +
                                           ": No such file or directory"));
     QVERIFY(!QFile::exists(output));
+}
+
+void TestBatchTool::interruptedRunLeavesNoOutputFile() {
+    // The tool waits for more rows on standard input, its temporary output
+    // beside OUTPUT already open, when it is told to stop.
+    QTemporaryDir dir;
+    const QString output = dir.filePath("out.csv");
+    QVERIFY(writeFile(output, "old results\n"));
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", "-", "-o", output});
+    QVERIFY(process.waitForStarted());
+    process.write(lines({"D,t", "100,10"}));
+    const QStringList all{"*"};
+    const auto entries = [&] {
+        return QDir(dir.path()).entryList(all, QDir::Files | QDir::Hidden | QDir::System);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(entries().size(), 2, 20000);
+    process.terminate(); // SIGTERM
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(entries(), QStringList{"out.csv"});
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
 }
 
 void TestBatchTool::outputFileReplacedOnlyAtTheEnd() {
