@@ -5,35 +5,126 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
+#include <type_traits>
 
 namespace corvane {
+
+namespace {
+
+using TextBuffer = std::array<char, 64>;
+
+// Writes the %G text of `value` with `precision` significant digits (lower
+// case 'e') from its shortest round-trip digits and returns its length, or 0
+// where those digits are more than `precision`. When they are not more,
+// rounding the exact binary value to `precision` digits gives those same
+// digits: a normal double lies within half a unit in its last binary place
+// of its shortest text, a relative 1.1e-16, while half a unit in the 15th
+// decimal digit is at least 5e-16 relative, so no other `precision`-digit
+// decimal is as near and no tie can occur. The shortest conversion is much
+// faster than the one with a precision, which matters for tables of
+// thousands of results.
+std::size_t generalFromShortest(double value, int precision, TextBuffer& out) {
+    // Subnormal numbers carry fewer significant bits, and the bound fails.
+    constexpr int maxExact = 15;
+    if (precision > maxExact || (value != 0.0 && !std::isnormal(value))) {
+        return 0;
+    }
+    TextBuffer scientific{};
+    const auto [end, ec] = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                         value, std::chars_format::scientific);
+    if (ec != std::errc{}) {
+        return 0;
+    }
+    // "-d.ddde+XX": sign, digits with the point after the first, exponent.
+    const char* p = scientific.data();
+    const bool negative = *p == '-';
+    if (negative) {
+        ++p;
+    }
+    std::array<char, 24> digits{};
+    int digitCount = 0;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            if (digitCount == precision) {
+                return 0;
+            }
+            digits[static_cast<std::size_t>(digitCount++)] = *p;
+        }
+    }
+    const char* exponentSign = p + 1;
+    int exponent = 0;
+    std::from_chars(exponentSign + 1, end, exponent);
+    if (*exponentSign == '-') {
+        exponent = -exponent;
+    }
+    if (exponent < -4 || exponent >= precision) {
+        // Already %G's exponent form.
+        const auto length = static_cast<std::size_t>(end - scientific.data());
+        std::copy(scientific.data(), end, out.data());
+        return length;
+    }
+    std::size_t n = 0;
+    if (negative) {
+        out[n++] = '-';
+    }
+    if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        for (int i = 0; i < integerDigits; ++i) {
+            out[n++] = i < digitCount ? digits[static_cast<std::size_t>(i)] : '0';
+        }
+        if (digitCount > integerDigits) {
+            out[n++] = '.';
+            for (int i = integerDigits; i < digitCount; ++i) {
+                out[n++] = digits[static_cast<std::size_t>(i)];
+            }
+        }
+    } else {
+        out[n++] = '0';
+        out[n++] = '.';
+        for (int i = 0; i < -exponent - 1; ++i) {
+            out[n++] = '0';
+        }
+        for (int i = 0; i < digitCount; ++i) {
+            out[n++] = digits[static_cast<std::size_t>(i)];
+        }
+    }
+    return n;
+}
+
+} // namespace
 
 std::string formatNumber(double value, const NumberFormat& format) {
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
-    // %G semantics: std::to_chars in general format with a precision drops
-    // trailing zeros and switches to exponent form exactly as printf does,
-    // but never consults the locale.
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, format.significantDigits);
-    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
-    for (char& c : text) {
-        if (c == 'e') {
-            c = 'E';
-        }
+    TextBuffer buffer{};
+    std::size_t length = generalFromShortest(value, format.significantDigits, buffer);
+    if (length == 0) {
+        // %G semantics: std::to_chars in general format with a precision
+        // drops trailing zeros and switches to exponent form exactly as
+        // printf does, but never consults the locale.
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                             std::chars_format::general, format.significantDigits);
+        length = ec == std::errc{} ? static_cast<std::size_t>(end - buffer.data()) : 0;
     }
-    const bool negative = !text.empty() && text.front() == '-';
-    std::string digits = negative ? text.substr(1) : text;
-    if (!format.leadingZero && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') {
-        digits.erase(0, 1);
+    std::string_view text(buffer.data(), length);
+    std::string written;
+    written.reserve(length + 1);
+    if (!text.empty() && text.front() == '-') {
+        written.push_back('-');
+        text.remove_prefix(1);
+    } else if (format.leadingBlank) {
+        written.push_back(' ');
     }
-    if (negative) {
-        return "-" + digits;
+    if (!format.leadingZero && text.size() > 1 && text[0] == '0' && text[1] == '.') {
+        text.remove_prefix(1);
     }
-    return format.leadingBlank ? " " + digits : digits;
+    for (const char c : text) {
+        written.push_back(c == 'e' ? 'E' : c);
+    }
+    return written;
 }
 
 std::string Str(double value) {
@@ -135,12 +226,47 @@ bool beyondRangeIsOverflow(std::string_view s) {
 }
 
 // Converts a text that has the shape numberPrefix accepts, all of it.
+// Plain decimals of at most 15 digits, as dimensions in millimetres are,
+// without going through the general conversion: the digits form an integer
+// below 2^53, exact in a double, and so is 10^k for k <= 22, so their IEEE
+// quotient is the correctly rounded value of the decimal, the same double
+// the general conversion gives. Empty for any other text.
+std::optional<double> shortDecimal(std::string_view s) {
+    constexpr std::size_t maxDigits = 15;
+    constexpr std::array<double, 16> powersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t mantissa = 0;
+    std::size_t digits = 0;
+    std::size_t fractionDigits = 0;
+    bool point = false;
+    for (const char c : s) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (isDigit(c) && digits < maxDigits) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            fractionDigits += point ? 1 : 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(mantissa) / powersOfTen[fractionDigits];
+}
+
 template <typename T> std::optional<T> parseNumber(std::string_view s) {
     // from_chars takes no leading '+'; the sign is applied afterwards.
     bool negative = false;
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
         negative = s.front() == '-';
         s.remove_prefix(1);
+    }
+    if constexpr (std::is_same_v<T, double>) {
+        if (const std::optional<double> value = shortDecimal(s)) {
+            return negative ? -*value : *value;
+        }
     }
     T value{};
     const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
     dpkg-dev lintian desktop-file-utils appstream # building and checking the .deb and desktop files
     qt6-svg-dev                         # the picture tool's scalable icon
+    time                                # /usr/bin/time for the peak memory in bench/batch_bench.sh
 )
 
 missing=()

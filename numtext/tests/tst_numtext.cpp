@@ -2,9 +2,15 @@
 
 #include <QTest>
 
+#include <array>
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 using namespace corvane;
 
@@ -17,6 +23,8 @@ class TestNumText : public QObject {
     void generalForms_data();
     void generalForms();
     void formatIgnoresTheProcessLocale();
+    void formatAgreesWithPrintf();
+    void readingAgreesWithFromChars();
     void valReadsTheLeadingNumber_data();
     void valReadsTheLeadingNumber();
     void valBeyondTheDoubleRangeIsInfinite();
@@ -89,6 +97,100 @@ void TestNumText::formatIgnoresTheProcessLocale() {
     }
     QCOMPARE(QString::fromStdString(written), QStringLiteral(" .5"));
     QCOMPARE(read, 2.5);
+}
+
+void TestNumText::formatAgreesWithPrintf() {
+    // formatNumber takes a shortcut through the shortest round-trip digits
+    // where they are few enough; printf's %G in the C locale is the
+    // reference for every path. Values near the digit limits, results rounded
+    // to hundredths as the section windows show them, and arbitrary bit
+    // patterns.
+    std::mt19937_64 random(20261208);
+    std::vector<double> values{0.1 + 0.2,
+                               1e15,
+                               999999999999999.0,
+                               1e-5,
+                               0.0001,
+                               99999.5,
+                               9.999999999999995e14,
+                               123456789012345.6,
+                               5e-324,
+                               1.7976931348623157e308};
+    std::uniform_real_distribution<double> magnitude(-8, 20);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = std::pow(10.0, magnitude(random));
+        values.push_back(std::floor(x * 100.0 + 0.5) / 100.0);
+        values.push_back(-x);
+        const double bits = std::bit_cast<double>(random());
+        if (std::isfinite(bits)) {
+            values.push_back(bits);
+        }
+    }
+    for (const int digits : {15, 7}) {
+        for (const double value : values) {
+            std::array<char, 64> reference{};
+            std::snprintf(reference.data(), reference.size(), "%.*G", digits, value);
+            const std::string written = formatNumber(
+                value, {.significantDigits = digits, .leadingBlank = false, .leadingZero = true});
+            if (written != reference.data()) {
+                QFAIL(qPrintable(QStringLiteral("%1 digits: %2 written as %3, printf %4")
+                                     .arg(digits)
+                                     .arg(value, 0, 'g', 17)
+                                     .arg(QString::fromStdString(written), reference.data())));
+            }
+        }
+    }
+}
+
+void TestNumText::readingAgreesWithFromChars() {
+    // Short decimals take a shortcut; the general conversion is the
+    // reference. Digit strings of every length up to 17 with the point
+    // anywhere, leading zeros, signs.
+    std::mt19937_64 random(8122026);
+    std::vector<std::string> texts{"0",
+                                   "-0",
+                                   "007",
+                                   "0.000000000000001",
+                                   "999999999999999",
+                                   "9007199254740993",
+                                   "1.",
+                                   ".5",
+                                   "123456789012345.6"};
+    for (int i = 0; i < 200000; ++i) {
+        const auto length = static_cast<int>(random() % 17) + 1;
+        std::string text;
+        for (int k = 0; k < length; ++k) {
+            text.push_back(static_cast<char>('0' + random() % 10));
+        }
+        if (random() % 4 != 0) {
+            text.insert(random() % (text.size() + 1), 1, '.');
+        }
+        if (random() % 3 == 0) {
+            text.insert(0, 1, random() % 2 == 0 ? '-' : '+');
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        std::string_view digits = text;
+        const bool negative = digits.front() == '-';
+        if (digits.front() == '-' || digits.front() == '+') {
+            digits.remove_prefix(1);
+        }
+        double reference = 0;
+        const auto [ptr, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), reference);
+        if (ec != std::errc{} || ptr != digits.data() + digits.size()) {
+            QCOMPARE(readDouble(text), std::nullopt); // "." alone
+            continue;
+        }
+        const std::optional<double> read = readDouble(text);
+        QVERIFY2(read.has_value(), text.c_str());
+        const double expected = negative ? -reference : reference;
+        QVERIFY2(std::bit_cast<std::uint64_t>(*read) == std::bit_cast<std::uint64_t>(expected),
+                 text.c_str());
+        QVERIFY2(std::bit_cast<std::uint64_t>(Val(text)) == std::bit_cast<std::uint64_t>(expected),
+                 text.c_str());
+    }
 }
 
 void TestNumText::valReadsTheLeadingNumber_data() {

@@ -1,0 +1,373 @@
+#include "batch.h"
+
+#include "numtext.h"
+#include "rounding.h"
+#include "sectiondetails.h"
+
+#include <array>
+#include <cmath>
+
+namespace corvane::batch {
+
+namespace {
+
+std::string_view trimmedBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The names under which an input is accepted, for the message about a
+// missing column.
+std::string acceptedNames(const KindTable& table, std::size_t input) {
+    const InputColumn& column = table.inputs[input];
+    bool shared = false;
+    for (std::size_t i = 0; i < input; ++i) {
+        shared = shared || std::string_view(table.inputs[i].caption) == column.caption;
+    }
+    std::string names = std::string(column.shortName) + " / " + column.caption;
+    if (shared) {
+        names += "（第二个 / the second）";
+    }
+    return names;
+}
+
+std::string headerMessage(const KindTable& table, const HeaderProblem& problem) {
+    const std::string name = table.inputs[problem.input].shortName;
+    if (problem.what == HeaderProblem::What::Twice) {
+        return "表头中 " + name + " 列出现两次 / the header has column " + name + " twice";
+    }
+    return "表头缺少必需的列 " + name + "（可用列名：" + acceptedNames(table, problem.input) +
+           "，不区分大小写）/ the header lacks the required column " + name +
+           " (accepted names: " + acceptedNames(table, problem.input) + ", in any case)";
+}
+
+// Why a cell could not be read, in both languages.
+struct CellProblem {
+    std::size_t input;
+    bool empty; // otherwise not a number
+};
+
+std::string rowMessage(const KindTable& table, std::uint64_t row, const CellProblem* cells,
+                       std::size_t count, bool undefined, std::size_t extraCells,
+                       std::size_t headerCells) {
+    const std::string number = std::to_string(row);
+    std::string zh = "第 " + number + " 行";
+    std::string en = "row " + number;
+    if (extraCells > 0) {
+        zh += "：比表头（" + std::to_string(headerCells) + " 列）多出 " +
+              std::to_string(extraCells) + " 个单元格";
+        en += ": " + std::to_string(extraCells) + " cells beyond the header's " +
+              std::to_string(headerCells);
+    } else if (undefined) {
+        zh += "：这些尺寸构不成可计算的截面";
+        en += ": these dimensions form no section that can be computed";
+    } else {
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::string name = table.inputs[cells[k].input].shortName;
+            zh += (k == 0 ? " " : "；") + name + "：" + (cells[k].empty ? "没有数值" : "不是数字");
+            en += (k == 0 ? " " : "; ") + name + ": " + (cells[k].empty ? "empty" : "not a number");
+        }
+    }
+    return zh + " / " + en;
+}
+
+// English names of the plates, beside plateName's Chinese ones.
+std::string_view plateNameEnglish(PlateRole role) {
+    switch (role) {
+    case PlateRole::AttachedPlating:
+        return "attached plating";
+    case PlateRole::Web:
+        return "web";
+    case PlateRole::FacePlate:
+        return "face plate";
+    case PlateRole::FacePlate1:
+        return "face plate 1";
+    case PlateRole::FacePlate2:
+        return "face plate 2";
+    case PlateRole::PipeWall:
+        return "pipe wall";
+    }
+    return "plate";
+}
+
+std::string refusalMessage(std::uint64_t row, double deduction, const NetRefusal& refusal) {
+    const std::string number = std::to_string(row);
+    const std::string dt = generalDouble(deduction);
+    if (refusal.reason == NetRefusal::Reason::PlateConsumed) {
+        const std::string thickness = generalDouble(refusal.thickness);
+        return "第 " + number + " 行：扣除 " + dt + " mm 后" +
+               std::string(plateName(refusal.plate)) + "（厚 " + thickness +
+               " mm）已无剩余 / row " + number + ": a deduction of " + dt +
+               " mm leaves nothing of the " + std::string(plateNameEnglish(refusal.plate)) + " (" +
+               thickness + " mm thick)";
+    }
+    return "第 " + number + " 行：扣除 " + dt + " mm 后的净截面无法计算 / row " + number +
+           ": the net section after a deduction of " + dt + " mm cannot be computed";
+}
+
+SectionKind sectionKindOf(Kind kind) {
+    switch (kind) {
+    case Kind::Stiffener:
+        return SectionKind::Stiffener;
+    case Kind::BuiltUp:
+        return SectionKind::BuiltUp;
+    case Kind::Pipe:
+        return SectionKind::Pipe;
+    }
+    return SectionKind::Stiffener;
+}
+
+// A row computed through the section details, for --detail and --net.
+struct DetailedRow {
+    std::optional<Results> results;
+    std::array<double, maxDetails> details{};
+    std::optional<NetRefusal> refusal; // the net section could not be formed
+};
+
+DetailedRow computeDetailed(const Options& options, const double* mm, std::size_t inputs) {
+    DetailedRow row;
+    const auto dimensions =
+        sectionDimensions(sectionKindOf(options.kind), std::vector<double>(mm, mm + inputs));
+    if (!dimensions) {
+        return row;
+    }
+    const auto details = sectionDetails(*dimensions, options.deduction.value_or(0.0));
+    if (!details) {
+        return row; // the gross section itself is undefined
+    }
+    const SectionProperties* properties = &details->gross;
+    if (options.deduction) {
+        if (!details->net) {
+            row.refusal =
+                details->refusal.value_or(NetRefusal{NetRefusal::Reason::Undefined, {}, 0});
+            return row;
+        }
+        properties = &*details->net;
+    }
+    Results results;
+    for (std::size_t r = 0; r < properties->seeded.size() && r < maxResults; ++r) {
+        results.values[r] = properties->seeded[r];
+    }
+    row.results = results;
+    row.details = {properties->neutralAxis,         properties->topModulus,
+                   properties->bottomModulus,       properties->minModulus,
+                   properties->profileMassPerMetre, properties->platingMassPerMetre};
+    return row;
+}
+
+} // namespace
+
+std::string detailText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const double rounded = roundToHundredths(value);
+    // Rounding forms value * 100, which can overflow where value did not.
+    return generalDouble(std::isfinite(rounded) ? rounded : value);
+}
+
+std::string resultText(double value) {
+    std::string text = Str(value);
+    if (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
+    Outcome outcome;
+    const KindTable& table = kindTable(options.kind);
+
+    // Encoding: a byte-order mark decides, unless another encoding is forced;
+    // then well-formed UTF-8 is UTF-8 and anything else GB18030.
+    std::string_view start = in.peek(detectionWindow);
+    const std::optional<Encoding> marked = encodingOfByteOrderMark(start);
+    const bool hasMark = marked && (!options.encoding || *options.encoding == *marked);
+    if (hasMark) {
+        outcome.encoding = *marked;
+        in.skip(byteOrderMark(*marked).size());
+        start = in.peek(detectionWindow);
+    } else if (options.encoding) {
+        outcome.encoding = *options.encoding;
+    } else {
+        const bool utf8 = options.inputIsUtf8.value_or(
+            isUtf8(start, /*mayBeCutShort=*/start.size() >= detectionWindow));
+        outcome.encoding = utf8 ? Encoding::Utf8 : Encoding::Gb18030;
+    }
+    outcome.delimiter = options.delimiter.value_or(detectDelimiter(start));
+    const char delimiter = outcome.delimiter;
+
+    CsvReader reader(in, delimiter);
+    CsvRecord record;
+    if (!reader.next(record)) {
+        if (in.error() != 0) {
+            outcome.failure = Outcome::Failure::Read;
+            outcome.systemError = in.error();
+            return outcome;
+        }
+        outcome.failure = Outcome::Failure::Empty;
+        outcome.message = "输入为空，没有表头 / the input is empty: there is no header";
+        return outcome;
+    }
+
+    const std::size_t headerCells = record.size();
+    std::vector<std::string> names;
+    names.reserve(headerCells);
+    for (std::size_t c = 0; c < headerCells; ++c) {
+        const std::string value = unquote(record.rawField(c));
+        names.push_back(convert(value, outcome.encoding, Encoding::Utf8).value_or(value));
+    }
+    ColumnMap map;
+    if (const auto problem = mapHeader(options.kind, names, map)) {
+        outcome.failure = Outcome::Failure::Header;
+        outcome.message = headerMessage(table, *problem);
+        return outcome;
+    }
+
+    const std::string_view lineEnd = record.lineEnd() == CsvRecord::LineEnd::CrLf ? "\r\n" : "\n";
+    if (hasMark) {
+        out.write(byteOrderMark(outcome.encoding));
+    }
+    out.write(record.rawFields(headerCells));
+    for (const char* name : table.results) {
+        out.put(delimiter);
+        out.write(name);
+    }
+    if (options.detail) {
+        for (const char* name : table.details) {
+            out.put(delimiter);
+            out.write(name);
+        }
+    }
+    out.put(delimiter);
+    out.write("error");
+    out.write(lineEnd);
+
+    const std::size_t inputs = table.inputs.size();
+    std::array<double, maxInputs> mm{};
+    std::array<CellProblem, maxInputs> problems{};
+    std::string unquoted;
+    std::uint64_t row = 1; // the header is row 1, as a spreadsheet counts
+    while (reader.next(record)) {
+        ++row;
+        if (record.blank()) {
+            out.write(lineEnd);
+            continue;
+        }
+        ++outcome.rows;
+
+        // Cells beyond the header's width: empty ones (trailing delimiters)
+        // are dropped, others make the record an error and follow the error
+        // column so that nothing is lost.
+        std::size_t extra = 0;
+        for (std::size_t c = headerCells; c < record.size(); ++c) {
+            if (!record.rawField(c).empty()) {
+                extra = record.size() - headerCells;
+                break;
+            }
+        }
+
+        std::size_t problemCount = 0;
+        for (std::size_t i = 0; i < inputs; ++i) {
+            const int column = map.column[i];
+            std::string_view cell;
+            if (column >= 0 && static_cast<std::size_t>(column) < record.size()) {
+                cell = record.rawField(static_cast<std::size_t>(column));
+                if (!cell.empty() && cell.front() == '"') {
+                    unquoted = unquote(cell);
+                    cell = unquoted;
+                }
+            }
+            if (trimmedBlanks(cell).empty()) {
+                if (table.inputs[i].required) {
+                    problems[problemCount++] = {i, true};
+                }
+                mm[i] = 0;
+                continue;
+            }
+            const std::optional<double> value = readDouble(cell);
+            if (!value) {
+                problems[problemCount++] = {i, false};
+                continue;
+            }
+            mm[i] = *value;
+        }
+
+        std::optional<Results> results;
+        DetailedRow detailed;
+        const bool throughDetails = options.detail || options.deduction.has_value();
+        if (problemCount == 0 && extra == 0) {
+            if (throughDetails) {
+                detailed = computeDetailed(options, mm.data(), inputs);
+                results = detailed.results;
+            } else {
+                results = table.compute(mm.data());
+            }
+        }
+
+        out.write(record.rawFields(std::min(record.size(), headerCells)));
+        for (std::size_t c = record.size(); c < headerCells; ++c) {
+            out.put(delimiter);
+        }
+        for (std::size_t r = 0; r < table.results.size(); ++r) {
+            out.put(delimiter);
+            if (results) {
+                out.write(resultText(results->values[r]));
+            }
+        }
+        if (options.detail) {
+            for (std::size_t d = 0; d < table.details.size(); ++d) {
+                out.put(delimiter);
+                if (results) {
+                    out.write(detailText(detailed.details[d]));
+                }
+            }
+        }
+        out.put(delimiter);
+        if (!results) {
+            ++outcome.failedRows;
+            const std::string message =
+                detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
+                                 : rowMessage(table, row, problems.data(), problemCount,
+                                              problemCount == 0, extra, headerCells);
+            const std::string encoded =
+                convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
+            out.write(quoteField(encoded, delimiter));
+            if (extra > 0) {
+                for (std::size_t c = headerCells; c < record.size(); ++c) {
+                    out.put(delimiter);
+                    out.write(record.rawField(c));
+                }
+            }
+            if (hooks.badRow) {
+                hooks.badRow(message);
+            }
+        }
+        out.write(lineEnd);
+
+        if (out.error() != 0) {
+            break;
+        }
+        if ((outcome.rows & 0x1FFF) == 0 && hooks.progress) {
+            hooks.progress(outcome.rows);
+        }
+    }
+
+    if (in.error() != 0) {
+        outcome.failure = Outcome::Failure::Read;
+        outcome.systemError = in.error();
+        return outcome;
+    }
+    if (!out.flush()) {
+        outcome.failure = Outcome::Failure::Write;
+        outcome.systemError = out.error();
+    }
+    return outcome;
+}
+
+} // namespace corvane::batch

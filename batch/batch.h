@@ -1,0 +1,73 @@
+#pragma once
+
+// One run of the batch tool over a table: read the header, find the input
+// columns, then for every record compute the section with the window's own
+// computation and write the record with the results appended.
+
+#include "columns.h"
+#include "csv.h"
+#include "encoding.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace corvane::batch {
+
+struct Options {
+    Kind kind = Kind::Stiffener;
+    std::optional<Encoding> encoding; // forced; otherwise detected
+    std::optional<char> delimiter;    // forced; otherwise detected
+    // Whether the whole input is well-formed UTF-8, when the caller could
+    // check it beforehand (a regular file); otherwise the first
+    // detectionWindow bytes decide.
+    std::optional<bool> inputIsUtf8;
+    // Append the section details' columns.
+    bool detail = false;
+    // Compute the net section after this corrosion deduction, mm (>= 0):
+    // every result, and the details, are then those of the net section.
+    std::optional<double> deduction;
+};
+
+// How much of an input that cannot be scanned beforehand decides its
+// encoding.
+constexpr std::size_t detectionWindow = 1 << 20;
+
+struct Hooks {
+    // One line per bad record, in the order of the records.
+    std::function<void(const std::string& line)> badRow;
+    // Called now and then with the number of records done.
+    std::function<void(std::uint64_t rows)> progress;
+};
+
+struct Outcome {
+    enum class Failure { None, Empty, Header, Read, Write };
+    Failure failure = Failure::None;
+    std::string message; // for Empty and Header: what is wrong, bilingual
+    int systemError = 0; // for Read and Write: errno
+    std::uint64_t rows = 0;
+    std::uint64_t failedRows = 0;
+    Encoding encoding = Encoding::Utf8;
+    char delimiter = ',';
+
+    // 0: every record computed; 1: some failed; 2: nothing usable written.
+    int status() const {
+        if (failure != Failure::None) {
+            return 2;
+        }
+        return failedRows > 0 ? 1 : 0;
+    }
+};
+
+Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks);
+
+// The digits of a result as the window shows them, without the blank the
+// window puts in front of values that are not negative.
+std::string resultText(double value);
+
+// A detail as the section details show it: rounded to hundredths, in the
+// general form with the 0 before the point; empty where it cannot be formed.
+std::string detailText(double value);
+
+} // namespace corvane::batch

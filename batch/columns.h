@@ -1,0 +1,68 @@
+#pragma once
+
+// The three kinds of section the batch tool computes: their input columns,
+// as short names and as the captions of the window's entry fields, which of
+// them the window requires, and the result columns.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane::batch {
+
+enum class Kind { Stiffener, BuiltUp, Pipe };
+
+struct InputColumn {
+    const char* shortName;
+    const char* caption; // UTF-8, exactly as beside the window's entry field
+    bool required;       // an empty cell is an error; otherwise it reads 0
+};
+
+constexpr std::size_t maxInputs = 7;
+constexpr std::size_t maxResults = 5;
+constexpr std::size_t maxDetails = 6;
+
+struct Results {
+    std::array<double, maxResults> values{};
+};
+
+struct KindTable {
+    const char* name;                     // as typed on the command line
+    std::span<const InputColumn> inputs;  // in the order of the entry fields
+    std::span<const char* const> results; // column names, in the window's order
+    // The columns --detail appends: neutral axis, the moduli at both extreme
+    // fibres and the smaller of them, masses per metre.
+    std::span<const char* const> details;
+    // The window's computation on the millimetre inputs, in input order;
+    // empty when the section has no defined result.
+    std::optional<Results> (*compute)(const double* mm);
+};
+
+const KindTable& kindTable(Kind kind);
+std::optional<Kind> kindFromName(std::string_view name);
+
+// Where each input of a kind stands in the header.
+struct ColumnMap {
+    // Column index of each input, or -1 where an optional input has no column.
+    std::array<int, maxInputs> column{};
+};
+
+// Why a header does not fit a kind.
+struct HeaderProblem {
+    enum class What { Missing, Twice } what = What::Missing;
+    std::size_t input = 0; // the input concerned
+};
+
+// Finds the inputs among the header's column names (UTF-8, already
+// unquoted): by short name or caption, ignoring case and blanks around the
+// name, in any order. Where two entry fields share a caption (the two face
+// plates of the built-up profile), columns with that caption go to them in
+// the window's order, after those named by short name.
+std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>& names,
+                                       ColumnMap& map);
+
+} // namespace corvane::batch

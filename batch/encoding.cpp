@@ -1,0 +1,177 @@
+#include "encoding.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <iconv.h>
+
+namespace corvane::batch {
+
+namespace {
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* iconvName(Encoding encoding) {
+    return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030";
+}
+
+} // namespace
+
+std::optional<Encoding> encodingFromName(std::string_view name) {
+    for (const char* utf8 : {"utf-8", "utf8"}) {
+        if (equalsIgnoringCase(name, utf8)) {
+            return Encoding::Utf8;
+        }
+    }
+    for (const char* gb : {"gb18030", "gbk", "gb2312", "cp936"}) {
+        if (equalsIgnoringCase(name, gb)) {
+            return Encoding::Gb18030;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* encodingName(Encoding encoding) {
+    return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030";
+}
+
+std::string_view byteOrderMark(Encoding encoding) {
+    return encoding == Encoding::Utf8 ? std::string_view("\xEF\xBB\xBF", 3)
+                                      : std::string_view("\x84\x31\x95\x33", 4);
+}
+
+std::optional<Encoding> encodingOfByteOrderMark(std::string_view bytes) {
+    for (const Encoding e : {Encoding::Utf8, Encoding::Gb18030}) {
+        if (bytes.starts_with(byteOrderMark(e))) {
+            return e;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isUtf8(std::string_view bytes, bool mayBeCutShort) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        // Tables are mostly ASCII: pass eight such bytes at a time.
+        if (i + 8 <= n) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, p + i, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        // The allowed range of the second byte excludes overlong forms
+        // (E0 80..9F, F0 80..8F), surrogates (ED A0..BF) and code points
+        // above U+10FFFF (F4 90..BF).
+        unsigned secondLow = 0x80;
+        unsigned secondHigh = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            secondLow = c == 0xE0 ? 0xA0 : 0x80;
+            secondHigh = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            secondLow = c == 0xF0 ? 0x90 : 0x80;
+            secondHigh = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if (i + k >= n) {
+                return mayBeCutShort;
+            }
+            const unsigned next = p[i + k];
+            const unsigned low = k == 1 ? secondLow : 0x80;
+            const unsigned high = k == 1 ? secondHigh : 0xBF;
+            if (next < low || next > high) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+void Utf8Check::feed(std::string_view piece) {
+    if (!ok_) {
+        return;
+    }
+    std::string text = pending_;
+    text.append(piece);
+    pending_.clear();
+    // Hold back the last sequence if the piece ends inside it: find its lead
+    // byte among the last three bytes.
+    std::size_t cut = text.size();
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const auto c = static_cast<unsigned char>(text[text.size() - back]);
+        if ((c & 0xC0) == 0x80) {
+            continue; // a continuation byte
+        }
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        if (length > back) {
+            cut = text.size() - back;
+        }
+        break;
+    }
+    pending_ = text.substr(cut);
+    ok_ = isUtf8(std::string_view(text).substr(0, cut)) && isUtf8(pending_, /*mayBeCutShort=*/true);
+}
+
+std::optional<std::string> convert(std::string_view text, Encoding from, Encoding to) {
+    if (from == to) {
+        return std::string(text);
+    }
+    iconv_t cd = iconv_open(iconvName(to), iconvName(from));
+    if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
+        return std::nullopt;
+    }
+    std::string out;
+    // iconv's interface is not const-correct: it never writes to the input.
+    char* in = const_cast<char*>(text.data()); // NOLINT(cppcoreguidelines-pro-type-const-cast)
+    std::size_t inLeft = text.size();
+    std::array<char, 256> buffer{};
+    bool ok = true;
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        std::size_t outLeft = buffer.size();
+        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), outPtr);
+        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            ok = false; // EILSEQ or EINVAL: not valid in `from`
+            break;
+        }
+    }
+    iconv_close(cd);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+} // namespace corvane::batch

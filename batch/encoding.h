@@ -1,0 +1,55 @@
+#pragma once
+
+// Text encodings of the tables the batch tool reads and writes. A table is
+// processed as bytes: cells that are only copied through are never decoded,
+// so they leave the tool exactly as they came. Only the header (to find the
+// columns by name) and the tool's own messages cross between encodings.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane::batch {
+
+// UTF-8, or GB18030 (which contains GBK and GB2312), what spreadsheets on
+// Chinese systems write by default.
+enum class Encoding { Utf8, Gb18030 };
+
+// "utf-8", "utf8", "gb18030", "gbk", "gb2312", "cp936" in any case; empty for
+// anything else.
+std::optional<Encoding> encodingFromName(std::string_view name);
+const char* encodingName(Encoding encoding);
+
+// Byte-order marks: EF BB BF for UTF-8, 84 31 95 33 for GB18030.
+std::string_view byteOrderMark(Encoding encoding);
+
+// The encoding whose byte-order mark begins `bytes`, if any.
+std::optional<Encoding> encodingOfByteOrderMark(std::string_view bytes);
+
+// Whether `bytes` is well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF. With
+// `mayBeCutShort`, a sequence that is only incomplete because `bytes` ends
+// inside it counts as well-formed (a window into a longer stream).
+bool isUtf8(std::string_view bytes, bool mayBeCutShort = false);
+
+// Checks a stream for well-formed UTF-8 piece by piece, in constant memory;
+// a sequence may be split between two pieces.
+class Utf8Check {
+  public:
+    void feed(std::string_view piece);
+    // Whether everything fed was well-formed UTF-8, ending on a whole
+    // sequence.
+    bool finish() const { return ok_ && pending_.empty(); }
+    bool ok() const { return ok_; }
+
+  private:
+    std::string pending_; // an incomplete sequence at the end of the last piece
+    bool ok_ = true;
+};
+
+// Converts a whole text between two encodings; empty when the text is not
+// valid in `from`. Between equal encodings the text is returned unchanged.
+std::optional<std::string> convert(std::string_view text, Encoding from, Encoding to);
+
+} // namespace corvane::batch

@@ -1,0 +1,747 @@
+// corvane-batch run as a process: what a script or a spreadsheet user sees.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <iconv.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+    QString errText() const { return QString::fromUtf8(err); }
+};
+
+Run runTool(const QStringList& args, const QByteArray& input = {},
+            const QMap<QString, QString>& environment = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    for (auto it = environment.begin(); it != environment.end(); ++it) {
+        env.insert(it.key(), it.value());
+    }
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), args);
+    if (!process.waitForStarted()) {
+        return {};
+    }
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+using Environment = QMap<QString, QString>;
+
+QByteArray lines(const QList<QByteArray>& rows, const QByteArray& end = "\n") {
+    QByteArray text;
+    for (const QByteArray& row : rows) {
+        text += row + end;
+    }
+    return text;
+}
+
+// Through the C library's converter, independent of the tool's own code.
+QByteArray iconvConvert(const QByteArray& bytes, const char* from, const char* to) {
+    iconv_t cd = iconv_open(to, from);
+    if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
+        return "<no converter>";
+    }
+    QByteArray in = bytes;
+    QByteArray out(bytes.size() * 4 + 16, '\0');
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    if (r == static_cast<std::size_t>(-1)) {
+        return "<invalid>";
+    }
+    out.truncate(out.size() - static_cast<qsizetype>(outLeft));
+    return out;
+}
+
+QByteArray toGb18030(const QString& text) {
+    return iconvConvert(text.toUtf8(), "UTF-8", "GB18030");
+}
+
+QString fromGb18030(const QByteArray& bytes) {
+    return QString::fromUtf8(iconvConvert(bytes, "GB18030", "UTF-8"));
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestBatchTool : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void workedExamplesGiveTheWindowsDigits_data();
+    void workedExamplesGiveTheWindowsDigits();
+    void columnsByNameAnyOrderPassThroughInPlace();
+    void builtUpCaptionsSharedByTwoFieldsGoInWindowOrder();
+    void builtUpOptionalColumnsReadZeroWhenEmptyOrAbsent();
+    void badCells_data();
+    void badCells();
+    void undefinedSectionKeepsItsCellsAndGoesOn();
+    void cellsBeyondTheHeaderAreKept();
+    void standardErrorShowsTwentyBadRowsThenACount();
+    void missingRequiredColumnStopsBeforeAnyRow_data();
+    void missingRequiredColumnStopsBeforeAnyRow();
+    void refusesToWriteOverTheInput();
+    void unwritableOutputLeavesNoFile();
+    void failedReadLeavesNoOutputFile();
+    void interruptedRunLeavesNoOutputFile();
+    void outputFileReplacedOnlyAtTheEnd();
+    void gb18030RoundTripsByteForByte();
+    void byteOrderMarkIsKept();
+    void forcedEncoding();
+    void quotedFields();
+    void lineEndingsFollowTheInput();
+    void delimiters_data();
+    void delimiters();
+    void emptyAndHeaderOnlyInput();
+    void detailColumns();
+    void netSectionIsTheReducedSection_data();
+    void netSectionIsTheReducedSection();
+    void netDeductionThatConsumesAPlate();
+    void helpFollowsTheLocale_data();
+    void helpFollowsTheLocale();
+    void versionAndUsageErrors();
+};
+
+void TestBatchTool::workedExamplesGiveTheWindowsDigits_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QByteArray>("results");
+
+    const QByteArray stiffener = "b,tp,hw,tw,bf,tf,l";
+    QTest::newRow("stiffener reference")
+        << "stiffener" << stiffener << QByteArray("600,10,300,10,100,12,2400")
+        << QByteArray("13027.85,605.81");
+    QTest::newRow("stiffener lighter")
+        << "stiffener" << stiffener << QByteArray("500,8,200,8,80,10,1500")
+        << QByteArray("3488.16,247.63");
+    QTest::newRow("stiffener span 0")
+        << "stiffener" << stiffener << QByteArray("600,10,300,10,100,12,0")
+        << QByteArray("4342.38,389.7");
+    QTest::newRow("stiffener long span, k above 1")
+        << "stiffener" << stiffener << QByteArray("600,10,300,10,100,12,4000")
+        << QByteArray("14427.28,622.55");
+    QTest::newRow("stiffener no face plate")
+        << "stiffener" << stiffener << QByteArray("600,10,300,10,0,0,2400")
+        << QByteArray("6593.16,271");
+
+    const QByteArray builtUp = "b1,t1,h,tw,b2,t2";
+    QTest::newRow("I-beam") << "builtup" << builtUp << QByteArray("100,10,200,8,100,10")
+                            << QByteArray("2740,260.95");
+    QTest::newRow("T-profile") << "builtup" << builtUp << QByteArray("0,0,200,10,150,12")
+                               << QByteArray("1733.29,310.68");
+    QTest::newRow("bare web") << "builtup" << builtUp << QByteArray("0,0,200,10,0,0")
+                              << QByteArray("666.67,66.67");
+    QTest::newRow("unequal flanges") << "builtup" << builtUp << QByteArray("120,12,300,10,200,14")
+                                     << QByteArray("12024.18,944.48");
+
+    const QByteArray pipe = "D,t";
+    QTest::newRow("pipe 100x10") << "pipe" << pipe << QByteArray("100,10")
+                                 << QByteArray("28.27,3.2,289.81,57.96,22.2");
+    QTest::newRow("pipe 89x4.5") << "pipe" << pipe << QByteArray("89,4.5")
+                                 << QByteArray("11.95,2.99,106.92,24.03,9.38");
+    QTest::newRow("pipe 219x8") << "pipe" << pipe << QByteArray("219,8")
+                                << QByteArray("53.03,7.47,2955.43,269.9,41.63");
+    QTest::newRow("solid bar") << "pipe" << pipe << QByteArray("40,20")
+                               << QByteArray("12.57,1,12.57,6.28,9.86");
+    // Below 1 the window writes no 0 before the point.
+    QTest::newRow("small pipe") << "pipe" << pipe << QByteArray("10,1")
+                                << QByteArray(".28,.32,.03,.06,.22");
+}
+
+void TestBatchTool::workedExamplesGiveTheWindowsDigits() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, row);
+    QFETCH(QByteArray, results);
+    const Run run = runTool({kind}, lines({header, row}));
+    QCOMPARE(run.status, 0);
+    const QByteArray resultNames = kind == "pipe" ? "A_cm2,i_cm,I_cm4,W_cm3,m_kg" : "I_cm4,W_cm3";
+    QCOMPARE(run.out, lines({header + "," + resultNames + ",error", row + "," + results + ","}));
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestBatchTool::columnsByNameAnyOrderPassThroughInPlace() {
+    // Short names in any case and window captions mixed, in another order,
+    // between the designer's own columns.
+    const QByteArray header = "frame,TF,型材带板长度(mm),note,b,Tp,型材腹板高度(mm),tw,BF,x";
+    const Run run = runTool({"stiffener"}, lines({header, "FR12,12,2400,deck,600,10,300,10,100,",
+                                                  "FR13, 10 ,1500,,500,8,200,8,80,last"}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, lines({header + ",I_cm4,W_cm3,error",
+                             "FR12,12,2400,deck,600,10,300,10,100,,13027.85,605.81,",
+                             "FR13, 10 ,1500,,500,8,200,8,80,last,3488.16,247.63,"}));
+}
+
+void TestBatchTool::builtUpCaptionsSharedByTwoFieldsGoInWindowOrder() {
+    // Face plate 1 and face plate 2 share their captions; as in the window,
+    // the first column with a caption is the upper plate. Row 2 is row 1 of
+    // the worked examples with the plates swapped, which changes W.
+    const QByteArray header = "型材面板宽度(mm),型材面板厚度(mm),型材腹板高度(mm),"
+                              "型材腹板厚度(mm),型材面板宽度(mm),型材面板厚度(mm)";
+    const Run run = runTool({"builtup"}, lines({header, "120,12,300,10,200,14"}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.split('\n').at(1), QByteArray("120,12,300,10,200,14,12024.18,944.48,"));
+
+    // A short name claims its field first; the caption takes the other one.
+    const Run mixed =
+        runTool({"builtup"}, lines({"b1,型材面板宽度(mm),t2,h,tw,t1", "120,200,14,300,10,12"}));
+    QCOMPARE(mixed.status, 0);
+    QCOMPARE(mixed.out.split('\n').at(1), QByteArray("120,200,14,300,10,12,12024.18,944.48,"));
+}
+
+void TestBatchTool::builtUpOptionalColumnsReadZeroWhenEmptyOrAbsent() {
+    const Run run =
+        runTool({"builtup"}, lines({"h,tw,b2,t2,b1", "200,10,150,12,", "200,10,150,12,  "}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, lines({"h,tw,b2,t2,b1,I_cm4,W_cm3,error", "200,10,150,12,,1733.29,310.68,",
+                             "200,10,150,12,  ,1733.29,310.68,"}));
+}
+
+void TestBatchTool::badCells_data() {
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letters after digits")
+        << QByteArray("600,10,300,12abc,100,12,2400")
+        << QStringLiteral("第 2 行 tw：不是数字 / row 2 tw: not a number");
+    QTest::newRow("empty required cell")
+        << QByteArray("600,10,300,10,100,,2400")
+        << QStringLiteral("第 2 行 tf：没有数值 / row 2 tf: empty");
+    QTest::newRow("blanks only") << QByteArray("600,10,300,10,100,  ,2400")
+                                 << QStringLiteral("第 2 行 tf：没有数值 / row 2 tf: empty");
+    QTest::newRow("two bad cells")
+        << QByteArray("600,x,300,10,100,12,")
+        << QStringLiteral("第 2 行 tp：不是数字；l：没有数值 / row 2 tp: not a number; l: empty");
+    QTest::newRow("short row") << QByteArray("600,10,300,10,100,12")
+                               << QStringLiteral("第 2 行 l：没有数值 / row 2 l: empty");
+    QTest::newRow("decimal comma")
+        << QByteArray("600,10,300,\"10,5\",100,12,2400")
+        << QStringLiteral("第 2 行 tw：不是数字 / row 2 tw: not a number");
+    QTest::newRow("beyond the double range")
+        << QByteArray("600,10,300,1e999,100,12,2400")
+        << QStringLiteral("第 2 行 tw：不是数字 / row 2 tw: not a number");
+}
+
+void TestBatchTool::badCells() {
+    QFETCH(QByteArray, row);
+    QFETCH(QString, message);
+    const QByteArray good = "500,8,200,8,80,10,1500";
+    const Run run = runTool({"stiffener"}, lines({"b,tp,hw,tw,bf,tf,l", row, good}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out.size(), 4);
+    // The bad row keeps its cells, has empty results and the message last.
+    const QByteArray padded = row.count(',') == 5 ? row + "," : row;
+    QCOMPARE(QString::fromUtf8(out[1]), QString::fromUtf8(padded + ",,,") + message);
+    // The run goes on.
+    QCOMPARE(out[2], good + ",3488.16,247.63,");
+    const QStringList err = run.errText().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(err.size(), 2);
+    QCOMPARE(err[0], "corvane-batch: " + message);
+    QVERIFY(err[1].contains("1 of 2 rows failed"));
+}
+
+void TestBatchTool::undefinedSectionKeepsItsCellsAndGoesOn() {
+    const Run run = runTool({"pipe"}, lines({"D,t,no", "100,0,1", "0,10,2", "100,10,3"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    const QString undefined = QStringLiteral("这些尺寸构不成可计算的截面");
+    QVERIFY(out[1].startsWith("100,0,1,,,,,,第 2 行："));
+    QVERIFY(QString::fromUtf8(out[1]).contains(undefined));
+    QVERIFY(out[2].startsWith("0,10,2,,,,,,第 3 行："));
+    QCOMPARE(out[3], QByteArray("100,10,3,28.27,3.2,289.81,57.96,22.2,"));
+
+    const Run stiffener =
+        runTool({"stiffener"}, lines({"b,tp,hw,tw,bf,tf,l", "0,10,300,10,100,12,2400"}));
+    QCOMPARE(stiffener.status, 1);
+    QVERIFY(stiffener.errText().contains("row 2: these dimensions form no section"));
+}
+
+void TestBatchTool::cellsBeyondTheHeaderAreKept() {
+    // Trailing empty cells, as spreadsheets write them, are dropped; a cell
+    // with content beyond the header makes the row an error and follows the
+    // error column.
+    const Run run = runTool({"pipe"}, lines({"D,t", "100,10,,", "100,10,stray"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out[1], QByteArray("100,10,28.27,3.2,289.81,57.96,22.2,"));
+    QCOMPARE(QString::fromUtf8(out[2]),
+             QStringLiteral("100,10,,,,,,第 3 行：比表头（2 列）多出 1 个单元格 / row 3: 1 cells "
+                            "beyond the header's 2,stray"));
+}
+
+void TestBatchTool::standardErrorShowsTwentyBadRowsThenACount() {
+    QList<QByteArray> rows{"D,t"};
+    for (int i = 0; i < 25; ++i) {
+        rows << "x,10";
+    }
+    rows << "100,10";
+    const Run run = runTool({"pipe"}, lines(rows));
+    QCOMPARE(run.status, 1);
+    const QStringList err = run.errText().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(err.size(), 22);
+    QCOMPARE(err[0], QStringLiteral("corvane-batch: 第 2 行 D：不是数字 / row 2 D: not a number"));
+    QVERIFY(err[19].contains("row 21 D"));
+    QVERIFY(err[20].contains("5 more bad rows"));
+    QVERIFY(err[21].contains("25 of 26 rows failed"));
+    // Every bad row still carries its message in the table.
+    QCOMPARE(run.out.count("not a number"), 25);
+}
+
+void TestBatchTool::missingRequiredColumnStopsBeforeAnyRow_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("accepted");
+    QTest::newRow("stiffener without l") << "stiffener" << QByteArray("b,tp,hw,tw,bf,tf,span")
+                                         << "l" << QStringLiteral("l / 型材带板长度(mm)");
+    QTest::newRow("pipe without t")
+        << "pipe" << QByteArray("D,wall") << "t" << QStringLiteral("t / 钢管壁厚(mm)");
+    QTest::newRow("built-up with one face plate caption")
+        << "builtup" << QByteArray("型材面板宽度(mm),t2") << "b2"
+        << QStringLiteral("b2 / 型材面板宽度(mm)（第二个 / the second）");
+    QTest::newRow("blank header line")
+        << "pipe" << QByteArray("") << "D" << QStringLiteral("D / 钢管外径(mm)");
+}
+
+void TestBatchTool::missingRequiredColumnStopsBeforeAnyRow() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, header);
+    QFETCH(QString, missing);
+    QFETCH(QString, accepted);
+    const Run run = runTool({kind}, lines({header, "1,2,3,4,5,6,7", "x"}));
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    const QString err = run.errText();
+    QVERIFY2(err.contains(QStringLiteral("表头缺少必需的列 ") + missing), qPrintable(err));
+    QVERIFY2(err.contains("lacks the required column " + missing), qPrintable(err));
+    QVERIFY2(err.contains(accepted), qPrintable(err));
+    QCOMPARE(err.count('\n'), 1);
+
+    const Run twice = runTool({"pipe"}, lines({"D,t,d", "100,10,100"}));
+    QCOMPARE(twice.status, 2);
+    QVERIFY(twice.errText().contains("the header has column D twice"));
+}
+
+void TestBatchTool::refusesToWriteOverTheInput() {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("frame.csv");
+    const QByteArray table = lines({"D,t", "100,10"});
+    QVERIFY(writeFile(input, table));
+    QVERIFY(QFile::link(input, dir.filePath("alias.csv")));
+    for (const QString& output : {input, dir.filePath("alias.csv"), dir.filePath("./frame.csv")}) {
+        const Run run = runTool({"pipe", input, "-o", output});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.errText().contains("is the input file"), qPrintable(run.errText()));
+        QCOMPARE(readFile(input), table);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+
+    // Standard output appended to the input would feed the tool its own rows.
+    QProcess process;
+    process.setStandardOutputFile(input, QIODevice::Append);
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", input});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(
+        QString::fromUtf8(process.readAllStandardError()).contains("standard output is the input"));
+    QCOMPARE(readFile(input), table);
+}
+
+void TestBatchTool::unwritableOutputLeavesNoFile() {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.csv");
+    QVERIFY(writeFile(input, lines({"D,t", "100,10"})));
+    const QString missingDir = dir.filePath("no/such/dir/out.csv");
+    const Run run = runTool({"pipe", input, "-o", missingDir});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.errText().contains("cannot write " + missingDir + ": No such file or directory"));
+
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    const Run toDirectory = runTool({"pipe", input, "-o", dir.filePath("sub")});
+    QCOMPARE(toDirectory.status, 2);
+    QVERIFY(toDirectory.errText().contains("Is a directory"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{"in.csv"});
+}
+
+void TestBatchTool::failedReadLeavesNoOutputFile() {
+    // A directory opens but cannot be read: the run fails after the
+    // temporary output exists, which must go again.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("table"));
+    const QString output = dir.filePath("out.csv");
+    const Run run = runTool({"pipe", dir.filePath("table"), "-o", output});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.errText().contains("cannot read"), qPrintable(run.errText()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
+
+    const Run unreadable = runTool({"pipe", dir.filePath("absent.csv"), "-o", output});
+    QCOMPARE(unreadable.status, 2);
+    QVERIFY(unreadable.errText().contains("cannot read " + dir.filePath("absent.csv") +
+                                          ": No such file or directory"));
+    QVERIFY(!QFile::exists(output));
+}
+
+void TestBatchTool::interruptedRunLeavesNoOutputFile() {
+    // The tool waits for more rows on standard input, its temporary output
+    // beside OUTPUT already open, when it is told to stop.
+    QTemporaryDir dir;
+    const QString output = dir.filePath("out.csv");
+    QVERIFY(writeFile(output, "old results\n"));
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", "-", "-o", output});
+    QVERIFY(process.waitForStarted());
+    process.write(lines({"D,t", "100,10"}));
+    const QStringList all{"*"};
+    const auto entries = [&] {
+        return QDir(dir.path()).entryList(all, QDir::Files | QDir::Hidden | QDir::System);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(entries().size(), 2, 20000);
+    process.terminate(); // SIGTERM
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(entries(), QStringList{"out.csv"});
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
+}
+
+void TestBatchTool::outputFileReplacedOnlyAtTheEnd() {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.csv");
+    const QString output = dir.filePath("out.csv");
+    QVERIFY(writeFile(input, lines({"D,t", "100,10"})));
+    QVERIFY(writeFile(output, "old results\n"));
+    // A failed run leaves the old output as it was.
+    QCOMPARE(runTool({"pipe", dir.filePath("missing.csv"), "-o", output}).status, 2);
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
+    QCOMPARE(runTool({"stiffener", input, "-o", output}).status, 2);
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
+    // A successful one replaces it and writes nothing to standard output.
+    const Run run = runTool({"pipe", input, "--output=" + output});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(readFile(output), lines({"D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error",
+                                      "100,10,28.27,3.2,289.81,57.96,22.2,"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+}
+
+void TestBatchTool::gb18030RoundTripsByteForByte() {
+    // What a spreadsheet on a Chinese system writes: GB18030, CRLF, captions
+    // as column names, Chinese remarks, and a character outside GBK (a
+    // four-byte sequence) in a remark.
+    const QList<QByteArray> rows{
+        toGb18030(QStringLiteral("肋位,钢管外径(mm),钢管壁厚(mm),备注")),
+        toGb18030(QStringLiteral("FR12,100,10,甲板支柱“A”𠀀")),
+        toGb18030(QStringLiteral("FR13,一百,10,\"舱壁,左舷\"")),
+    };
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("gb.csv"), lines(rows, "\r\n")));
+    const Run run = runTool({"pipe", dir.filePath("gb.csv")});
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out.size(), 4);
+    QVERIFY(out[0].startsWith(rows[0] + ",A_cm2,"));
+    QCOMPARE(out[1], rows[1] + ",28.27,3.2,289.81,57.96,22.2,\r");
+    QVERIFY(out[2].startsWith(rows[2] + ",,,,,,"));
+    // The message is written in the table's encoding.
+    QCOMPARE(fromGb18030(out[2].mid(rows[2].size() + 6)),
+             QStringLiteral("第 3 行 D：不是数字 / row 3 D: not a number\r"));
+    // Standard error stays UTF-8, for the terminal.
+    QVERIFY(run.errText().contains(QStringLiteral("第 3 行 D：不是数字")));
+}
+
+void TestBatchTool::byteOrderMarkIsKept() {
+    const QByteArray utf8Mark = "\xEF\xBB\xBF";
+    const Run run = runTool({"pipe"}, utf8Mark + lines({"D,t,备注", "100,10,甲板"}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, utf8Mark + lines({"D,t,备注,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error",
+                                        "100,10,甲板,28.27,3.2,289.81,57.96,22.2,"}));
+
+    const QByteArray gbMark = "\x84\x31\x95\x33";
+    const Run gb = runTool({"pipe"}, gbMark + toGb18030(QStringLiteral("钢管外径(mm),t\nx,1\n")));
+    QCOMPARE(gb.status, 1);
+    QVERIFY(gb.out.startsWith(gbMark + toGb18030(QStringLiteral("钢管外径(mm),t,A_cm2"))));
+    QVERIFY(fromGb18030(gb.out).contains(QStringLiteral("第 2 行 D：不是数字")));
+
+    // Without a mark in the input, none in the output.
+    const Run plain = runTool({"pipe"}, lines({"D,t", "100,10"}));
+    QVERIFY(plain.out.startsWith("D,t,"));
+}
+
+void TestBatchTool::forcedEncoding() {
+    // GB18030 captions are not valid UTF-8 and are detected; forced to be
+    // read as UTF-8 they match no caption.
+    const QByteArray header = toGb18030(QStringLiteral("钢管外径(mm),钢管壁厚(mm)"));
+    const Run detected = runTool({"pipe"}, lines({header, "100,10"}));
+    QCOMPARE(detected.status, 0); // not valid UTF-8: detected as GB18030
+
+    const Run forced = runTool({"pipe", "--encoding", "utf-8"}, lines({header, "100,10"}));
+    QCOMPARE(forced.status, 2); // read as UTF-8, the captions do not match
+
+    const Run gbk = runTool({"pipe", "--encoding=GBK"}, lines({"D,t", "x,10"}));
+    QCOMPARE(gbk.status, 1);
+    QVERIFY(fromGb18030(gbk.out).contains(QStringLiteral("第 2 行 D：不是数字")));
+}
+
+void TestBatchTool::quotedFields() {
+    const QByteArray header = "\"D\",t,\"remark, with comma\"";
+    const QByteArray row1 = "\"100\",\" 10 \",\"line one\nline two, \"\"quoted\"\"\"";
+    const QByteArray row2 = "\"89\",4.5,\"\"";
+    const Run run = runTool({"pipe"}, lines({header, row1, row2}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, lines({header + ",A_cm2,i_cm,I_cm4,W_cm3,m_kg,error",
+                             row1 + ",28.27,3.2,289.81,57.96,22.2,",
+                             row2 + ",11.95,2.99,106.92,24.03,9.38,"}));
+    // A message holding the delimiter is quoted: with ';' the message's own
+    // ";" separator needs quotes.
+    const Run semicolon = runTool({"pipe"}, lines({"D;t", "x;"}));
+    QCOMPARE(semicolon.out.split('\n').at(1),
+             QByteArray("x;;;;;;;\"" +
+                        QStringLiteral(
+                            "第 2 行 D：不是数字；t：没有数值 / row 2 D: not a number; t: empty")
+                            .toUtf8() +
+                        "\""));
+}
+
+void TestBatchTool::lineEndingsFollowTheInput() {
+    const Run crlf = runTool({"pipe"}, lines({"D,t", "100,10", "", "x,1"}, "\r\n"));
+    QCOMPARE(crlf.status, 1);
+    const QList<QByteArray> out = crlf.out.split('\n');
+    QCOMPARE(out.size(), 5);
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(out[i].endsWith('\r'));
+    }
+    // The blank line stays a blank line and is not counted; the bad row is
+    // row 4 as a spreadsheet numbers it.
+    QCOMPARE(out[2], QByteArray("\r"));
+    QVERIFY(crlf.errText().contains("row 4 D: not a number"));
+    QVERIFY(crlf.errText().contains("1 of 2 rows failed"));
+
+    // The last row without a line break gets one.
+    const Run lf = runTool({"pipe"}, "D,t\n100,10");
+    QCOMPARE(lf.out, lines({"D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error",
+                            "100,10,28.27,3.2,289.81,57.96,22.2,"}));
+}
+
+void TestBatchTool::delimiters_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+    QTest::newRow("semicolon detected") << QStringList{} << lines({"D;t;x", "100;10;1,5"})
+                                        << lines({"D;t;x;A_cm2;i_cm;I_cm4;W_cm3;m_kg;error",
+                                                  "100;10;1,5;28.27;3.2;289.81;57.96;22.2;"});
+    QTest::newRow("tab detected") << QStringList{} << lines({"D\tt", "100\t10"})
+                                  << lines({"D\tt\tA_cm2\ti_cm\tI_cm4\tW_cm3\tm_kg\terror",
+                                            "100\t10\t28.27\t3.2\t289.81\t57.96\t22.2\t"});
+    QTest::newRow("comma in a quoted header does not count")
+        << QStringList{} << lines({"D;t;\"a,b,c\"", "100;10;"})
+        << lines({"D;t;\"a,b,c\";A_cm2;i_cm;I_cm4;W_cm3;m_kg;error",
+                  "100;10;;28.27;3.2;289.81;57.96;22.2;"});
+    QTest::newRow("forced tab") << QStringList{"--delimiter", "tab"}
+                                << lines({"D\tt\tu,v", "100\t10,5\tx"})
+                                << lines({"D\tt\tu,v\tA_cm2\ti_cm\tI_cm4\tW_cm3\tm_kg\terror",
+                                          "100\t10,5\tx\t\t\t\t\t\t第 2 行 t：不是数字 / row 2 t: "
+                                          "not a number"});
+    // Detection would take ';' here.
+    QTest::newRow("forced comma") << QStringList{"--delimiter=,"}
+                                  << lines({"D,t,a;b;c;d", "100,10,x"})
+                                  << lines({"D,t,a;b;c;d,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error",
+                                            "100,10,x,28.27,3.2,289.81,57.96,22.2,"});
+}
+
+void TestBatchTool::delimiters() {
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    QStringList args{"pipe"};
+    args << options;
+    const Run run = runTool(args, input);
+    QCOMPARE(run.status, output.contains("not a number") ? 1 : 0);
+    QCOMPARE(run.out, output);
+}
+
+void TestBatchTool::emptyAndHeaderOnlyInput() {
+    // No header at all is an error: there are no columns to find.
+    const Run empty = runTool({"pipe"}, "");
+    QCOMPARE(empty.status, 2);
+    QVERIFY(empty.out.isEmpty());
+    QVERIFY(empty.errText().contains("the input is empty"));
+    QCOMPARE(runTool({"pipe"}, "\xEF\xBB\xBF").status, 2);
+
+    // A header alone is a table without rows: the header with the result
+    // columns, and success.
+    const Run headerOnly = runTool({"pipe"}, "D,t\r\n");
+    QCOMPARE(headerOnly.status, 0);
+    QCOMPARE(headerOnly.out, QByteArray("D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error\r\n"));
+    QVERIFY(headerOnly.err.isEmpty());
+}
+
+void TestBatchTool::detailColumns() {
+    // The symmetric I-beam of the worked examples: e = 10.5 cm, both outer
+    // fibres 11 cm from the neutral axis, so both fibre moduli are the
+    // outer-fibre modulus 249.09 (not the calculator's 260.95); 36 cm2 of
+    // steel weigh 28.26 kg per metre. The details write the 0 before the
+    // point, as the details window does.
+    const Run run =
+        runTool({"builtup", "--detail"},
+                lines({"no,b1,t1,h,tw,b2,t2", "G1,100,10,200,8,100,10", "G2,x,,,,1,1"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out[0],
+             QByteArray("no,b1,t1,h,tw,b2,t2,I_cm4,W_cm3,e_cm,Wtop_cm3,Wbottom_cm3,Wmin_cm3,"
+                        "m_kg_m,error"));
+    QCOMPARE(out[1],
+             QByteArray("G1,100,10,200,8,100,10,2740,260.95,10.5,249.09,249.09,249.09,28.26,"));
+    QVERIFY(out[2].startsWith("G2,x,,,,1,1,,,,,,,,"));
+
+    // A pipe: the fibre moduli are W, the mass is m; results below 1 keep
+    // the window's form in the result columns.
+    const Run pipe = runTool({"pipe", "--detail"}, lines({"D,t", "10,1"}));
+    QCOMPARE(pipe.out.split('\n').at(1),
+             QByteArray("10,1,.28,.32,.03,.06,.22,0,0.06,0.06,0.06,0.22,"));
+
+    const Run stiffener = runTool({"stiffener", "--detail"},
+                                  lines({"b,tp,hw,tw,bf,tf,l", "600,10,300,10,100,12,2400"}));
+    QCOMPARE(stiffener.status, 0);
+    QVERIFY(stiffener.out.startsWith("b,tp,hw,tw,bf,tf,l,I_cm4,W_cm3,e_cm,Wtop_cm3,Wbottom_cm3,"
+                                     "Wmin_cm3,m_kg_m,m_plating_kg_m,error\n"));
+    const QList<QByteArray> cells = stiffener.out.split('\n').at(1).split(',');
+    QCOMPARE(cells.size(), 16);
+    QCOMPARE(cells[7] + "," + cells[8], QByteArray("13027.85,605.81"));
+    QCOMPARE(cells[9], QByteArray("21.5")); // e of the worked example, 21.504908 cm
+    // Profile: web 30 cm2 and face plate 12 cm2; plating 60 cm2 at full breadth.
+    QCOMPARE(cells[13], QByteArray("32.97"));
+    QCOMPARE(cells[14], QByteArray("47.1"));
+    QCOMPARE(cells[12], qMin(cells[10].toDouble(), cells[11].toDouble()) == cells[10].toDouble()
+                            ? cells[10]
+                            : cells[11]);
+}
+
+void TestBatchTool::netSectionIsTheReducedSection_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("gross");
+    QTest::addColumn<QString>("deduction");
+    QTest::addColumn<QByteArray>("reduced"); // every thickness less the deduction
+    QTest::newRow("stiffener") << "stiffener" << QByteArray("b,tp,hw,tw,bf,tf,l")
+                               << QByteArray("600,10,300,10,100,12,2400") << "1.5"
+                               << QByteArray("600,8.5,300,8.5,100,10.5,2400");
+    QTest::newRow("I-beam") << "builtup" << QByteArray("b1,t1,h,tw,b2,t2")
+                            << QByteArray("100,10,200,8,100,10") << "1"
+                            << QByteArray("100,9,200,7,100,9");
+    QTest::newRow("T-profile keeps its missing plate")
+        << "builtup" << QByteArray("b1,t1,h,tw,b2,t2") << QByteArray("0,0,200,10,150,12") << "2"
+        << QByteArray("0,0,200,8,150,10");
+    QTest::newRow("pipe, wall from the inside")
+        << "pipe" << QByteArray("D,t") << QByteArray("219,8") << "0.5" << QByteArray("219,7.5");
+    QTest::newRow("no deduction") << "pipe" << QByteArray("D,t") << QByteArray("100,10") << "0"
+                                  << QByteArray("100,10");
+}
+
+void TestBatchTool::netSectionIsTheReducedSection() {
+    // The net results are the calculator's results for the reduced
+    // dimensions, digit for digit.
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, gross);
+    QFETCH(QString, deduction);
+    QFETCH(QByteArray, reduced);
+    const Run net = runTool({kind, "--net", deduction, "--detail"}, lines({header, gross}));
+    const Run direct = runTool({kind, "--detail"}, lines({header, reduced}));
+    QCOMPARE(net.status, 0);
+    QCOMPARE(direct.status, 0);
+    const QByteArray netRow = net.out.split('\n').at(1);
+    const QByteArray directRow = direct.out.split('\n').at(1);
+    QCOMPARE(netRow.mid(gross.size()), directRow.mid(reduced.size()));
+    QVERIFY(netRow.startsWith(gross + ","));
+}
+
+void TestBatchTool::netDeductionThatConsumesAPlate() {
+    const Run run =
+        runTool({"builtup", "--net=8"},
+                lines({"b1,t1,h,tw,b2,t2", "100,10,200,8,100,10", "100,10,200,9,100,10"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(QString::fromUtf8(out[1]),
+             QStringLiteral("100,10,200,8,100,10,,,第 2 行：扣除 8 mm 后腹板（厚 8 mm）已无剩余 / "
+                            "row 2: a deduction of 8 mm leaves nothing of the web (8 mm thick)"));
+    QVERIFY(!out[2].endsWith(",,"));
+}
+
+void TestBatchTool::helpFollowsTheLocale_data() {
+    QTest::addColumn<Environment>("environment");
+    QTest::addColumn<bool>("chinese");
+    using Env = Environment;
+    QTest::newRow("no locale") << Env{} << false;
+    QTest::newRow("LANG zh_CN") << Env{{"LANG", "zh_CN.UTF-8"}} << true;
+    QTest::newRow("LANG en_US") << Env{{"LANG", "en_US.UTF-8"}} << false;
+    QTest::newRow("LC_ALL overrides LANG")
+        << Env{{"LANG", "en_US.UTF-8"}, {"LC_ALL", "zh_TW.UTF-8"}} << true;
+    QTest::newRow("LC_MESSAGES overrides LANG")
+        << Env{{"LANG", "zh_CN.UTF-8"}, {"LC_MESSAGES", "C"}} << false;
+}
+
+void TestBatchTool::helpFollowsTheLocale() {
+    QFETCH(Environment, environment);
+    QFETCH(bool, chinese);
+    const Run run = runTool({"--help"}, {}, environment);
+    QCOMPARE(run.status, 0);
+    const QString text = QString::fromUtf8(run.out);
+    QCOMPARE(text.startsWith(QStringLiteral("用法：corvane-batch 种类")), chinese);
+    QCOMPARE(text.startsWith("Usage: corvane-batch KIND"), !chinese);
+    QVERIFY(text.contains("--encoding"));
+}
+
+void TestBatchTool::versionAndUsageErrors() {
+    const Run version = runTool({"--version"});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QByteArray("corvane-batch " CORVANE_VERSION "\n"));
+
+    for (const QStringList& args : QList<QStringList>{{},
+                                                      {"beam"},
+                                                      {"pipe", "--bogus"},
+                                                      {"pipe", "a.csv", "b.csv"},
+                                                      {"pipe", "--encoding", "latin1"},
+                                                      {"pipe", "--delimiter", "|"},
+                                                      {"pipe", "-o"},
+                                                      {"pipe", "--net", "-1"}}) {
+        const Run run = runTool(args, lines({"D,t", "100,10"}));
+        QVERIFY2(run.status == 2, qPrintable(args.join(' ')));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.errText().contains("usage: corvane-batch"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestBatchTool)
+#include "tst_batch_tool.moc"
