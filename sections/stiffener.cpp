@@ -2,15 +2,17 @@
 
 #include "rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
 
 double effectiveBreadthFactor(double spanMetres, double plateWidthMetres) {
-    // No limit in either direction: beyond l/b = (1/0.3)^1.5, about 6.09, the
-    // factor exceeds 1 and the plating counts with more than its real area,
-    // as the calculator has always computed it.
-    return 0.3 * std::pow(spanMetres / plateWidthMetres, 2.0 / 3.0);
+    const double k = 0.3 * std::pow(spanMetres / plateWidthMetres, 2.0 / 3.0);
+    // The factor reaches 1 at l/b = (1/0.3)^1.5, about 6.09; beyond that the
+    // effective breadth stays the full breadth instead of exceeding it, which
+    // would overstate the section modulus of long spans.
+    return std::isfinite(k) ? std::min(k, 1.0) : k;
 }
 
 StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {

@@ -31,8 +31,8 @@ struct StiffenerSectionResult {
     double modulus = 0;
 };
 
-// Effective-breadth factor 0.3 (l/b)^(2/3), without a cap: above 1 for l/b
-// beyond about 6.09. Not finite when b is 0 or l/b < 0.
+// Effective-breadth factor 0.3 (l/b)^(2/3), capped at 1: the plating never
+// counts with more than its real breadth. Not finite when b is 0 or l/b < 0.
 double effectiveBreadthFactor(double spanMetres, double plateWidthMetres);
 
 // The unrounded quantities of the computation, in cm-based units.
