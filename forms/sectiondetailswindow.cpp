@@ -101,6 +101,7 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("notes"));
     notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* tables = new QWidget(this);
     auto* tablesLayout = new QVBoxLayout(tables);
@@ -109,7 +110,6 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     tablesLayout->addWidget(properties_, 5);
     tablesLayout->addWidget(workingLabel);
     tablesLayout->addWidget(working_, 3);
-    tablesLayout->addWidget(notes_);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(drawing_);
@@ -117,11 +117,13 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     splitter->setStretchFactor(0, 5);
     splitter->setStretchFactor(1, 4);
     splitter->setChildrenCollapsible(false);
+    splitter->setSizes({520, 640});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(inputs_);
     layout->addLayout(deductionRow);
     layout->addWidget(splitter, 1);
+    layout->addWidget(notes_);
 
     setTabOrder(deductionField_, properties_);
     setTabOrder(properties_, working_);
