@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
     fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
+    clang-14 libclang-rt-14-dev         # libFuzzer and the sanitizers for the fuzz targets
 )
 
 missing=()

@@ -13,3 +13,6 @@ echo "== Build and test =="
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 "$root/scripts/build.sh" "$root/build-asan" -DCORVANE_SANITIZE=ON
 (cd "$root/build-asan" && ctest --output-on-failure)
+
+echo "== Fuzz targets: a fixed number of runs each =="
+"$root/scripts/fuzz.sh"
