@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Corvane needs to build, run and test, skipping
-# those already present. Uses sudo when not run as root.
+# those already present, and any packages named as arguments. Uses sudo when
+# not run as root.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
     clang-14 libclang-rt-14-dev         # libFuzzer and the sanitizers for the fuzz targets
 )
+packages+=("$@") # what a script needs beyond these, named by it
 
 missing=()
 for package in "${packages[@]}"; do

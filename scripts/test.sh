@@ -16,3 +16,6 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 
 echo "== Fuzz targets: a fixed number of runs each =="
 "$root/scripts/fuzz.sh"
+
+echo "== The Windows code path: mingw-w64 build run under Wine =="
+"$root/scripts/windows-check.sh"
