@@ -19,6 +19,7 @@ if [ -n "$seconds" ] && ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
 fi
 "$root/scripts/deps.sh"
 
+echo "== Fuzz targets: build with clang, then ${seconds:-a fixed number of runs}${seconds:+ s} each =="
 build="$root/build-fuzz"
 launcher=()
 if command -v ccache >/dev/null; then

@@ -14,8 +14,6 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 "$root/scripts/build.sh" "$root/build-asan" -DCORVANE_SANITIZE=ON
 (cd "$root/build-asan" && ctest --output-on-failure)
 
-echo "== Fuzz targets: a fixed number of runs each =="
 "$root/scripts/fuzz.sh"
 
-echo "== The Windows code path: mingw-w64 build run under Wine =="
 "$root/scripts/windows-check.sh"

@@ -22,7 +22,7 @@ if command -v ccache >/dev/null; then
 fi
 linux="$root/build-wincheck-linux"
 windows="$root/build-windows"
-echo "== Build for Linux and, with mingw-w64, for Windows =="
+echo "== Windows check: build for Linux and, with mingw-w64, for Windows =="
 cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCORVANE_WINDOWS_CHECK=ON "${launcher[@]}" >/dev/null
 cmake --build "$linux"
