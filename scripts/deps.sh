@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Corvane needs to build, run and test, skipping
-# those already present. Uses sudo when not run as root.
+# those already present, and any packages named as arguments. Uses sudo when
+# not run as root.
 set -euo pipefail
 
 packages=(
@@ -12,7 +13,9 @@ packages=(
     dpkg-dev lintian desktop-file-utils appstream # building and checking the .deb and desktop files
     qt6-svg-dev                         # the picture tool's scalable icon
     time                                # /usr/bin/time for the peak memory in bench/batch_bench.sh
+    clang-14 libclang-rt-14-dev         # libFuzzer and the sanitizers for the fuzz targets
 )
+packages+=("$@") # what a script needs beyond these, named by it
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,3 +14,7 @@ echo "== Build and test =="
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 "$root/scripts/build.sh" "$root/build-asan" -DCORVANE_SANITIZE=ON
 (cd "$root/build-asan" && ctest --output-on-failure)
+
+"$root/scripts/fuzz.sh"
+
+"$root/scripts/windows-check.sh"

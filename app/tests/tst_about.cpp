@@ -16,8 +16,8 @@ using namespace corvane;
 
 namespace {
 
-const QByteArray toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QByteArray locationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const QString toolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString locationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString toolPath =
     QStringLiteral(R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe)");
 const QString toolDir = QStringLiteral(R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo)");
@@ -27,15 +27,24 @@ const QString toolInDir = toolDir + QStringLiteral("\\MSINFO32.EXE");
 // that registry type.
 enum Entry { KeyMissing = -1, ValueMissing = 0, Sz = 1, ExpandSz = 2, Dword = 4 };
 
+// A string value's bytes as the registry stores them: UTF-16, little-endian.
+QByteArray utf16(const QString& text) {
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
 QByteArray withNul(const QString& text) {
-    return text.toLocal8Bit().append('\0');
+    return utf16(text).append(2, '\0');
 }
 
 // The registry as a user without administrator rights sees it: keys open for
 // reading only.
 class InMemoryRegistry : public Registry {
   public:
-    void set(const QByteArray& key, const QByteArray& name, int entry, const QByteArray& data) {
+    void set(const QString& key, const QString& name, int entry, const QByteArray& data) {
         if (entry != KeyMissing) {
             auto& values = keys[key];
             if (entry != ValueMissing) {
@@ -44,9 +53,10 @@ class InMemoryRegistry : public Registry {
         }
     }
 
-    long openKey(std::uint32_t root, const QByteArray& subKey, std::uint32_t access,
+    long openKey(std::uint32_t root, const std::u16string& subKeyName, std::uint32_t access,
                  RegKey& key) override {
-        opened << QString::fromLatin1(subKey);
+        const QString subKey = QString::fromStdU16String(subKeyName);
+        opened << subKey;
         accessAsked.insert(access);
         if (root != 0x80000002 || keys.count(subKey) == 0) {
             return reg::FileNotFound;
@@ -59,10 +69,10 @@ class InMemoryRegistry : public Registry {
         return reg::Success;
     }
 
-    long queryValue(RegKey key, const QByteArray& name, std::uint32_t& type, char* data,
-                    std::uint32_t& size) override {
+    long queryValue(RegKey key, const std::u16string& name, std::uint32_t& type,
+                    unsigned char* data, std::uint32_t& size) override {
         const auto& values = keys[open_.at(key)];
-        const auto value = values.find(name);
+        const auto value = values.find(QString::fromStdU16String(name));
         if (value == values.end()) {
             return reg::FileNotFound;
         }
@@ -83,22 +93,25 @@ class InMemoryRegistry : public Registry {
 
     int openHandles() const { return int(open_.size()); }
 
-    std::map<QByteArray, std::map<QByteArray, std::pair<std::uint32_t, QByteArray>>> keys;
+    std::map<QString, std::map<QString, std::pair<std::uint32_t, QByteArray>>> keys;
     QStringList opened;
     std::set<std::uint32_t> accessAsked;
 
   private:
-    std::map<RegKey, QByteArray> open_;
+    std::map<RegKey, QString> open_;
     RegKey lastHandle_ = 0x100;
 };
 
 class RecordingSystem : public SystemServices {
   public:
-    QString Dir(const QString& path) override {
+    std::u16string Dir(const std::u16string& pathText) override {
+        const QString path = QString::fromStdU16String(pathText);
         dirAsked << path;
-        return files.contains(path) ? path.section(QLatin1Char('\\'), -1) : QString();
+        return files.contains(path) ? path.section(QLatin1Char('\\'), -1).toStdU16String()
+                                    : std::u16string();
     }
-    bool Shell(const QString& program) override {
+    bool Shell(const std::u16string& programText) override {
+        const QString program = QString::fromStdU16String(programText);
         attempted << program;
         return startable.contains(program);
     }
@@ -164,12 +177,18 @@ void TestAbout::getKeyValue_data() {
     QTest::addColumn<QString>("text"); // passed in as "kept"
 
     QTest::newRow("string counting its NUL") << int(Sz) << withNul(toolPath) << true << toolPath;
-    QTest::newRow("string without its NUL")
-        << int(Sz) << toolPath.toLocal8Bit() << true << toolPath;
+    QTest::newRow("string without its NUL") << int(Sz) << utf16(toolPath) << true << toolPath;
+    // Read as UTF-16, whatever the system's 8-bit code page.
+    const QString chinesePath = QStringLiteral(R"(C:\船体\工具\msinfo32.exe)");
+    QTest::newRow("Chinese path") << int(Sz) << withNul(chinesePath) << true << chinesePath;
     QTest::newRow("string of no bytes") << int(Sz) << QByteArray() << true << "";
-    QTest::newRow("string filling the buffer")
-        << int(Sz) << QByteArray(1024, 'a') << true << QString(1024, u'a');
-    QTest::newRow("string beyond the buffer") << int(Sz) << QByteArray(1025, 'a') << false << "";
+    // The buffer is 1024 bytes: 512 UTF-16 code units.
+    QTest::newRow("string filling the buffer with its NUL")
+        << int(Sz) << withNul(QString(511, u'a')) << true << QString(511, u'a');
+    QTest::newRow("string filling the buffer without NUL")
+        << int(Sz) << utf16(QString(512, u'a')) << true << QString(512, u'a');
+    QTest::newRow("string beyond the buffer")
+        << int(Sz) << withNul(QString(512, u'a')) << false << "";
     QTest::newRow("DWORD 0x100") << int(Dword) << QByteArray("\x00\x01\x00\x00", 4) << true
                                  << "256";
     QTest::newRow("DWORD all ones") << int(Dword) << QByteArray(4, '\xFF') << true << "4294967295";
@@ -185,10 +204,11 @@ void TestAbout::getKeyValue() {
     QFETCH(bool, read);
     QFETCH(QString, text);
     registry_->set(toolKey, "PATH", entry, data);
-    QString value = QStringLiteral("kept");
-    QCOMPARE(SysInfoLookup(*registry_, *system_).GetKeyValue(0x80000002, toolKey, "PATH", value),
+    std::u16string value = u"kept";
+    QCOMPARE(SysInfoLookup(*registry_, *system_)
+                 .GetKeyValue(0x80000002, toolKey.toStdU16String(), u"PATH", value),
              read);
-    QCOMPARE(value, text);
+    QCOMPARE(QString::fromStdU16String(value), text);
     QCOMPARE(registry_->openHandles(), 0);
 }
 
@@ -211,10 +231,10 @@ void TestAbout::startTool_data() {
     QTest::newRow("no path key, directory holds tool")
         << int(KeyMissing) << QByteArray() << dir << true << QStringList{toolInDir} << true << 2;
     QTest::newRow("path value missing, directory without NUL")
-        << int(ValueMissing) << QByteArray() << toolDir.toLocal8Bit() << true
-        << QStringList{toolInDir} << true << 2;
-    QTest::newRow("path longer than the buffer")
-        << int(Sz) << QByteArray(1100, 'p') << dir << true << QStringList{toolInDir} << true << 2;
+        << int(ValueMissing) << QByteArray() << utf16(toolDir) << true << QStringList{toolInDir}
+        << true << 2;
+    QTest::newRow("path longer than the buffer") << int(Sz) << withNul(QString(550, u'p')) << dir
+                                                 << true << QStringList{toolInDir} << true << 2;
     QTest::newRow("directory without the tool")
         << int(KeyMissing) << QByteArray() << dir << false << QStringList() << false << 2;
     QTest::newRow("nothing registered")
@@ -330,7 +350,7 @@ void TestAbout::systemInformationButton() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     // An access key presses its button the way a click looks: after a moment.
-    QTRY_COMPARE(registry_->opened.value(0), QString::fromLatin1(toolKey));
+    QTRY_COMPARE(registry_->opened.value(0), toolKey);
     QCOMPARE(system_->attempted, registered ? QStringList{toolPath} : QStringList());
     QCOMPARE(boxes.shown.size(), std::size_t(registered ? 0 : 1));
     if (!registered) {
