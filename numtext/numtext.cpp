@@ -9,21 +9,73 @@
 
 namespace corvane {
 
-std::string formatNumber(double value, const NumberFormat& format) {
+namespace {
+
+// The general text of a value (%G semantics), exponent marker "E".
+// std::to_chars in general format with a precision drops trailing zeros and
+// switches to exponent form exactly as printf does, but never consults the
+// locale.
+std::string generalText(double value, int significantDigits) {
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::general, significantDigits);
+    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+// Whether a written text reads back as a finite number of type T.
+template <typename T> bool readsFinite(const std::string& text) {
+    std::string_view s = text;
+    if (!s.empty() && s.front() == '-') {
+        s.remove_prefix(1);
+    }
+    T read{};
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), read);
+    return ec == std::errc{} && std::isfinite(read);
+}
+
+// The next value below |value| with `significantDigits` digits, written in
+// scientific form ("1.79769313486231e+308"): the rounded mantissa less one
+// unit in its last digit, with the borrow carried through the digits.
+std::string oneUnitBelow(double value, int significantDigits) {
+    std::array<char, 64> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significantDigits - 1);
+    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
+    const std::size_t exponentMark = text.find('e');
+    for (std::size_t i = exponentMark; i-- > 0;) {
+        if (text[i] == '.') {
+            continue;
+        }
+        if (text[i] != '0') {
+            --text[i];
+            break;
+        }
+        text[i] = '9';
+    }
+    return text;
+}
+
+// Writes a finite value with at most `format.significantDigits` digits such
+// that the text reads back as a finite T. Rounding to the digit count can
+// pass the largest finite T (the largest double, 1.7976931348623157E+308,
+// rounds to 1.79769313486232E+308, which no double holds); there the largest
+// value of that many digits below it is written instead
+// (1.79769313486231E+308), one unit of the last digit away.
+template <typename T> std::string writeNumber(double value, const NumberFormat& format) {
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
-    // %G semantics: std::to_chars in general format with a precision drops
-    // trailing zeros and switches to exponent form exactly as printf does,
-    // but never consults the locale.
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, format.significantDigits);
-    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
-    for (char& c : text) {
-        if (c == 'e') {
-            c = 'E';
-        }
+    std::string text = generalText(value, format.significantDigits);
+    if (std::isfinite(value) && !readsFinite<T>(text)) {
+        // The text below has the digit count's precision, and a double of
+        // at most 15 digits writes back to the same digits.
+        const std::string below = oneUnitBelow(value, format.significantDigits);
+        double magnitude = 0;
+        std::from_chars(below.data(), below.data() + below.size(), magnitude);
+        text = generalText(std::signbit(value) ? -magnitude : magnitude, format.significantDigits);
     }
     const bool negative = !text.empty() && text.front() == '-';
     std::string digits = negative ? text.substr(1) : text;
@@ -34,6 +86,12 @@ std::string formatNumber(double value, const NumberFormat& format) {
         return "-" + digits;
     }
     return format.leadingBlank ? " " + digits : digits;
+}
+
+} // namespace
+
+std::string formatNumber(double value, const NumberFormat& format) {
+    return writeNumber<double>(value, format);
 }
 
 std::string Str(double value) {
@@ -47,8 +105,8 @@ std::string generalDouble(double value) {
 }
 
 std::string generalSingle(float value) {
-    return formatNumber(value,
-                        {.significantDigits = 7, .leadingBlank = false, .leadingZero = true});
+    return writeNumber<float>(value,
+                              {.significantDigits = 7, .leadingBlank = false, .leadingZero = true});
 }
 
 namespace {
