@@ -1,3 +1,4 @@
+#include "displaycheck.h"
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
@@ -8,6 +9,9 @@
 using namespace corvane;
 
 int main(int argc, char** argv) {
+    if (!checkGraphicalDisplay(argc, argv)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     initialiseRuntime();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
