@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "desktopidentity.h"
+#include "displaycheck.h"
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
         return *status;
     }
 
+    if (!checkGraphicalDisplay(argc, argv)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     initialiseRuntime();
     applyDesktopIdentity();

@@ -1,5 +1,6 @@
 #include "sectionform.h"
 
+#include "asciiforms.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "numtext.h"
@@ -43,6 +44,11 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     required_ = fields(design.requiredFields);
     entries_ = fields(design.entryFields);
     results_ = fields(design.resultFields);
+    // Full-width digits and signs typed through a Chinese input method, or
+    // pasted, become ASCII before any handler or Val reads the entry.
+    for (QLineEdit* field : entries_) {
+        keepAsciiForms(field);
+    }
 
     const auto connectButton = [this](const char* name, void (SectionForm::*handler)()) {
         auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
@@ -174,7 +180,7 @@ void SectionForm::Command5_Click() {
     }
     for (std::size_t i = 0; i < results_.size(); ++i) {
         results_[i]->setEnabled(true);
-        results_[i]->setText(QString::fromStdString(Str((*results)[i])));
+        setTextBoxText(results_[i], QString::fromStdString(Str((*results)[i])));
         results_[i]->setEnabled(false);
     }
     SectionCalculation done;

@@ -8,6 +8,9 @@
 //   result field in order (enable, write with Str, disable). A computation
 //   that cannot be formed, or an entry beyond the double range, gets the same
 //   message as an empty field, and no result is touched.
+// - Entry fields turn full-width digits, point, signs, "E"/"e" and the
+//   ideographic space into ASCII as they are typed or pasted, before anything
+//   reads them; result texts show from their beginning.
 // - Clear enables every result field, empties them, then disables them.
 // - Return hides the window and shows the main menu; so does the close box.
 //

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 #include <type_traits>
 
@@ -93,38 +94,100 @@ std::size_t generalFromShortest(double value, int precision, TextBuffer& out) {
     return n;
 }
 
-} // namespace
+// The %G text of `value` with `significantDigits` digits, exponent marker
+// "E": from the shortest round-trip digits where they are few enough, else
+// from std::to_chars in general format with a precision, which drops
+// trailing zeros and switches to exponent form exactly as printf does, but
+// never consults the locale.
+std::string generalText(double value, int significantDigits) {
+    TextBuffer buffer{};
+    std::size_t length = generalFromShortest(value, significantDigits, buffer);
+    if (length == 0) {
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                             std::chars_format::general, significantDigits);
+        length = ec == std::errc{} ? static_cast<std::size_t>(end - buffer.data()) : 0;
+    }
+    std::string text(buffer.data(), length);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
 
-std::string formatNumber(double value, const NumberFormat& format) {
+// Whether a written text reads back as a finite number of type T.
+template <typename T> bool readsFinite(const std::string& text) {
+    std::string_view s = text;
+    if (!s.empty() && s.front() == '-') {
+        s.remove_prefix(1);
+    }
+    T read{};
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), read);
+    return ec == std::errc{} && std::isfinite(read);
+}
+
+// The next value below |value| with `significantDigits` digits, written in
+// scientific form ("1.79769313486231e+308"): the rounded mantissa less one
+// unit in its last digit, with the borrow carried through the digits.
+std::string oneUnitBelow(double value, int significantDigits) {
+    TextBuffer buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significantDigits - 1);
+    std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
+    const std::size_t exponentMark = text.find('e');
+    for (std::size_t i = exponentMark; i-- > 0;) {
+        if (text[i] == '.') {
+            continue;
+        }
+        if (text[i] != '0') {
+            --text[i];
+            break;
+        }
+        text[i] = '9';
+    }
+    return text;
+}
+
+// Writes a finite value with at most `format.significantDigits` digits such
+// that the text reads back as a finite T. Rounding to the digit count can
+// pass the largest finite T (the largest double, 1.7976931348623157E+308,
+// rounds to 1.79769313486232E+308, which no double holds); there the largest
+// value of that many digits below it is written instead
+// (1.79769313486231E+308), one unit of the last digit away. Only values
+// within a factor ten of the largest T can round past it, so the read-back
+// check is made for those alone.
+template <typename T> std::string writeNumber(double value, const NumberFormat& format) {
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
-    TextBuffer buffer{};
-    std::size_t length = generalFromShortest(value, format.significantDigits, buffer);
-    if (length == 0) {
-        // %G semantics: std::to_chars in general format with a precision
-        // drops trailing zeros and switches to exponent form exactly as
-        // printf does, but never consults the locale.
-        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                             std::chars_format::general, format.significantDigits);
-        length = ec == std::errc{} ? static_cast<std::size_t>(end - buffer.data()) : 0;
+    std::string text = generalText(value, format.significantDigits);
+    constexpr double nearTop = static_cast<double>(std::numeric_limits<T>::max()) / 10;
+    if (std::isfinite(value) && std::fabs(value) > nearTop && !readsFinite<T>(text)) {
+        // The text below has the digit count's precision, and a double of
+        // at most 15 digits writes back to the same digits.
+        const std::string below = oneUnitBelow(value, format.significantDigits);
+        double magnitude = 0;
+        std::from_chars(below.data(), below.data() + below.size(), magnitude);
+        text = generalText(std::signbit(value) ? -magnitude : magnitude, format.significantDigits);
     }
-    std::string_view text(buffer.data(), length);
+    std::string_view digits = text;
     std::string written;
-    written.reserve(length + 1);
-    if (!text.empty() && text.front() == '-') {
+    written.reserve(text.size() + 1);
+    if (!digits.empty() && digits.front() == '-') {
         written.push_back('-');
-        text.remove_prefix(1);
+        digits.remove_prefix(1);
     } else if (format.leadingBlank) {
         written.push_back(' ');
     }
-    if (!format.leadingZero && text.size() > 1 && text[0] == '0' && text[1] == '.') {
-        text.remove_prefix(1);
+    if (!format.leadingZero && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') {
+        digits.remove_prefix(1);
     }
-    for (const char c : text) {
-        written.push_back(c == 'e' ? 'E' : c);
-    }
+    written.append(digits);
     return written;
+}
+
+} // namespace
+
+std::string formatNumber(double value, const NumberFormat& format) {
+    return writeNumber<double>(value, format);
 }
 
 std::string Str(double value) {
@@ -138,8 +201,8 @@ std::string generalDouble(double value) {
 }
 
 std::string generalSingle(float value) {
-    return formatNumber(value,
-                        {.significantDigits = 7, .leadingBlank = false, .leadingZero = true});
+    return writeNumber<float>(value,
+                              {.significantDigits = 7, .leadingBlank = false, .leadingZero = true});
 }
 
 namespace {

@@ -23,8 +23,13 @@ struct NumberFormat {
 // `significantDigits` digits, no trailing zeros, no trailing point, and
 // exponent notation ("7.54978995489187E-08", "1E+15") where the decimal
 // exponent is below -4 or reaches the digit count, as C's %G does.
-// Negative zero is written as zero. The value must be finite: callers turn
-// failed computations into messages before anything reaches a text field.
+// Negative zero is written as zero. Every text reads back as a finite
+// number: where rounding to the digit count would pass the largest finite
+// value (the largest doubles round to 1.79769313486232E+308), the largest
+// value of that many digits below it is written (1.79769313486231E+308).
+// generalSingle keeps within the single range the same way. The value must
+// be finite: callers turn failed computations into messages before anything
+// reaches a text field.
 std::string formatNumber(double value, const NumberFormat& format);
 
 // The result-field text: 15 digits, a leading blank for values that are not

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <limits>
 
 namespace corvane {
 
@@ -34,6 +36,83 @@ QColor buttonFace() {
     return {0xF0, 0xF0, 0xF0};
 }
 } // namespace SystemColour
+
+// A label that keeps its designed box but may draw its text below it.
+class Caption : public QLabel {
+  public:
+    Caption(const QString& text, const QRect& designed, QWidget* window)
+        : QLabel(text, window), designedHeight_(designed.height()) {
+        setGeometry(designed);
+    }
+
+    // The designed box at the label's present place.
+    QRect designedGeometry() const { return {pos(), QSize(width(), designedHeight_)}; }
+
+    void fillDesignedBox(const QColor& colour) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, colour);
+        setPalette(palette);
+        fill_ = true;
+    }
+
+    // The height the text needs at the label's width.
+    int neededHeight() const { return wordWrap() ? heightForWidth(width()) : sizeHint().height(); }
+
+    // Grows the label downwards to the height its text needs, without
+    // reaching any other control below it or the window's designed bottom,
+    // and never shrinks it below the designed height.
+    void fitText(int clientHeight) {
+        const int needed = neededHeight();
+        const QRect own = designedGeometry();
+        int limit = clientHeight;
+        for (const QWidget* other :
+             parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (other == this || other->isWindow()) {
+                continue;
+            }
+            const auto* caption = dynamic_cast<const Caption*>(other);
+            const QRect box = caption != nullptr ? caption->designedGeometry() : other->geometry();
+            const bool besideOrAbove = box.right() < own.left() || box.left() > own.right() ||
+                                       box.bottom() <= own.bottom();
+            if (!besideOrAbove) {
+                limit = std::min(limit, std::max(box.top(), own.bottom() + 1));
+            }
+        }
+        const int height =
+            std::clamp(needed, designedHeight_, std::max(designedHeight_, limit - y()));
+        if (height != this->height()) {
+            resize(width(), height);
+        }
+        setProperty("designedGeometry", designedGeometry());
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        // Measured as soon as the face is chosen, while the window is being
+        // built: the first show then does not wait for a CJK face to load.
+        if (event->type() == QEvent::FontChange) {
+            neededHeight();
+        }
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        if (fill_) {
+            QPainter painter(this);
+            painter.fillRect(QRect(0, 0, width(), designedHeight_), palette().window());
+        }
+        QLabel::paintEvent(event);
+    }
+
+  private:
+    int designedHeight_;
+    bool fill_ = false;
+};
+
+void setTextBoxText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
 
 QString controlName(const QString& arrayName, int index) {
     return QStringLiteral("%1(%2)").arg(arrayName).arg(index);
@@ -69,6 +148,7 @@ Form::Form(const FormDesign& design) : QWidget(nullptr, flagsFor(design)), name_
     setFont(design.font);
     fillBackground(this, design.background);
     const QSize client = toPixels(design.clientWidth, design.clientHeight);
+    clientHeight_ = client.height();
     if (design.border == BorderStyle::FixedDialog) {
         setFixedSize(client);
     } else {
@@ -87,13 +167,14 @@ void Form::Hide() {
 
 QLabel* Form::addLabel(const QString& name, const QString& caption, const TwipsRect& rect,
                        int tabIndex) {
-    auto* label = new QLabel(caption, this);
+    auto* label = new Caption(caption, toPixels(rect), this);
     label->setObjectName(name);
-    label->setGeometry(toPixels(rect));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    fillBackground(label, SystemColour::buttonFace());
+    label->fillDesignedBox(SystemColour::buttonFace());
+    label->neededHeight(); // measured now, see Caption::changeEvent
     setTabIndex(label, tabIndex);
+    captions_.push_back(label);
     return label;
 }
 
@@ -103,6 +184,9 @@ QLineEdit* Form::addTextBox(const QString& name, const TwipsRect& rect, int tabI
     edit->setObjectName(name);
     edit->setGeometry(toPixels(rect));
     edit->setAccessibleName(accessibleName);
+    // Qt cuts text at 32767 characters by default, which could silently
+    // change the number a long pasted text reads as.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     setTabIndex(edit, tabIndex);
     return edit;
 }
@@ -177,6 +261,24 @@ void Form::applyTabOrder() {
         }
         previous = control;
     }
+}
+
+void Form::fitCaptions() {
+    for (Caption* caption : captions_) {
+        caption->fitText(clientHeight_);
+    }
+}
+
+bool Form::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Labels are fitted to their texts when the window shows, before it is
+    // first drawn (after the window's own show handling, which may count
+    // time), and again when a label's text or font changes while the window
+    // is visible: the label then asks its window to lay it out.
+    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+        fitCaptions();
+    }
+    return handled;
 }
 
 void Form::showEvent(QShowEvent* event) {

@@ -23,6 +23,8 @@ class QRadioButton;
 
 namespace corvane {
 
+class Caption;
+
 enum class BorderStyle {
     Sizable,     // minimise, maximise and close boxes; resizing moves nothing
     FixedDialog, // close box only, fixed size
@@ -74,8 +76,14 @@ class Form : public QWidget {
     // itself is never closed by it.
     virtual void closeBox() = 0;
 
+    // A label keeps its designed box for the layout and its background, but
+    // its text is drawn whole: where the text needs more height than the box
+    // (a 255-twip label in a 15-point face), the label draws on below the box
+    // as far as nothing else of the window lies there. Its designed box, at
+    // its present place, is its property "designedGeometry" (a QRect).
     QLabel* addLabel(const QString& name, const QString& caption, const TwipsRect& rect,
                      int tabIndex);
+    // A single-line text box without a length limit.
     QLineEdit* addTextBox(const QString& name, const TwipsRect& rect, int tabIndex,
                           const QString& accessibleName);
     QPushButton* addButton(const QString& name, const QString& caption, const TwipsRect& rect,
@@ -93,17 +101,27 @@ class Form : public QWidget {
 
     void setTabIndex(QWidget* control, int tabIndex);
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void applyTabOrder();
+    void fitCaptions();
 
     QString name_;
     bool unloading_ = false;
     bool shownBefore_ = false;
     std::vector<std::pair<int, QWidget*>> tabStops_;
+    std::vector<Caption*> captions_;
+    int clientHeight_ = 0; // pixels, as designed
 };
+
+// Sets a text box's text as the program writes it: the text shows from its
+// beginning, also when it is wider than the box. Typing leaves the view at
+// the end of what was typed; a result written by the program must show its
+// leading digits, and a disabled box cannot be scrolled back by the user.
+void setTextBoxText(QLineEdit* box, const QString& text);
 
 // Name of a control-array member, e.g. controlName("Text1", 3) == "Text1(3)".
 QString controlName(const QString& arrayName, int index);

@@ -2,6 +2,8 @@
 
 #include "appobject.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <utility>
@@ -13,6 +15,11 @@ namespace {
 void showModal(const MessageBoxRequest& request) {
     QMessageBox box(QMessageBox::NoIcon, request.title, request.text, QMessageBox::Ok,
                     request.parent);
+    // A text, a title and one button, nothing more: some styles and desktop
+    // themes put a check mark on the OK button, which is taken off again.
+    for (QAbstractButton* button : box.buttons()) {
+        button->setIcon(QIcon());
+    }
     box.exec(); // the window below gets its focus back when the box closes
 }
 

@@ -2,7 +2,8 @@
 
 // Sets up what every window relies on: the Chinese (PRC) locale and Qt's own
 // Chinese texts (the message box's OK reads "确定"), the mapping of the font
-// names the windows use to installed CJK fonts, and no automatic quit when
+// names the windows use to installed CJK fonts, greyed (disabled) text in a
+// grey that stays readable, and no automatic quit when
 // the last window closes (the window runtime ends the program itself).
 // Call once, right after the QApplication is created.
 

@@ -7,12 +7,51 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace corvane;
+
+namespace {
+
+// Contrast ratio of two colours by their relative luminance, as the web
+// content accessibility guidelines define it (4.5:1 for normal text).
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A style that, like several desktop themes, puts icons on dialog buttons.
+class IconButtonsStyle : public QProxyStyle {
+  public:
+    IconButtonsStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+} // namespace
 
 // Checks that hold for every window of the program alike.
 class TestProgram : public QObject {
@@ -27,6 +66,11 @@ class TestProgram : public QObject {
     void everyControlLiesInsideItsWindow();
     void designFontsResolveToInstalledChineseFaces_data();
     void designFontsResolveToInstalledChineseFaces();
+    void everyCaptionIsDrawnWhole_data();
+    void everyCaptionIsDrawnWhole();
+    void greyedTextIsReadable_data();
+    void greyedTextIsReadable();
+    void greyedResultIsDrawnReadably();
     void messageBoxIsModalWithChineseOkAndNoIcon();
 
   private:
@@ -107,11 +151,121 @@ void TestProgram::designFontsResolveToInstalledChineseFaces() {
     QCOMPARE(QFontInfo(designFont(designed, 12)).family(), installed);
 }
 
+void TestProgram::everyCaptionIsDrawnWhole_data() {
+    addWindowRows();
+}
+
+void TestProgram::everyCaptionIsDrawnWhole() {
+    QFETCH(QString, window);
+    Form* form = Show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisible()) {
+            continue; // pictures
+        }
+        // The box the text is laid out in, as the label lays it out, must
+        // lie within what the label can draw.
+        const QRect area = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(area.left(), area.top(), area.width(), 100000), flags, label->text());
+        QVERIFY2(needed.height() <= area.height(),
+                 qPrintable(QStringLiteral("%1: %2 px high, %3 px drawn")
+                                .arg(label->objectName())
+                                .arg(needed.height())
+                                .arg(area.height())));
+        QVERIFY2(needed.width() <= area.width(), qPrintable(label->objectName()));
+        // Drawn whole, yet what it draws beyond its designed box covers no
+        // other control.
+        const QRect designed = label->property("designedGeometry").toRect();
+        QVERIFY(designed.isValid());
+        QCOMPARE(designed.topLeft(), label->pos());
+        QCOMPARE(designed.width(), label->width());
+        const QRect below(designed.bottomLeft() + QPoint(0, 1), label->geometry().bottomRight());
+        for (const QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != label && !other->isWindow() && below.isValid()) {
+                QVERIFY2(!other->geometry().intersects(below),
+                         qPrintable(label->objectName() + QStringLiteral(" covers ") +
+                                    other->objectName()));
+            }
+        }
+    }
+}
+
+void TestProgram::greyedTextIsReadable_data() {
+    addWindowRows();
+}
+
+void TestProgram::greyedTextIsReadable() {
+    // Disabled (greyed) text in every control of every window, against the
+    // background the control draws it on.
+    QFETCH(QString, window);
+    Form* form = Show(window);
+    int checked = 0;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        const QPalette& palette = control->palette();
+        QPalette::ColorRole text = QPalette::WindowText;
+        QPalette::ColorRole background = QPalette::Window;
+        if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            text = QPalette::Text;
+            background = QPalette::Base;
+        } else if (qobject_cast<QPushButton*>(control) != nullptr) {
+            text = QPalette::ButtonText;
+            background = QPalette::Button;
+        } else if (qobject_cast<QLabel*>(control) == nullptr ||
+                   qobject_cast<QLabel*>(control)->text().isEmpty()) {
+            continue;
+        }
+        const double ratio = contrast(palette.color(QPalette::Disabled, text),
+                                      palette.color(QPalette::Disabled, background));
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(
+                     QStringLiteral("%1: %2:1").arg(control->objectName()).arg(ratio, 0, 'f', 2)));
+        ++checked;
+    }
+    QVERIFY(checked > 0);
+}
+
+void TestProgram::greyedResultIsDrawnReadably() {
+    // What the screen shows: the darkest pixel of a greyed result against
+    // the field's own background.
+    Form* form = Show(QStringLiteral("Form4"));
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    form->findChild<QLineEdit*>(QStringLiteral("Text1(0)"))->setText(QStringLiteral("100"));
+    form->findChild<QLineEdit*>(QStringLiteral("Text1(1)"))->setText(QStringLiteral("10"));
+    QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    QLineEdit* area = form->findChild<QLineEdit*>(QStringLiteral("Text1(2)"));
+    QVERIFY(!area->isEnabled());
+    QCOMPARE(area->text(), QStringLiteral(" 28.27"));
+    const QImage image = area->grab().toImage();
+    // Inside the frame: the background at the empty right end, the text on
+    // the left.
+    const QRect inner = area->rect().adjusted(3, 3, -3, -3);
+    const QColor background = image.pixelColor(inner.right() - 2, inner.center().y());
+    QColor darkest = background;
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        for (int x = inner.left(); x <= inner.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.lightnessF() < darkest.lightnessF()) {
+                darkest = pixel;
+            }
+        }
+    }
+    const double ratio = contrast(darkest, background);
+    QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                          .arg(darkest.name(), background.name())
+                                          .arg(ratio, 0, 'f', 2)));
+}
+
 void TestProgram::messageBoxIsModalWithChineseOkAndNoIcon() {
     const MessageBoxPresenter recorder = setMessageBoxPresenter({}); // the real box
+    // Under a style that gives dialog buttons icons.
+    const QPalette palette = QApplication::palette();
+    QApplication::setStyle(new IconButtonsStyle);
     QString okText;
     QString title;
     bool iconless = false;
+    bool buttonsIconless = false;
     bool modal = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -120,15 +274,22 @@ void TestProgram::messageBoxIsModalWithChineseOkAndNoIcon() {
         }
         okText = box->button(QMessageBox::Ok)->text();
         title = box->windowTitle();
-        iconless = box->icon() == QMessageBox::NoIcon;
+        iconless = box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull();
+        buttonsIconless = !box->buttons().isEmpty();
+        for (const QAbstractButton* button : box->buttons()) {
+            buttonsIconless = buttonsIconless && button->icon().isNull();
+        }
         modal = box->isModal();
         box->button(QMessageBox::Ok)->click();
     });
     MsgBox(nullptr, QStringLiteral("此时系统信息不可用"));
     setMessageBoxPresenter(recorder);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(palette);
     QCOMPARE(okText.remove(QLatin1Char('&')), QStringLiteral("确定"));
     QCOMPARE(title, QStringLiteral("Corvane"));
     QVERIFY(iconless);
+    QVERIFY(buttonsIconless);
     QVERIFY(modal);
 }
 

@@ -45,6 +45,7 @@ class TestForm1 : public QObject {
     void keyFilterDropsNonDigitsWithOneMessageEach_data();
     void keyFilterDropsNonDigitsWithOneMessageEach();
     void wideCharactersAreRefusedToo();
+    void fullWidthDigitsPassTheFilterAsAscii();
     void pastedTextIsNotFiltered();
     void resultFieldsAreNotFilteredBeforeFirstCalculate();
     void calculatesTheReferenceStiffener();
@@ -126,6 +127,34 @@ void TestForm1::wideCharactersAreRefusedToo() {
     QApplication::sendEvent(entry(form_, 1), &commit);
     QCOMPARE(entry(form_, 1)->text(), QStringLiteral("3"));
     QCOMPARE(boxes.shown.size(), std::size_t(2));
+}
+
+void TestForm1::fullWidthDigitsPassTheFilterAsAscii() {
+    // A Chinese input method in full-width mode types "０" as one key event
+    // carrying the character; its code is negative as a signed 16-bit
+    // number, so the filter lets it pass, and the field shows its ASCII form.
+    test::MessageBoxRecorder boxes;
+    typeEntries(form_, {"60", "10", "300", "10", "100", "12", "2400"});
+    QKeyEvent fullWidthZero(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("０"));
+    QApplication::sendEvent(entry(form_, 0), &fullWidthZero);
+    QCOMPARE(entry(form_, 0)->text(), QStringLiteral("600"));
+    // The same through an input method's commit, into the span.
+    entry(form_, 6)->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("２４００"));
+    QApplication::sendEvent(entry(form_, 6), &commit);
+    QCOMPARE(entry(form_, 6)->text(), QStringLiteral("2400"));
+    QVERIFY(boxes.shown.empty());
+    QTest::mouseClick(button(form_, "Command5"), Qt::LeftButton);
+    QCOMPARE(form_->textBox("Text2")->text(), QStringLiteral(" 13027.85"));
+    QCOMPARE(form_->textBox("Text3")->text(), QStringLiteral(" 605.81"));
+    // Characters that are no number's keep their treatment: refused, with
+    // the filter's message.
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(entry(form_, 0), &letter);
+    QCOMPARE(entry(form_, 0)->text(), QStringLiteral("600"));
+    QCOMPARE(boxes.shown.size(), std::size_t(1));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("不可输入非数字"));
 }
 
 void TestForm1::pastedTextIsNotFiltered() {

@@ -3,6 +3,9 @@
 #include "menustub.h"
 #include "testsupport.h"
 
+#include <QClipboard>
+#include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +72,9 @@ class TestForm4 : public QObject {
     void clearRightAfterOpening();
     void returnAndReopenKeepEverything();
     void closeBoxActsAsReturn();
+    void longResultShowsItsBeginning();
+    void pastedEntryLongerThan32767CharactersIsKeptWhole();
+    void fullWidthEntriesBecomeAscii();
 };
 
 void TestForm4::init() {
@@ -259,6 +265,60 @@ void TestForm4::closeBoxActsAsReturn() {
     QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
     QCOMPARE(Show("Form4"), form_);
     QCOMPARE(field(form_, 0)->text(), QStringLiteral("219"));
+}
+
+void TestForm4::longResultShowsItsBeginning() {
+    typeEntries(form_, "3000", "40");
+    click(form_, "Command5");
+    QLineEdit* inertia = field(form_, 4);
+    QCOMPARE(inertia->text(), QStringLiteral(" 40744998.97"));
+    // The case only means something while the text is wider than its field.
+    QVERIFY(inertia->fontMetrics().horizontalAdvance(inertia->text()) > inertia->width());
+    QCOMPARE(inertia->cursorPosition(), 0);
+
+    // Drawn, the field starts like a field that holds only the leading
+    // digits: the same font, size and palette, disabled, text from the left.
+    QLineEdit reference(form_);
+    reference.setGeometry(inertia->geometry());
+    reference.setFont(inertia->font());
+    reference.setPalette(inertia->palette());
+    reference.setText(QStringLiteral(" 4074"));
+    reference.setEnabled(false);
+    reference.show();
+    const QImage shown = inertia->grab().toImage();
+    const QImage expected = reference.grab().toImage();
+    const int leading = inertia->fontMetrics().horizontalAdvance(QStringLiteral(" 40"));
+    QVERIFY(leading > 10);
+    const QRect compared(0, 0, leading, shown.height());
+    QCOMPARE(shown.copy(compared), expected.copy(compared));
+}
+
+void TestForm4::pastedEntryLongerThan32767CharactersIsKeptWhole() {
+    // Leading zeros do not change the number: cut at 32767 characters the
+    // diameter would read as 0 and the section could not be formed.
+    const QString diameter = QString(40000, QLatin1Char('0')) + QStringLiteral("100");
+    QGuiApplication::clipboard()->setText(diameter);
+    field(form_, 0)->setFocus();
+    QTest::keyClick(field(form_, 0), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field(form_, 0)->text().size(), diameter.size());
+    QTest::keyClicks(field(form_, 1), "10");
+    click(form_, "Command5");
+    QCOMPARE(results(form_), QStringList({" 28.27", " 3.2", " 289.81", " 57.96", " 22.2"}));
+}
+
+void TestForm4::fullWidthEntriesBecomeAscii() {
+    // A Chinese input method in full-width mode commits "１００" and
+    // "１０．０"; pasted full-width text is treated the same.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("１００"));
+    QApplication::sendEvent(field(form_, 0), &commit);
+    QGuiApplication::clipboard()->setText(QStringLiteral("１０．０"));
+    field(form_, 1)->setFocus();
+    QTest::keyClick(field(form_, 1), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field(form_, 0)->text(), QStringLiteral("100"));
+    QCOMPARE(field(form_, 1)->text(), QStringLiteral("10.0"));
+    click(form_, "Command5");
+    QCOMPARE(results(form_), QStringList({" 28.27", " 3.2", " 289.81", " 57.96", " 22.2"}));
 }
 
 CORVANE_TEST_MAIN(TestForm4)

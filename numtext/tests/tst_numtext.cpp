@@ -9,8 +9,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <utility>
 
 using namespace corvane;
 
@@ -31,6 +33,8 @@ class TestNumText : public QObject {
     void readsWholeNumberTexts_data();
     void readsWholeNumberTexts();
     void singleReadKeepsSinglePrecision();
+    void rangeEdgesReadBackAsWritten_data();
+    void rangeEdgesReadBackAsWritten();
 };
 
 void TestNumText::strWritesResultFields_data() {
@@ -53,6 +57,12 @@ void TestNumText::strWritesResultFields_data() {
     QTest::newRow("below 1E-4 switches") << 0.00001 << " 1E-05";
     QTest::newRow("small negative exponent") << -7.54978995489187e-08 << "-7.54978995489187E-08";
     QTest::newRow("three-digit exponent") << 1.5e300 << " 1.5E+300";
+    // Rounded to 15 digits the largest doubles would pass the double range.
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << " 1.79769313486231E+308";
+    QTest::newRow("lowest double")
+        << std::numeric_limits<double>::lowest() << "-1.79769313486231E+308";
+    QTest::newRow("largest that stays below") << 1.79769313486231e308 << " 1.79769313486231E+308";
 }
 
 void TestNumText::strWritesResultFields() {
@@ -132,6 +142,13 @@ void TestNumText::formatAgreesWithPrintf() {
             std::snprintf(reference.data(), reference.size(), "%.*G", digits, value);
             const std::string written = formatNumber(
                 value, {.significantDigits = digits, .leadingBlank = false, .leadingZero = true});
+            // Where printf's rounding passes the largest double, its text
+            // reads back as infinity; the program writes one unit below
+            // instead (rangeEdgesReadBackAsWritten covers those).
+            if (!std::isfinite(std::strtod(reference.data(), nullptr))) {
+                QVERIFY(std::isfinite(std::strtod(written.c_str(), nullptr)));
+                continue;
+            }
             if (written != reference.data()) {
                 QFAIL(qPrintable(QStringLiteral("%1 digits: %2 written as %3, printf %4")
                                      .arg(digits)
@@ -269,6 +286,96 @@ void TestNumText::singleReadKeepsSinglePrecision() {
     QVERIFY(!readSingle("1E+39").has_value()); // beyond the single range
     QCOMPARE(readDouble("1E+39").value_or(0), 1e39);
     QCOMPARE(readSingle("1E-50").value_or(-1.0F), 0.0F); // underflow reads as zero
+}
+
+namespace {
+
+enum class Form { Str, GeneralDouble, GeneralSingle };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Form)
+
+void TestNumText::rangeEdgesReadBackAsWritten_data() {
+    QTest::addColumn<Form>("form");
+    QTest::addColumn<double>("value");
+    // How far the text read back may lie from the value, in units of the
+    // last written digit: half a unit where the nearest text is in range, a
+    // whole unit (exclusive) where the nearest one would pass the range.
+    QTest::addColumn<double>("units");
+    using D = std::numeric_limits<double>;
+    using F = std::numeric_limits<float>;
+    double fourthLargest = D::max();
+    for (int i = 0; i < 3; ++i) {
+        fourthLargest = std::nextafter(fourthLargest, 0.0);
+    }
+    for (const auto& [form, name] :
+         {std::pair{Form::Str, "Str"}, std::pair{Form::GeneralDouble, "general double"}}) {
+        const auto row = [name = name](const char* edge) -> QTestData& {
+            return QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(name, edge)));
+        };
+        row("largest") << form << D::max() << 1.0;
+        row("fourth largest") << form << fourthLargest << 1.0;
+        row("lowest") << form << D::lowest() << 1.0;
+        row("-fourth largest") << form << -fourthLargest << 1.0;
+        row("smallest normal") << form << D::min() << 0.5;
+        row("-smallest normal") << form << -D::min() << 0.5;
+        row("smallest subnormal") << form << D::denorm_min() << 0.5;
+        row("-smallest subnormal") << form << -D::denorm_min() << 0.5;
+    }
+    // The largest single rounds down at 7 digits (3.402823E+38).
+    QTest::newRow("single: largest") << Form::GeneralSingle << double(F::max()) << 0.5;
+    QTest::newRow("single: lowest") << Form::GeneralSingle << double(F::lowest()) << 0.5;
+    QTest::newRow("single: smallest normal") << Form::GeneralSingle << double(F::min()) << 0.5;
+    QTest::newRow("single: -smallest normal") << Form::GeneralSingle << double(-F::min()) << 0.5;
+    QTest::newRow("single: smallest subnormal")
+        << Form::GeneralSingle << double(F::denorm_min()) << 0.5;
+    QTest::newRow("single: -smallest subnormal")
+        << Form::GeneralSingle << double(-F::denorm_min()) << 0.5;
+}
+
+void TestNumText::rangeEdgesReadBackAsWritten() {
+    QFETCH(Form, form);
+    QFETCH(double, value);
+    QFETCH(double, units);
+    const auto write = [form](double v) {
+        switch (form) {
+        case Form::Str:
+            return Str(v);
+        case Form::GeneralDouble:
+            return generalDouble(v);
+        case Form::GeneralSingle:
+            return generalSingle(static_cast<float>(v));
+        }
+        return std::string();
+    };
+    const std::string written = write(value);
+    double read = 0;
+    if (form == Form::GeneralSingle) {
+        const auto single = readSingle(written);
+        QVERIFY2(single.has_value(), written.c_str());
+        read = *single;
+    } else {
+        const auto whole = readDouble(written);
+        QVERIFY2(whole.has_value(), written.c_str());
+        QCOMPARE(Val(written), *whole);
+        read = *whole;
+    }
+    QVERIFY2(std::isfinite(read), written.c_str());
+    QCOMPARE(std::signbit(read), std::signbit(value));
+    // Written again, the number read gives the same text.
+    QCOMPARE(QString::fromStdString(write(read)), QString::fromStdString(written));
+    // Long double holds every double and the unit of the last digit exactly
+    // enough, even below the smallest normal double.
+    const int digits = form == Form::GeneralSingle ? 7 : 15;
+    const long double unit = std::pow(
+        10.0L, std::floor(std::log10(std::fabs(static_cast<long double>(value)))) - (digits - 1));
+    const long double off = std::fabs(static_cast<long double>(read) - value);
+    if (units < 1.0) {
+        QVERIFY2(off <= unit * units, written.c_str());
+    } else {
+        QVERIFY2(off < unit, written.c_str());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumText)
