@@ -1,0 +1,73 @@
+#pragma once
+
+// Results that leave a section window: the result table copied to the
+// clipboard, the calculation sheet saved as PDF, and the same sheet printed.
+// All three work on the window's last successful calculation, so they are
+// offered only while one stands.
+
+#include "calcsheet.h"
+#include "sectionsheet.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace corvane {
+
+class SectionForm;
+
+class ResultExport : public QObject {
+    Q_OBJECT
+
+  public:
+    ResultExport(SectionForm* form, SectionSheetSpec spec);
+
+    SectionForm* form() const { return form_; }
+
+    // Creates the three actions (复制结果, 导出计算书(PDF)…, 打印计算书…)
+    // for a window, enabled while the form's calculation stands; dialogs and
+    // messages are parented to that window. The actions are children of it.
+    struct Actions {
+        QAction* copy = nullptr;
+        QAction* exportPdf = nullptr;
+        QAction* print = nullptr;
+    };
+    Actions createActions(QWidget* window);
+
+    void copyResults();
+    // Each returns true when the sheet was written or printed; false when the
+    // user cancelled or it failed (then after one message box).
+    bool exportPdf(QWidget* parent);
+    bool printSheet(QWidget* parent);
+
+    // The sheet of the last successful calculation, as it would be written now.
+    CalcSheet sheet() const;
+
+    // Writes the sheet as PDF through a temporary file beside the path, which
+    // replaces the path only once complete. On failure returns false and says
+    // why in `error`; the path is then untouched.
+    static bool writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error);
+
+    // Remembered between runs: the folder of the last sheet saved, and the
+    // project line printed in the sheet's header.
+    static QString lastFolder();
+    static QString project();
+    static void setProject(const QString& project);
+
+  private:
+    SectionForm* form_;
+    SectionSheetSpec spec_;
+};
+
+// Adds a separator and the three actions to the window's context menu.
+ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec);
+
+// The export installed on the form, if any.
+ResultExport* resultExportOf(const SectionForm* form);
+
+} // namespace corvane
