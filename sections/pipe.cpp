@@ -1,6 +1,7 @@
 #include "pipe.h"
 
 #include "rounding.h"
+#include "steel.h"
 
 #include <cmath>
 
@@ -8,10 +9,7 @@ namespace corvane {
 
 namespace {
 
-// The circle constant to eight decimals, not the full-precision value: the
-// last digits of every result follow from this literal.
-constexpr double pi = 3.14159265;
-constexpr double steelDensity = 7.85; // g/cm3
+constexpr double pi = pipePi;
 
 } // namespace
 

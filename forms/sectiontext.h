@@ -1,0 +1,81 @@
+#pragma once
+
+// The texts of the section details: every caption, unit and number the
+// details window shows, formed in one place so that anything else that
+// reports a section (a calculation sheet, a clipboard table) shows the same
+// rows with the same digits.
+//
+// Numbers: one formatter, detailNumber, the program's general form (up to 15
+// significant digits, no trailing zeros, "0.25" with its zero). Computed
+// quantities are rounded to hundredths first, as the calculators round
+// theirs, so the calculator's own results appear with exactly the digits its
+// window shows; inputs appear as they were read. A quantity that cannot be
+// formed shows as "—", never as nan or inf. Units belong in the row or
+// column header, never beside the number.
+
+#include "sectiondetails.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace corvane {
+
+// The general form of a value; "—" when it is not finite.
+QString detailNumber(double value);
+// A computed quantity: rounded to hundredths, then detailNumber.
+QString detailResult(double value);
+
+// The window title of the details of a section kind:
+// "剖面详图 — 船体结构剖面", "剖面详图 — 组合型材", "剖面详图 — 钢管".
+QString detailsTitle(SectionKind kind);
+// The name of the calculator the section belongs to, as its window is titled.
+QString calculatorName(SectionKind kind);
+QString plateCaption(PlateRole role);
+
+// One input of the calculator: caption (as the entry field's label, without
+// its unit), symbol, value as read, unit.
+struct InputItem {
+    QString caption;
+    QString symbol;
+    double value = 0;
+    QString unit;
+};
+std::vector<InputItem> inputItems(const SectionDimensions& dimensions);
+// "b = 600, t_p = 10, … (mm)" on one line.
+QString inputSummary(const SectionDimensions& dimensions);
+
+// One row of the property table: the caption with its unit, the gross value
+// and, when a net section exists, the net value. `seeded` marks the rows the
+// calculator's window shows too (same computation, same rounding).
+struct PropertyRow {
+    QString caption;
+    QString gross;
+    QString net; // empty without a net section
+    bool seeded = false;
+};
+std::vector<PropertyRow> propertyRows(const SectionDetails& details);
+
+// The working table's column headers (plate, A_i, y_i, A_i·y_i, A_i·y_i²,
+// I0_i with their units) and its rows: one per plate and a total row, for
+// one set of properties. `suffix` is appended to the plate names (the net
+// block is "（净）").
+QStringList workingTableHeaders(SectionKind kind);
+std::vector<QStringList> workingTableRows(const SectionProperties& properties,
+                                          const QString& suffix = QString());
+
+// The heading of the gross and the net column: "毛尺寸", "净尺寸 (Δt = 1 mm)".
+QString grossHeading();
+QString netHeading(double deduction);
+
+// The one line shown instead of the net column when there is none; empty
+// when the net section exists.
+QString refusalLine(const SectionDetails& details);
+
+// Notes that belong under the tables: where the computation takes a
+// quantity differently from the textbook, and what the asterisk means.
+QStringList footnotes(const SectionDetails& details);
+
+} // namespace corvane

@@ -1,0 +1,180 @@
+#include "sectiondrawing.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+
+using namespace corvane;
+
+Q_DECLARE_METATYPE(corvane::SectionDimensions)
+
+namespace {
+
+bool isAxis(QRgb pixel) {
+    return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+bool isSteel(QRgb pixel) {
+    const QColor c(pixel);
+    return c == QColor(176, 190, 210) || c == QColor(40, 52, 74);
+}
+
+QImage paint(const SectionGeometry& geometry, const QSize& size, SectionDrawingLayout* layout) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    *layout = paintSection(painter, QRectF(QPointF(0, 0), QSizeF(size)), geometry);
+    painter.end();
+    if (!qEnvironmentVariableIsEmpty("CORVANE_DRAWING_DIR")) {
+        image.save(qEnvironmentVariable("CORVANE_DRAWING_DIR") + QStringLiteral("/") +
+                   QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+    }
+    return image;
+}
+
+// The pixel row with the most axis-coloured pixels: the neutral axis.
+int axisRow(const QImage& image) {
+    int best = -1;
+    int bestCount = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            count += isAxis(image.pixel(x, y)) ? 1 : 0;
+        }
+        if (count > bestCount) {
+            bestCount = count;
+            best = y;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+class TestSectionDrawing : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void neutralAxisWhereEPutsIt_data();
+    void neutralAxisWhereEPutsIt();
+    void sameScaleOnBothAxes();
+    void thinPlatesStayVisible();
+    void tinyTargetDrawsTheSectionAlone();
+};
+
+void TestSectionDrawing::neutralAxisWhereEPutsIt_data() {
+    QTest::addColumn<SectionDimensions>("mm");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("hull") << SectionDimensions{StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400}}
+                          << QSize(640, 420);
+    QTest::newRow("hull-span0") << SectionDimensions{StiffenerDimensions{600, 10, 300, 10, 100, 12,
+                                                                         0}}
+                                << QSize(500, 500);
+    QTest::newRow("tee") << SectionDimensions{BuiltUpDimensions{0, 0, 200, 10, 150, 12}}
+                         << QSize(480, 520);
+    QTest::newRow("ibeam") << SectionDimensions{BuiltUpDimensions{120, 12, 300, 10, 200, 14}}
+                           << QSize(700, 380);
+    QTest::newRow("pipe") << SectionDimensions{PipeDimensions{100, 10}} << QSize(420, 420);
+}
+
+// Scanning the painted image down the web's centre line: the first and last
+// steel pixels are the extreme fibres, and the neutral axis must lie between
+// them where e puts it, within one pixel.
+void TestSectionDrawing::neutralAxisWhereEPutsIt() {
+    QFETCH(SectionDimensions, mm);
+    QFETCH(QSize, size);
+    const auto geometry = sectionGeometry(mm);
+    QVERIFY(geometry);
+    SectionDrawingLayout layout;
+    const QImage image = paint(*geometry, size, &layout);
+    QVERIFY(layout.valid());
+    QVERIFY(layout.annotated);
+
+    const int column = static_cast<int>(std::floor(layout.xOf(0)));
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        if (isSteel(image.pixel(column, y))) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    QVERIFY(top >= 0 && bottom > top);
+    // Pixel rows cover [top, bottom + 1): the fibres are those two edges.
+    const double fibreSpan = geometry->topFibre - geometry->bottomFibre;
+    const double expected =
+        top + (geometry->topFibre - geometry->neutralAxis) / fibreSpan * (bottom + 1 - top);
+    const int row = axisRow(image);
+    QVERIFY2(std::fabs((row + 0.5) - expected) <= 1.0 + 1e-9,
+             qPrintable(QStringLiteral("axis at row %1, e puts it at %2 (fibres %3..%4)")
+                            .arg(row)
+                            .arg(expected)
+                            .arg(top)
+                            .arg(bottom)));
+}
+
+// A section twice as wide as high is drawn twice as wide as high.
+void TestSectionDrawing::sameScaleOnBothAxes() {
+    const auto geometry = sectionGeometry(BuiltUpDimensions{0, 0, 100, 200, 0, 0});
+    QVERIFY(geometry);
+    QImage image(600, 600, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    SectionDrawingStyle style;
+    style.annotate = false;
+    const SectionDrawingLayout layout =
+        paintSection(painter, QRectF(0, 0, 600, 600), *geometry, style);
+    painter.end();
+    int left = image.width();
+    int right = -1;
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isSteel(image.pixel(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const double width = right + 1 - left;
+    const double height = bottom + 1 - top;
+    QVERIFY2(std::fabs(width / height - 2.0) < 0.02,
+             qPrintable(QStringLiteral("%1 x %2").arg(width).arg(height)));
+    QVERIFY(std::fabs(width - 200 * layout.scale) <= 2);
+}
+
+// A 1 mm plating 6 m wide on a 600 px drawing is a tenth of a pixel thick:
+// drawn at one pixel, and the drawing says so.
+void TestSectionDrawing::thinPlatesStayVisible() {
+    const auto geometry = sectionGeometry(StiffenerDimensions{6000, 1, 300, 10, 100, 12, 2400});
+    QVERIFY(geometry);
+    SectionDrawingLayout layout;
+    const QImage image = paint(*geometry, QSize(600, 400), &layout);
+    QVERIFY(layout.thinPlatesWidened);
+    const int column = static_cast<int>(layout.xOf(-2500));
+    int steel = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        steel += isSteel(image.pixel(column, y)) ? 1 : 0;
+    }
+    QVERIFY(steel >= 1);
+
+    const auto ordinary = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400});
+    paint(*ordinary, QSize(600, 400), &layout);
+    QVERIFY(!layout.thinPlatesWidened);
+}
+
+void TestSectionDrawing::tinyTargetDrawsTheSectionAlone() {
+    const auto geometry = sectionGeometry(PipeDimensions{100, 10});
+    SectionDrawingLayout layout;
+    paint(*geometry, QSize(60, 50), &layout);
+    QVERIFY(layout.valid());
+    QVERIFY(!layout.annotated);
+}
+
+CORVANE_TEST_MAIN(TestSectionDrawing)
+#include "tst_sectiondrawing.moc"

@@ -1,0 +1,404 @@
+#include "sectiondetails.h"
+
+#include "pipe.h"
+#include "steel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+// A rectangle centred on the web's axis, from its width and its bottom and
+// top heights (mm).
+PlateRect centred(PlateRole role, double width, double bottom, double top) {
+    return {role, -width / 2, width / 2, bottom, top};
+}
+
+// The stiffener as the computation sees it: the face plate centred on the
+// reference line, the web standing on the face plate's upper surface, the
+// plating on the web's upper edge.
+std::vector<PlateRect> stiffenerPlates(const StiffenerDimensions& mm) {
+    const double webFoot = mm.facePlateThickness / 2;
+    const double webHead = webFoot + mm.webHeight;
+    return {
+        centred(PlateRole::AttachedPlating, mm.plateWidth, webHead, webHead + mm.plateThickness),
+        centred(PlateRole::Web, mm.webThickness, webFoot, webHead),
+        centred(PlateRole::FacePlate, mm.facePlateWidth, -webFoot, webFoot),
+    };
+}
+
+// The built-up profile: face plate 2 centred on the reference line, the web
+// on it, face plate 1 on the web.
+std::vector<PlateRect> builtUpPlates(const BuiltUpDimensions& mm) {
+    const double webFoot = mm.facePlate2Thickness / 2;
+    const double webHead = webFoot + mm.webHeight;
+    return {
+        centred(PlateRole::FacePlate1, mm.facePlate1Width, webHead,
+                webHead + mm.facePlate1Thickness),
+        centred(PlateRole::Web, mm.webThickness, webFoot, webHead),
+        centred(PlateRole::FacePlate2, mm.facePlate2Width, -webFoot, webFoot),
+    };
+}
+
+// A rectangle's line of the working table, in centimetre units.
+WorkingRow rectangleRow(const PlateRect& plate) {
+    const double width = plate.width() / 10;
+    const double height = plate.thickness() / 10;
+    WorkingRow row;
+    row.role = plate.role;
+    row.area = width * height;
+    row.lever = (plate.bottom + plate.top) / 2 / 10;
+    row.ownInertia = width * std::pow(height, 3) / 12;
+    return row;
+}
+
+void completeRows(SectionProperties& p) {
+    WorkingRow total;
+    for (WorkingRow& row : p.rows) {
+        row.firstMoment = row.area * row.lever;
+        row.transfer = row.firstMoment * row.lever;
+        total.area += row.area;
+        total.firstMoment += row.firstMoment;
+        total.transfer += row.transfer;
+        total.ownInertia += row.ownInertia;
+    }
+    p.total = total;
+}
+
+double massPerMetre(double areaCm2) {
+    return areaCm2 * steelDensity / 10;
+}
+
+// The heights of the highest and lowest edges of the present plates (mm).
+std::pair<double, double> fibreHeights(const std::vector<PlateRect>& plates) {
+    double top = 0;
+    double bottom = 0;
+    bool any = false;
+    for (const PlateRect& plate : plates) {
+        if (!plate.present()) {
+            continue;
+        }
+        const double high = std::max(plate.bottom, plate.top);
+        const double low = std::min(plate.bottom, plate.top);
+        top = any ? std::max(top, high) : high;
+        bottom = any ? std::min(bottom, low) : low;
+        any = true;
+    }
+    return {top, bottom};
+}
+
+// Extreme fibres and the moduli there, for a section of rectangles whose
+// neutral axis and inertia are already set.
+void fibres(SectionProperties& p, const std::vector<PlateRect>& plates) {
+    const auto [top, bottom] = fibreHeights(plates);
+    p.topFibreDistance = top / 10 - p.neutralAxis;
+    p.bottomFibreDistance = p.neutralAxis - bottom / 10;
+    p.topModulus = p.inertia / p.topFibreDistance;
+    p.bottomModulus = p.inertia / p.bottomFibreDistance;
+    p.minModulus = std::min(p.topModulus, p.bottomModulus);
+}
+
+std::optional<SectionProperties> stiffenerProperties(const StiffenerDimensions& mm) {
+    const auto seeded = computeStiffenerSection(mm);
+    if (!seeded) {
+        return std::nullopt;
+    }
+    const StiffenerSectionDetail d = stiffenerSectionDetail(mm);
+    const std::vector<PlateRect> plates = stiffenerPlates(mm);
+
+    SectionProperties p;
+    p.kind = SectionKind::Stiffener;
+    for (const PlateRect& plate : plates) {
+        p.rows.push_back(rectangleRow(plate));
+    }
+    // The plating counts with its effective breadth in the area (and so in
+    // the first and transfer moments) but with its full breadth in its own
+    // moment, as the computation takes it.
+    const double platingArea = p.rows[0].area;
+    p.rows[0].area = d.plateArea;
+    p.platingOwnMomentAtFullBreadth = true;
+    completeRows(p);
+
+    p.area = p.total.area;
+    p.neutralAxis = d.neutralAxis;
+    p.inertia = d.inertia;
+    p.modulus = d.modulus;
+    p.seeded = {seeded->inertia, seeded->modulus};
+    fibres(p, plates);
+    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
+    p.profileMassPerMetre = massPerMetre(p.rows[1].area + p.rows[2].area);
+    p.platingMassPerMetre = massPerMetre(platingArea);
+    p.effectiveBreadthFactor = d.k;
+    p.effectiveBreadth = d.k * mm.plateWidth;
+    return p;
+}
+
+std::optional<SectionProperties> builtUpProperties(const BuiltUpDimensions& mm) {
+    const auto seeded = computeBuiltUpSection(mm);
+    if (!seeded) {
+        return std::nullopt;
+    }
+    const BuiltUpSectionDetail d = builtUpSectionDetail(mm);
+    const std::vector<PlateRect> plates = builtUpPlates(mm);
+
+    SectionProperties p;
+    p.kind = SectionKind::BuiltUp;
+    for (const PlateRect& plate : plates) {
+        p.rows.push_back(rectangleRow(plate));
+    }
+    completeRows(p);
+
+    p.area = p.total.area;
+    p.neutralAxis = d.neutralAxis;
+    p.inertia = d.inertia;
+    p.modulus = d.modulus;
+    p.seeded = {seeded->inertia, seeded->modulus};
+    fibres(p, plates);
+    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
+    p.profileMassPerMetre = massPerMetre(p.area);
+    return p;
+}
+
+std::optional<SectionProperties> pipeProperties(const PipeDimensions& mm) {
+    const auto seeded = computePipeSection(mm.outerDiameter, mm.wallThickness);
+    if (!seeded) {
+        return std::nullopt;
+    }
+    const PipeSectionResult d = pipeSectionDetail(mm.outerDiameter, mm.wallThickness);
+
+    SectionProperties p;
+    p.kind = SectionKind::Pipe;
+    // One ring about its own centre: no lever arm, its own moment is the
+    // whole inertia.
+    WorkingRow wall;
+    wall.role = PlateRole::PipeWall;
+    wall.area = d.area;
+    wall.ownInertia = d.inertia;
+    p.rows = {wall};
+    completeRows(p);
+
+    p.area = d.area;
+    p.inertia = d.inertia;
+    p.modulus = d.modulus;
+    p.seeded = {seeded->area, seeded->radiusOfGyration, seeded->inertia, seeded->modulus,
+                seeded->massPerMetre};
+    // The calculator's modulus already is the outer-fibre modulus, at D/2 on
+    // either side.
+    p.topFibreDistance = mm.outerDiameter / 10 / 2;
+    p.bottomFibreDistance = p.topFibreDistance;
+    p.topModulus = d.modulus;
+    p.bottomModulus = d.modulus;
+    p.minModulus = d.modulus;
+    p.radiusOfGyration = d.radiusOfGyration;
+    p.profileMassPerMetre = d.massPerMetre;
+    p.innerDiameter = mm.outerDiameter - 2 * mm.wallThickness;
+    p.outerSurfacePerMetre = pipePi * (mm.outerDiameter / 1000);
+    return p;
+}
+
+// The candidates for a deduction: the thickness of each present plate.
+struct Thickness {
+    PlateRole role;
+    double* value;
+    bool present;
+};
+
+} // namespace
+
+SectionKind sectionKind(const SectionDimensions& dimensions) {
+    return std::visit(Overloaded{
+                          [](const StiffenerDimensions&) { return SectionKind::Stiffener; },
+                          [](const BuiltUpDimensions&) { return SectionKind::BuiltUp; },
+                          [](const PipeDimensions&) { return SectionKind::Pipe; },
+                      },
+                      dimensions);
+}
+
+std::optional<SectionDimensions> sectionDimensions(SectionKind kind, const std::vector<double>& e) {
+    switch (kind) {
+    case SectionKind::Stiffener:
+        if (e.size() == 7) {
+            return StiffenerDimensions{e[0], e[1], e[2], e[3], e[4], e[5], e[6]};
+        }
+        break;
+    case SectionKind::BuiltUp:
+        if (e.size() == 6) {
+            return BuiltUpDimensions{e[0], e[1], e[2], e[3], e[4], e[5]};
+        }
+        break;
+    case SectionKind::Pipe:
+        if (e.size() == 2) {
+            return PipeDimensions{e[0], e[1]};
+        }
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string_view plateName(PlateRole role) {
+    switch (role) {
+    case PlateRole::AttachedPlating:
+        return "带板";
+    case PlateRole::Web:
+        return "腹板";
+    case PlateRole::FacePlate:
+        return "面板";
+    case PlateRole::FacePlate1:
+        return "面板1";
+    case PlateRole::FacePlate2:
+        return "面板2";
+    case PlateRole::PipeWall:
+        return "管壁";
+    }
+    return {};
+}
+
+std::optional<SectionProperties> sectionProperties(const SectionDimensions& dimensions) {
+    return std::visit(Overloaded{
+                          [](const StiffenerDimensions& mm) { return stiffenerProperties(mm); },
+                          [](const BuiltUpDimensions& mm) { return builtUpProperties(mm); },
+                          [](const PipeDimensions& mm) { return pipeProperties(mm); },
+                      },
+                      dimensions);
+}
+
+std::optional<SectionGeometry> sectionGeometry(const SectionDimensions& dimensions) {
+    const auto properties = sectionProperties(dimensions);
+    if (!properties) {
+        return std::nullopt;
+    }
+    SectionGeometry g;
+    g.kind = sectionKind(dimensions);
+    g.neutralAxis = properties->neutralAxis * 10;
+    if (const auto* pipe = std::get_if<PipeDimensions>(&dimensions)) {
+        const double outer = std::fabs(pipe->outerDiameter);
+        g.ring = SectionRing{outer, pipe->outerDiameter - 2 * pipe->wallThickness};
+        g.topFibre = outer / 2;
+        g.bottomFibre = -outer / 2;
+        g.minX = -outer / 2;
+        g.maxX = outer / 2;
+        g.minY = -outer / 2;
+        g.maxY = outer / 2;
+        return g;
+    }
+    if (const auto* stiffener = std::get_if<StiffenerDimensions>(&dimensions)) {
+        g.plates = stiffenerPlates(*stiffener);
+        g.effectiveBreadthFactor = properties->effectiveBreadthFactor;
+        g.effectiveBreadth = properties->effectiveBreadth;
+    } else {
+        g.plates = builtUpPlates(std::get<BuiltUpDimensions>(dimensions));
+    }
+    std::tie(g.topFibre, g.bottomFibre) = fibreHeights(g.plates);
+    bool any = false;
+    for (const PlateRect& plate : g.plates) {
+        if (!plate.present()) {
+            continue;
+        }
+        const double left = std::min(plate.left, plate.right);
+        const double right = std::max(plate.left, plate.right);
+        const double low = std::min(plate.bottom, plate.top);
+        const double high = std::max(plate.bottom, plate.top);
+        g.minX = any ? std::min(g.minX, left) : left;
+        g.maxX = any ? std::max(g.maxX, right) : right;
+        g.minY = any ? std::min(g.minY, low) : low;
+        g.maxY = any ? std::max(g.maxY, high) : high;
+        any = true;
+    }
+    // The neutral axis and the reference line are drawn too.
+    g.minY = std::min({g.minY, g.neutralAxis, g.referenceLine});
+    g.maxY = std::max({g.maxY, g.neutralAxis, g.referenceLine});
+    return g;
+}
+
+std::variant<SectionDimensions, NetRefusal> netDimensions(const SectionDimensions& gross,
+                                                          double deduction) {
+    if (!std::isfinite(deduction) || deduction < 0) {
+        return NetRefusal{NetRefusal::Reason::BadDeduction, PlateRole::Web, 0};
+    }
+    if (deduction == 0) {
+        return gross;
+    }
+    SectionDimensions net = gross;
+    std::vector<Thickness> thicknesses;
+    std::visit(
+        Overloaded{
+            [&](StiffenerDimensions& mm) {
+                thicknesses = {
+                    {PlateRole::AttachedPlating, &mm.plateThickness,
+                     mm.plateWidth != 0 && mm.plateThickness != 0},
+                    {PlateRole::Web, &mm.webThickness, mm.webHeight != 0 && mm.webThickness != 0},
+                    {PlateRole::FacePlate, &mm.facePlateThickness,
+                     mm.facePlateWidth != 0 && mm.facePlateThickness != 0},
+                };
+            },
+            [&](BuiltUpDimensions& mm) {
+                thicknesses = {
+                    {PlateRole::FacePlate1, &mm.facePlate1Thickness,
+                     mm.facePlate1Width != 0 && mm.facePlate1Thickness != 0},
+                    {PlateRole::Web, &mm.webThickness, mm.webHeight != 0 && mm.webThickness != 0},
+                    {PlateRole::FacePlate2, &mm.facePlate2Thickness,
+                     mm.facePlate2Width != 0 && mm.facePlate2Thickness != 0},
+                };
+            },
+            [&](PipeDimensions& mm) {
+                // The wall wastes from the inside; the outer diameter
+                // stays.
+                thicknesses = {{PlateRole::PipeWall, &mm.wallThickness,
+                                mm.outerDiameter != 0 && mm.wallThickness != 0}};
+            },
+        },
+        net);
+
+    const Thickness* consumed = nullptr;
+    for (const Thickness& t : thicknesses) {
+        if (t.present && *t.value - deduction <= 0 &&
+            (consumed == nullptr || *t.value < *consumed->value)) {
+            consumed = &t;
+        }
+    }
+    if (consumed != nullptr) {
+        return NetRefusal{NetRefusal::Reason::PlateConsumed, consumed->role, *consumed->value};
+    }
+    for (const Thickness& t : thicknesses) {
+        if (t.present) {
+            *t.value -= deduction;
+        }
+    }
+    return net;
+}
+
+std::optional<SectionDetails> sectionDetails(const SectionDimensions& dimensions,
+                                             double deduction) {
+    auto geometry = sectionGeometry(dimensions);
+    auto gross = sectionProperties(dimensions);
+    if (!geometry || !gross) {
+        return std::nullopt;
+    }
+    SectionDetails details{dimensions,   std::move(*geometry), std::move(*gross), deduction,
+                           std::nullopt, std::nullopt,         std::nullopt};
+    auto net = netDimensions(dimensions, deduction);
+    if (const auto* refusal = std::get_if<NetRefusal>(&net)) {
+        details.refusal = *refusal;
+        return details;
+    }
+    details.netDimensions = std::get<SectionDimensions>(net);
+    if (deduction == 0) {
+        details.net = details.gross;
+        return details;
+    }
+    details.net = sectionProperties(*details.netDimensions);
+    if (!details.net) {
+        details.netDimensions.reset();
+        details.refusal = NetRefusal{NetRefusal::Reason::Undefined, PlateRole::Web, 0};
+    }
+    return details;
+}
+
+} // namespace corvane
