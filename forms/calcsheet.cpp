@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 namespace corvane {
@@ -33,8 +34,8 @@ constexpr double headingHeight = 75;
 constexpr double blockGap = 25;
 
 // The drawing box beside the input table, and the input table's width.
-constexpr double drawingBoxWidth = 760;
-constexpr double drawingBoxHeight = 640;
+constexpr double drawingBoxWidth = 920;
+constexpr double drawingBoxHeight = 680;
 constexpr double scaleLineHeight = 45;
 constexpr double inputsWidth = contentWidth - drawingBoxWidth - 60;
 
@@ -46,10 +47,8 @@ const QColor headerFill(0xe8, 0xe8, 0xe8);
 // headings, the Song face for the body. The runtime maps both names to the
 // installed CJK fonts, which a PDF writer embeds as subsets.
 QFont sheetFont(bool kai, double pixelSize, bool bold = false) {
-    QFont font(kai ? QStringLiteral("楷体_GB2312") : QStringLiteral("宋体"));
-    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    QFont font = calcSheetFont(kai, pixelSize);
     font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferOutline);
     return font;
 }
 
@@ -133,6 +132,7 @@ struct Placement {
 };
 
 struct Layout {
+    std::shared_ptr<SheetPageInfo> info = std::make_shared<SheetPageInfo>();
     std::vector<Piece> pieces;
     std::vector<std::vector<Placement>> pages;
 };
@@ -251,7 +251,8 @@ Layout layoutSheet(const CalcSheet& sheet) {
     const int inputsNumber = number++;
     layout.pieces.push_back(
         {std::max(inputsBlock, drawingBlock + headingHeight) + blockGap,
-         [&sheet, inputsNumber, inputsWidthUsed, hasDrawing](QPainter& p, double top) {
+         [&sheet, inputsNumber, inputsWidthUsed, hasDrawing, info = layout.info](QPainter& p,
+                                                                                 double top) {
              paintHeading(p, top, inputsNumber, sheet.inputs.title);
              paintRow(p, sheet.inputs, sheet.inputs.headers, marginLeft, inputsWidthUsed,
                       top + headingHeight, true);
@@ -267,19 +268,17 @@ Layout layoutSheet(const CalcSheet& sheet) {
              p.setPen(QPen(gridColour, 2));
              p.setBrush(Qt::NoBrush);
              p.drawRect(box);
-             // Paper millimetres to layout units: ten to one.
-             const QSizeF size = sheet.drawing.size * 10;
-             const QRectF target(box.center().x() - size.width() / 2,
-                                 box.center().y() - size.height() / 2, size.width(), size.height());
              p.save();
              p.setClipRect(box);
-             sheet.drawing.paint(p, target);
+             const QString scale = sheet.drawing.paint(p, box.adjusted(20, 20, -20, -20));
              p.restore();
+             info->drawingBox = p.transform().mapRect(box);
+             info->drawingScale = scale;
              p.setPen(Qt::black);
              p.setFont(sheetFont(false, bodySize));
              p.drawText(QRectF(box.left(), box.bottom(), box.width(), scaleLineHeight),
                         Qt::AlignHCenter | Qt::AlignVCenter,
-                        QStringLiteral("剖面图 比例 %1").arg(sheet.drawing.scale));
+                        QStringLiteral("剖面图  比例 %1").arg(scale));
          },
          false, -1});
 
@@ -389,42 +388,44 @@ void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCou
 
 } // namespace
 
-QSizeF sheetDrawingBox() {
-    // A few millimetres inside the frame, for the drawing's own labels.
-    return {drawingBoxWidth / 10 - 4, drawingBoxHeight / 10 - 4};
+QFont calcSheetFont(bool kai, double size) {
+    QFont font(kai ? QStringLiteral("楷体_GB2312") : QStringLiteral("宋体"));
+    font.setPixelSize(static_cast<int>(std::lround(size)));
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
 }
 
-DrawingScale chooseDrawingScale(const QSizeF& extentMm, const QSizeF& boxMm) {
-    const double need =
-        std::max(extentMm.width() / boxMm.width(), extentMm.height() / boxMm.height());
-    if (!(need > 0) || !std::isfinite(need)) {
+DrawingScale standardScale(double maxFactor) {
+    if (!(maxFactor > 0) || !std::isfinite(maxFactor)) {
         return {1, QStringLiteral("1:1")};
     }
-    // Enlargements for sections smaller than a tenth of the box.
     for (const int up : {10, 5, 2}) {
-        if (need * up <= 1) {
+        if (up <= maxFactor) {
             return {static_cast<double>(up), QStringLiteral("%1:1").arg(up)};
         }
     }
-    for (double decade = 1;; decade *= 10) {
+    // 1:1, 1:2, 1:2.5, 1:5, 1:10, ... : the first reduction that fits.
+    for (double decade = 1; std::isfinite(decade); decade *= 10) {
         for (const double step : {1.0, 2.0, 2.5, 5.0}) {
             const double n = step * decade;
-            if (need <= n || !std::isfinite(decade)) {
+            if (1 / n <= maxFactor) {
                 return {1 / n, QStringLiteral("1:%1").arg(n)};
             }
         }
     }
+    return {maxFactor, QStringLiteral("1:%1").arg(1 / maxFactor)};
 }
 
 int sheetPageCount(const CalcSheet& sheet) {
     return static_cast<int>(layoutSheet(sheet).pages.size());
 }
 
-void paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter, const QRectF& page) {
+SheetPageInfo paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter,
+                             const QRectF& page) {
     const Layout layout = layoutSheet(sheet);
     const int count = static_cast<int>(layout.pages.size());
     if (pageIndex < 0 || pageIndex >= count) {
-        return;
+        return {};
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -441,6 +442,7 @@ void paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter, co
     }
     paintFooter(sheet, painter, pageIndex, count);
     painter.restore();
+    return *layout.info;
 }
 
 bool renderSheet(const CalcSheet& sheet, QPagedPaintDevice& device, int first, int last) {

@@ -10,16 +10,16 @@
 // on with its header repeated on the next page.
 
 #include <QDateTime>
-#include <QSizeF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <vector>
 
+class QFont;
 class QPagedPaintDevice;
 class QPainter;
-class QRectF;
 
 namespace corvane {
 
@@ -34,13 +34,11 @@ struct SheetTable {
     QStringList notes;                 // lines in small print under the table
 };
 
-// The section drawn to scale. `size` is the drawing's extent on paper in
-// millimetres at the stated scale; paint draws it into a rectangle of that
-// size (in the painter's coordinates, which need not be millimetres).
+// The section drawn to scale. paint draws it into `box` (in the painter's
+// coordinates, where one unit is a tenth of a millimetre on paper) and
+// returns the scale it drew at, e.g. "1:10".
 struct SheetDrawing {
-    QSizeF size;
-    QString scale; // e.g. "1:10"
-    std::function<void(QPainter& painter, const QRectF& target)> paint;
+    std::function<QString(QPainter& painter, const QRectF& box)> paint;
 };
 
 struct CalcSheet {
@@ -54,25 +52,34 @@ struct CalcSheet {
     std::vector<SheetTable> tables;
 };
 
-// The largest drawing box beside the inputs, in millimetres.
-QSizeF sheetDrawingBox();
+// The Song (false) or Kai (true) face at a size in layout units (tenths of a
+// millimetre on paper), as the sheet writes its text.
+QFont calcSheetFont(bool kai, double size);
 
-// The scale that fits a section of the given real extent (mm) into the box
-// (mm): the smallest reduction 1:n of the usual series (1, 2, 2.5, 5 times a
-// power of ten), or an enlargement 2:1, 5:1, 10:1 for a very small section.
-// Returns the drawing's factor (paper mm per real mm) and its text.
+// The largest scale of the usual series that is not above `maxFactor`
+// (paper millimetres per real millimetre): reductions 1:n with n = 1, 2,
+// 2.5, 5 times a power of ten, and the enlargements 2:1, 5:1, 10:1 for very
+// small sections. `text` states it ("1:20", "2:1").
 struct DrawingScale {
     double factor = 1;
     QString text;
 };
-DrawingScale chooseDrawingScale(const QSizeF& extentMm, const QSizeF& boxMm);
+DrawingScale standardScale(double maxFactor);
 
 // How many pages the sheet takes.
 int sheetPageCount(const CalcSheet& sheet);
 
+// What painting a page placed where: the drawing's frame (in the painter's
+// coordinates; empty when the page has no drawing) and the scale it states.
+struct SheetPageInfo {
+    QRectF drawingBox;
+    QString drawingScale;
+};
+
 // Paints one page (0-based) so that the A4 page fills `page`, a rectangle in
 // the painter's coordinates with A4 proportions.
-void paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter, const QRectF& page);
+SheetPageInfo paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter,
+                             const QRectF& page);
 
 // Paints the pages from `first` to `last` (0-based, inclusive; clamped to the
 // sheet) onto a paged device, starting a new page between them. The device

@@ -37,7 +37,7 @@ void setSetting(const QString& key, const QVariant& value) {
 } // namespace
 
 ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
-    : QObject(form), form_(form), spec_(std::move(spec)) {
+    : QObject(form), form_(form), spec_(std::move(spec)), deduction_([] { return 0.0; }) {
     setObjectName(QStringLiteral("resultExport"));
 }
 
@@ -68,7 +68,7 @@ void ResultExport::copyResults() {
 }
 
 CalcSheet ResultExport::sheet() const {
-    return sectionSheet(*form_, spec_, {QDateTime::currentDateTime(), project()});
+    return sectionSheet(*form_, spec_, {QDateTime::currentDateTime(), project(), deduction_()});
 }
 
 QString ResultExport::lastFolder() {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -59,9 +60,14 @@ class ResultExport : public QObject {
     static QString project();
     static void setProject(const QString& project);
 
+    // Where the sheet takes the corrosion deduction Δt (mm) from: the
+    // details window, when it has one. 0 by default: gross values only.
+    void setDeductionSource(std::function<double()> source) { deduction_ = std::move(source); }
+
   private:
     SectionForm* form_;
     SectionSheetSpec spec_;
+    std::function<double()> deduction_;
 };
 
 // Adds a separator and the three actions to the window's context menu.

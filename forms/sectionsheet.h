@@ -4,6 +4,7 @@
 // rows of the copied table, and the content of its calculation sheet.
 
 #include "calcsheet.h"
+#include "sectiondetails.h"
 #include "sectionform.h"
 
 #include <QString>
@@ -16,14 +17,11 @@ class QMimeData;
 
 namespace corvane {
 
-// What the sheet says about one kind of section beyond the window's own
-// captions: the symbol of each entry and result, and the method.
+// What the sheet says about one kind of section beyond its details: the
+// method in a few lines.
 struct SectionSheetSpec {
-    std::vector<QString> entrySymbols;   // per entry field, "_" marks a subscript
-    std::vector<QString> entryCaptions;  // per entry, replacing the window's caption; may be empty
-    std::vector<QString> resultSymbols;  // per result field
-    std::vector<QString> resultCaptions; // per result, replacing the window's caption; may be empty
-    std::function<QStringList(const SectionCalculation&)> method;
+    SectionKind kind = SectionKind::Stiffener;
+    std::function<QStringList(const SectionDetails&)> method;
 };
 
 SectionSheetSpec hullSheetSpec();
@@ -41,17 +39,17 @@ QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& r
 // A result as the window shows it, without the blank Str keeps for the sign.
 QString shownResult(double value);
 
-// "型材带板宽度(mm)" -> ("型材带板宽度", "mm"); a caption without a unit in
-// brackets keeps its whole text and has no unit.
-std::pair<QString, QString> splitCaption(const QString& caption);
+// Paints the section into `box` at the largest scale of the usual series
+// that lets it and its labels fit, and returns that scale ("1:10").
+QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionGeometry& geometry);
 
-// The unit written for print: cm2, cm3, cm4 with superscripts.
-QString printedUnit(const QString& unit);
-
-// The sheet of the form's last successful calculation (which must exist).
+// The sheet of the form's last successful calculation (which must exist):
+// inputs, method, the section to scale, the working table and every property
+// of the section details, gross and, for a deduction above 0, net.
 struct SheetContext {
     QDateTime issuedAt;
     QString project;
+    double deduction = 0; // corrosion deduction Δt, mm; 0: gross only
 };
 CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
                        const SheetContext& context);

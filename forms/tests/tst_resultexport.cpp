@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
@@ -23,6 +24,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace corvane;
 
@@ -128,6 +132,12 @@ class TestResultExport : public QObject {
     void printingGoesToTheChosenPrinter();
     void failingPrinterGivesOneMessage();
     void longTableGoesOnWithoutCuttingARow();
+    void netColumnFollowsTheDeduction_data();
+    void netColumnFollowsTheDeduction();
+    void drawingPutsTheNeutralAxisWhereEDoes_data();
+    void drawingPutsTheNeutralAxisWhereEDoes();
+    void scaleIsTheLargestOfTheSeriesThatFits_data();
+    void scaleIsTheLargestOfTheSeriesThatFits();
 
   private:
     QTemporaryDir dir_;
@@ -233,20 +243,20 @@ void TestResultExport::sheetOfEachSectionHoldsInputsAndResultsOnOnePage_data() {
     QTest::addColumn<QStringList>("results");
     QTest::newRow("hull stiffener")
         << "Form1" << QStringList{"600", "10", "300", "10", "100", "12", "2400"}
-        << QStringList{"型材带板宽度", "型材带板厚度", "型材腹板高度", "型材腹板厚度",
-                       "型材面板宽度", "型材面板厚度", "型材带板长度"}
+        << QStringList{"型材带板宽度", "型材带板厚度", "型材腹板高度",        "型材腹板厚度",
+                       "型材面板宽度", "型材面板厚度", "型材带板长度（跨距）"}
         << QStringList{"13027.85", "605.81"};
     QTest::newRow("built-up profile")
         << "Form3" << QStringList{"100", "10", "200", "8", "100", "10"}
-        << QStringList{"面板1 宽度", "面板1 厚度", "腹板高度",
-                       "腹板厚度",   "面板2 宽度", "面板2 厚度"}
+        << QStringList{"面板1宽度", "面板1厚度", "腹板高度", "腹板厚度", "面板2宽度", "面板2厚度"}
         << QStringList{"2740", "260.95"};
     QTest::newRow("pipe") << "Form4" << QStringList{"89", "4.5"}
                           << QStringList{"钢管外径", "钢管壁厚"}
                           << QStringList{"11.95", "2.99", "106.92", "24.03", "9.38"};
+    // The window writes " .28"; the sheet, like the details, "0.28".
     QTest::newRow("small pipe") << "Form4" << QStringList{"10", "1"}
                                 << QStringList{"钢管外径", "钢管壁厚"}
-                                << QStringList{".28", ".32", ".03", ".06", ".22"};
+                                << QStringList{"0.28", "0.32", "0.03", "0.06", "0.22"};
 }
 
 void TestResultExport::sheetOfEachSectionHoldsInputsAndResultsOnOnePage() {
@@ -269,6 +279,10 @@ void TestResultExport::sheetOfEachSectionHoldsInputsAndResultsOnOnePage() {
         const QRegularExpression row(QRegularExpression::escape(captions[i]) + ".*\\s" +
                                      QRegularExpression::escape(entries[i]) + "\\s+mm");
         QVERIFY2(!lines.filter(row).isEmpty(), qPrintable(captions[i] + "\n" + text));
+    }
+    for (std::size_t i = 0; i < form->resultFields().size(); ++i) {
+        QString window = form->resultFields()[i]->text().trimmed();
+        QCOMPARE(window.startsWith('.') ? "0" + window : window, results[static_cast<int>(i)]);
     }
     for (const QString& result : results) {
         const QRegularExpression shown("(^|\\s)" + QRegularExpression::escape(result) + "(\\s|$)");
@@ -480,6 +494,139 @@ void TestResultExport::longTableGoesOnWithoutCuttingARow() {
     }
     QVERIFY(pageTexts[1].contains(QRegularExpression(QStringLiteral("行\\s+值"))));
     QVERIFY(pageTexts[1].contains(QStringLiteral("第 2 页 / 共 2 页")));
+}
+
+void TestResultExport::netColumnFollowsTheDeduction_data() {
+    QTest::addColumn<double>("deduction");
+    QTest::addColumn<QString>("netHeader");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("none") << 0.0 << QString() << QString();
+    QTest::newRow("1 mm") << 1.0 << QStringLiteral("净尺寸 (Δt = 1 mm)") << QString();
+    // The plating and the web are 10 mm thick: nothing of them is left.
+    QTest::newRow("consumes a plate") << 10.0 << QString() << QStringLiteral("不大于零");
+}
+
+void TestResultExport::netColumnFollowsTheDeduction() {
+    QFETCH(double, deduction);
+    QFETCH(QString, netHeader);
+    QFETCH(QString, note);
+    SectionForm* form =
+        openWithCalculation("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    resultExportOf(form)->setDeductionSource([deduction] { return deduction; });
+    const CalcSheet sheet = resultExportOf(form)->sheet();
+    QCOMPARE(sheet.tables.size(), std::size_t(2));
+    const SheetTable& working = sheet.tables[0];
+    const SheetTable& properties = sheet.tables[1];
+    // Three plates and the total, twice with a net section.
+    QCOMPARE(working.rows.size(), std::size_t(netHeader.isEmpty() ? 4 : 8));
+    QCOMPARE(properties.headers.size(), netHeader.isEmpty() ? 2 : 3);
+    if (!netHeader.isEmpty()) {
+        QCOMPARE(properties.headers[2], netHeader);
+        QCOMPARE(working.rows[4][0], QStringLiteral("带板（净）"));
+        for (const QStringList& row : properties.rows) {
+            QCOMPARE(row.size(), 3);
+        }
+    }
+    // The window's two results, as gross values.
+    QStringList gross;
+    for (const QStringList& row : properties.rows) {
+        gross << row[1];
+    }
+    QVERIFY(gross.contains("13027.85") && gross.contains("605.81"));
+    QCOMPARE(!properties.notes.filter(QStringLiteral("扣除")).filter(note).isEmpty() ||
+                 note.isEmpty(),
+             true);
+    if (note.isEmpty()) {
+        QVERIFY(properties.notes.filter(QStringLiteral("不大于零")).isEmpty());
+    }
+}
+
+void TestResultExport::drawingPutsTheNeutralAxisWhereEDoes_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<double>("eMillimetres"); // above the reference line
+    QTest::newRow("hull stiffener")
+        << "Form1" << QStringList{"600", "10", "300", "10", "100", "12", "2400"} << 215.04908;
+    QTest::newRow("symmetric I-beam")
+        << "Form3" << QStringList{"100", "10", "200", "8", "100", "10"} << 105.0;
+    QTest::newRow("T-profile") << "Form3" << QStringList{"0", "0", "200", "10", "150", "12"}
+                               << 55.789474;
+}
+
+void TestResultExport::drawingPutsTheNeutralAxisWhereEDoes() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    QFETCH(double, eMillimetres);
+    SectionForm* form = openWithCalculation(window, entries);
+    const CalcSheet sheet = resultExportOf(form)->sheet();
+    // A4 at 300 dpi.
+    QImage image(2480, 3508, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const SheetPageInfo info = paintSheetPage(sheet, 0, painter, QRectF(image.rect()));
+    painter.end();
+    QVERIFY(!info.drawingBox.isEmpty());
+    const QRegularExpressionMatch scale =
+        QRegularExpression(QStringLiteral("^1:(\\d+(\\.\\d+)?)$")).match(info.drawingScale);
+    QVERIFY2(scale.hasMatch(), qPrintable(info.drawingScale));
+    const double pixelsPerMm = image.width() / 210.0 / scale.captured(1).toDouble();
+
+    // The centre line of the pixels of one colour inside the drawing frame,
+    // from the rows where that colour is at least half as frequent as on its
+    // most frequent row (the long line, not its label).
+    const QRect box = info.drawingBox.toAlignedRect().intersected(image.rect());
+    const auto centreOf = [&](auto isColour) {
+        std::vector<int> counts(static_cast<std::size_t>(image.height()), 0);
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                counts[static_cast<std::size_t>(y)] += isColour(QColor(image.pixel(x, y))) ? 1 : 0;
+            }
+        }
+        const int most = *std::max_element(counts.begin(), counts.end());
+        double sum = 0;
+        double weight = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            const int n = counts[static_cast<std::size_t>(y)];
+            if (most > 0 && n * 2 >= most) {
+                sum += (y + 0.5) * n;
+                weight += n;
+            }
+        }
+        return weight > 0 ? sum / weight : -1.0;
+    };
+    // The neutral axis is drawn red, the reference line blue.
+    const double axis =
+        centreOf([](const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
+    const double reference =
+        centreOf([](const QColor& c) { return c.blue() > 150 && c.red() < 80 && c.green() < 150; });
+    QVERIFY(axis > 0 && reference > 0);
+    const double expected = reference - eMillimetres * pixelsPerMm;
+    QVERIFY2(std::fabs(axis - expected) <= 1.0,
+             qPrintable(QStringLiteral("axis at %1 px, e puts it at %2 px (scale %3)")
+                            .arg(axis)
+                            .arg(expected)
+                            .arg(info.drawingScale)));
+}
+
+void TestResultExport::scaleIsTheLargestOfTheSeriesThatFits_data() {
+    QTest::addColumn<double>("limit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("exactly 1:10") << 0.1 << "1:10" << 0.1;
+    QTest::newRow("just under 1:10") << 0.0999 << "1:20" << 0.05;
+    QTest::newRow("between 1:2 and 1:2.5") << 0.45 << "1:2.5" << 0.4;
+    QTest::newRow("full size") << 1.5 << "1:1" << 1.0;
+    QTest::newRow("small section enlarged") << 6.0 << "5:1" << 5.0;
+    QTest::newRow("large section") << 0.0021 << "1:500" << 0.002;
+}
+
+void TestResultExport::scaleIsTheLargestOfTheSeriesThatFits() {
+    QFETCH(double, limit);
+    QFETCH(QString, text);
+    QFETCH(double, factor);
+    const DrawingScale scale = standardScale(limit);
+    QCOMPARE(scale.text, text);
+    QCOMPARE(scale.factor, factor);
 }
 
 CORVANE_TEST_MAIN(TestResultExport)
