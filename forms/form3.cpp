@@ -67,6 +67,7 @@ SectionFormDesign design() {
                       });
     d.resultFields = {QStringLiteral("Text2"), QStringLiteral("Text3")};
 
+    d.sectionKind = SectionKind::BuiltUp;
     d.compute = [](const std::vector<double>& mm) -> std::optional<std::vector<double>> {
         const auto result = computeBuiltUpSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5]});
         if (!result) {

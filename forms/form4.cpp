@@ -67,6 +67,7 @@ SectionFormDesign design() {
         d.resultFields.push_back(controlName(QStringLiteral("Text1"), i));
     }
 
+    d.sectionKind = SectionKind::Pipe;
     d.compute = [](const std::vector<double>& mm) -> std::optional<std::vector<double>> {
         const auto p = computePipeSection(mm[0], mm[1]);
         if (!p) {

@@ -101,8 +101,7 @@ Annotations annotationsFor(const SectionGeometry& g, double lineWidth) {
     a.lines = {
         {g.topFibre, upperFibre + QStringLiteral("  ") + fromAxis(g.topFibre), fibrePen},
         {g.neutralAxis,
-         QStringLiteral("中和轴  e = %1（自%2中线）")
-             .arg(detailResult(g.neutralAxis - g.referenceLine), lowerName),
+         QStringLiteral("中和轴  e = %1").arg(detailResult(g.neutralAxis - g.referenceLine)),
          axisPen},
         {g.referenceLine, lowerName + QStringLiteral("中线(W)  ") + fromAxis(g.referenceLine),
          referencePen},

@@ -3,9 +3,11 @@
 #include "forms.h"
 #include "msgbox.h"
 #include "numtext.h"
+#include "sectiondetailswindow.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,7 +20,7 @@
 namespace corvane {
 
 SectionForm::SectionForm(const SectionFormDesign& design)
-    : Form(design.window), compute_(design.compute) {
+    : Form(design.window), compute_(design.compute), kind_(design.sectionKind) {
     for (const ControlSpec& spec : design.controls) {
         QWidget* control = nullptr;
         switch (spec.kind) {
@@ -51,6 +53,58 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     connectButton("Command7", &SectionForm::Command7_Click);
 
     menu_ = new QMenu(this);
+
+    if (kind_) {
+        detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
+        detailsAction_->setObjectName(QStringLiteral("detailsAction"));
+        detailsAction_->setShortcut(Qt::Key_F2);
+        connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
+        addCalculationAction(detailsAction_);
+        // The details follow every successful 计算; after 清除 they keep
+        // showing the last calculation, which their input line names.
+        connect(this, &SectionForm::calculationChanged, this, [this] {
+            if (details_ != nullptr && last_) {
+                details_->setEntries(last_->entries);
+            }
+        });
+    }
+}
+
+SectionDetailsWindow* SectionForm::detailsWindow() {
+    if (details_ == nullptr && kind_) {
+        details_ = new SectionDetailsWindow(*kind_, this);
+        if (last_) {
+            details_->setEntries(last_->entries);
+        }
+    }
+    return details_;
+}
+
+void SectionForm::showDetails() {
+    if (!last_ || detailsWindow() == nullptr) {
+        return;
+    }
+    details_->show();
+    details_->raise();
+    details_->activateWindow();
+}
+
+void SectionForm::hideEvent(QHideEvent* event) {
+    // Return hides the section window; its details go with it and come back
+    // when the window is shown again. A minimised window is left alone.
+    if (!event->spontaneous() && details_ != nullptr) {
+        detailsWereOpen_ = details_->isVisible();
+        details_->hide();
+    }
+    Form::hideEvent(event);
+}
+
+void SectionForm::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    if (!event->spontaneous() && detailsWereOpen_ && details_ != nullptr && last_) {
+        detailsWereOpen_ = false;
+        details_->show();
+    }
 }
 
 void SectionForm::addCalculationAction(QAction* action) {

@@ -18,6 +18,7 @@
 // while a calculation stands, so they never work on half-typed entries.
 
 #include "form.h"
+#include "sectiondetails.h"
 
 #include <QString>
 
@@ -30,6 +31,8 @@ class QLineEdit;
 class QMenu;
 
 namespace corvane {
+
+class SectionDetailsWindow;
 
 inline const QString inputErrorText = QStringLiteral("输入内容有误,请重新检查");
 inline const QString inputErrorTitle = QStringLiteral("注意");
@@ -72,6 +75,9 @@ struct SectionFormDesign {
     std::vector<QString> entryFields;    // read in this order
     std::vector<QString> resultFields;   // written in this order
     SectionComputation compute;
+    // The section the entries describe; with it the window offers its
+    // details ("剖面详图…", F2) in the context menu.
+    std::optional<SectionKind> sectionKind;
 };
 
 // What one successful 计算 read and wrote.
@@ -97,6 +103,14 @@ class SectionForm : public Form {
     void addContextMenuSeparator();
     QMenu* contextMenu() const { return menu_; }
 
+    // The details window of this section window, created (hidden) on the
+    // first request; nullptr for a window without a section kind.
+    SectionDetailsWindow* detailsWindow();
+    // Opens or raises the details window; does nothing before a successful
+    // calculation.
+    void showDetails();
+    QAction* detailsAction() const { return detailsAction_; }
+
     const std::vector<QLineEdit*>& entryFields() const { return entries_; }
     const std::vector<QLineEdit*>& resultFields() const { return results_; }
 
@@ -114,6 +128,8 @@ class SectionForm : public Form {
   protected:
     void closeBox() override { Command7_Click(); }
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
@@ -126,6 +142,10 @@ class SectionForm : public Form {
     std::optional<SectionCalculation> last_;
     QMenu* menu_ = nullptr;
     std::vector<QAction*> calculationActions_;
+    std::optional<SectionKind> kind_;
+    QAction* detailsAction_ = nullptr;
+    SectionDetailsWindow* details_ = nullptr;
+    bool detailsWereOpen_ = false;
 };
 
 } // namespace corvane

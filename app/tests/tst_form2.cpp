@@ -1,8 +1,12 @@
+#include "form1.h"
 #include "form2.h"
 #include "forms.h"
+#include "sectiondetailswindow.h"
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace corvane;
@@ -45,6 +49,7 @@ class TestForm2 : public QObject {
     void endUnloadsEveryWindowAndEndsTheProgram();
     void endRightAfterStart();
     void closeBoxEndsTheProgram();
+    void endClosesTheSectionDetails();
     void tabOrderPutsPipeAndCalculatorLast();
 
   private:
@@ -159,6 +164,34 @@ void TestForm2::closeBoxEndsTheProgram() {
     menu_->close();
     QCOMPARE(WindowRuntime::instance().loadedCount(), 0);
     QCOMPARE(lastUnloads_, 1);
+}
+
+// The details window belongs to its section window: 结束 takes it away with
+// the rest, and nothing is left to keep the program running.
+void TestForm2::endClosesTheSectionDetails() {
+    WindowRuntime::instance().define("Form1", [] { return new Form1; });
+    QTest::mouseClick(menu_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    auto* form = static_cast<Form1*>(WindowRuntime::instance().find("Form1"));
+    QVERIFY(form != nullptr);
+    const QStringList entries{"600", "10", "300", "10", "100", "12", "2400"};
+    for (int i = 0; i < entries.size(); ++i) {
+        QTest::keyClicks(form->textBox(controlName("Text1", i)), entries[i]);
+    }
+    QTest::mouseClick(form->findChild<QPushButton*>("Command5"), Qt::LeftButton);
+    form->showDetails();
+    QPointer<SectionDetailsWindow> details = form->findChild<SectionDetailsWindow*>();
+    QVERIFY(details && details->isVisible());
+
+    QTest::mouseClick(form->findChild<QPushButton*>("Command7"), Qt::LeftButton);
+    QVERIFY(menu_->isVisible());
+    QTest::mouseClick(menu_->findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    QCOMPARE(WindowRuntime::instance().loadedCount(), 0);
+    QCOMPARE(lastUnloads_, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(details.isNull());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    }
 }
 
 void TestForm2::tabOrderPutsPipeAndCalculatorLast() {

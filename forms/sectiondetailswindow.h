@@ -1,0 +1,81 @@
+#pragma once
+
+// The details of one section window ("剖面详图 — 船体结构剖面" and its two
+// siblings): the section drawn to scale, the property table with a gross and
+// a net column, and the plate-by-plate working table, for the inputs of the
+// section window's last successful 计算.
+//
+// Non-modal and owned by its section window: it closes with its close box or
+// Escape (and is only hidden, keeping its Δt), goes when its section window
+// is hidden and comes back with it, and is destroyed with it when the
+// program ends. The corrosion deduction Δt is typed here; every number is in
+// an accessible table.
+
+#include "sectiondetails.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace corvane {
+
+class SectionDrawing;
+
+class SectionDetailsWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // A window of its own, owned by `owner`.
+    SectionDetailsWindow(SectionKind kind, QWidget* owner);
+
+    SectionKind kind() const { return kind_; }
+
+    // Shows the section of these millimetres, in the section window's
+    // entry-field order, as read by a successful 计算.
+    void setEntries(const std::vector<double>& millimetres);
+
+    // What the window shows now: empty before the first calculation.
+    const std::optional<SectionDetails>& details() const { return details_; }
+    // The corrosion deduction in force, mm; empty while the entry does not
+    // hold a number (the window then shows why instead of the net column).
+    std::optional<double> deduction() const;
+
+    // Adds an action to the window (its shortcut works anywhere in it) and to
+    // the context menu of the drawing and the tables.
+    void addDetailsAction(QAction* action);
+
+    QLineEdit* deductionField() const { return deductionField_; }
+    QLabel* refusalLabel() const { return refusal_; }
+    QTableWidget* propertyTable() const { return properties_; }
+    QTableWidget* workingTable() const { return working_; }
+    SectionDrawing* drawing() const { return drawing_; }
+
+  signals:
+    // After the shown section or the deduction changed.
+    void detailsChanged();
+
+  private:
+    void refresh();
+    void fillPropertyTable();
+    void fillWorkingTable();
+
+    SectionKind kind_;
+    std::optional<SectionDimensions> dimensions_;
+    std::optional<SectionDetails> details_;
+
+    QLabel* inputs_ = nullptr;
+    QLineEdit* deductionField_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    SectionDrawing* drawing_ = nullptr;
+    QTableWidget* properties_ = nullptr;
+    QTableWidget* working_ = nullptr;
+    QLabel* notes_ = nullptr;
+};
+
+} // namespace corvane
