@@ -2,6 +2,8 @@
 
 #include "exportdialogs.h"
 #include "msgbox.h"
+#include "sectiondetailswindow.h"
+#include "sectiondrawing.h"
 #include "sectionform.h"
 
 #include <QAction>
@@ -9,13 +11,20 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTableWidget>
 
 #include <utility>
 
@@ -119,37 +128,195 @@ bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QS
     return true;
 }
 
-bool ResultExport::exportPdf(QWidget* parent) {
-    if (!form_->lastCalculation()) {
-        return false;
-    }
-    const CalcSheet content = sheet();
+bool ResultExport::saveThroughDialog(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& suffix,
+    const std::function<bool(const QString& path, QString* error)>& write) {
     const QString proposed =
         QDir(lastFolder())
-            .filePath(QStringLiteral("%1-%2.pdf")
-                          .arg(content.calculatorName,
-                               content.issuedAt.toString(QStringLiteral("yyyyMMdd-HHmm"))));
-    QString path = askSavePath(
-        {parent, QStringLiteral("导出计算书(PDF)"), proposed, QStringLiteral("PDF 文件 (*.pdf)")});
+            .filePath(
+                QStringLiteral("%1-%2.%3")
+                    .arg(form_->windowTitle(),
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")),
+                         suffix));
+    QString path = askSavePath({parent, caption, proposed, filter});
     if (path.isEmpty()) {
         return false;
     }
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".pdf");
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+        path += QLatin1Char('.') + suffix;
     }
     if (QFileInfo::exists(path) && !confirmOverwrite(parent, path)) {
         return false;
     }
     QString error;
-    if (!writeSheetPdf(content, path, &error)) {
+    if (!write(path, &error)) {
         MsgBox(parent,
-               QStringLiteral("计算书未能保存。\n文件：%1\n原因：%2")
-                   .arg(QDir::toNativeSeparators(path), error),
-               QStringLiteral("导出计算书"));
+               QStringLiteral("%1未能保存。\n文件：%2\n原因：%3")
+                   .arg(suffix == QStringLiteral("pdf") ? QStringLiteral("计算书")
+                                                        : QStringLiteral("剖面图"),
+                        QDir::toNativeSeparators(path), error),
+               caption);
         return false;
     }
     setSetting(folderKey, QFileInfo(path).absolutePath());
     return true;
+}
+
+bool ResultExport::exportPdf(QWidget* parent) {
+    if (!form_->lastCalculation()) {
+        return false;
+    }
+    const CalcSheet content = sheet();
+    return saveThroughDialog(parent, QStringLiteral("导出计算书"),
+                             QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
+                             [&content](const QString& path, QString* error) {
+                                 return writeSheetPdf(content, path, error);
+                             });
+}
+
+std::optional<SectionGeometry> ResultExport::geometry() const {
+    const auto& last = form_->lastCalculation();
+    if (!last) {
+        return std::nullopt;
+    }
+    const auto dimensions = sectionDimensions(spec_.kind, last->entries);
+    return dimensions ? sectionGeometry(*dimensions) : std::nullopt;
+}
+
+namespace {
+
+// The drawing as the details window shows it, at `size` device pixels.
+void paintDrawing(QPainter& painter, const QSize& size, const SectionGeometry& geometry) {
+    SectionDrawingStyle style;
+    style.font = designFont(QStringLiteral("宋体"), 9);
+    paintSection(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6), geometry,
+                 style);
+}
+
+QSize drawingSize(const SectionDetailsWindow* details) {
+    const QSize shown =
+        details != nullptr && details->drawing() != nullptr ? details->drawing()->size() : QSize();
+    return shown.width() >= 160 && shown.height() >= 140 ? shown : QSize(640, 520);
+}
+
+} // namespace
+
+void ResultExport::copyDrawing() {
+    const auto section = geometry();
+    if (!section) {
+        return;
+    }
+    // Twice the size the window shows, so that it stays sharp in a report.
+    const QSize size = drawingSize(form_->findChild<SectionDetailsWindow*>());
+    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintDrawing(painter, size, *section);
+    painter.end();
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
+                                   const QString& title, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    bool painted = false;
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(title);
+        svg.setDescription(QStringLiteral("剖面图"));
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+            paintDrawing(painter, size, geometry);
+            painted = painter.end();
+        }
+    }
+    if (!painted) {
+        file.cancelWriting();
+        *error = QStringLiteral("无法生成 SVG。");
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ResultExport::exportDrawingSvg(QWidget* parent) {
+    const auto section = geometry();
+    if (!section) {
+        return false;
+    }
+    const QSize size = drawingSize(form_->findChild<SectionDetailsWindow*>());
+    const QString title = QStringLiteral("%1 剖面图").arg(form_->windowTitle());
+    return saveThroughDialog(parent, QStringLiteral("导出图形"), QStringLiteral("SVG 图像 (*.svg)"),
+                             QStringLiteral("svg"), [&](const QString& path, QString* error) {
+                                 return writeDrawingSvg(*section, size, title, path, error);
+                             });
+}
+
+ResultExport::DrawingActions ResultExport::createDrawingActions(QWidget* window) {
+    DrawingActions actions;
+    actions.copy = new QAction(QStringLiteral("复制图形"), window);
+    actions.exportSvg = new QAction(QStringLiteral("导出图形(SVG)…"), window);
+    connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
+    connect(actions.exportSvg, &QAction::triggered, this,
+            [this, window] { exportDrawingSvg(window); });
+    return actions;
+}
+
+void ResultExport::setEnabledWithCalculation(const std::vector<QAction*>& actions) {
+    const auto update = [this, actions] {
+        for (QAction* action : actions) {
+            action->setEnabled(form_->lastCalculation().has_value());
+        }
+    };
+    update();
+    connect(form_, &SectionForm::calculationChanged, actions.front(), update);
+}
+
+void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
+    // The sheet's net column follows the Δt typed here.
+    setDeductionSource([details] { return details->deduction().value_or(0.0); });
+
+    const Actions sheetActions = createActions(details);
+    const DrawingActions drawingActions = createDrawingActions(details);
+    auto* separator = new QAction(details);
+    separator->setSeparator(true);
+    for (QAction* action : {sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
+                            separator, drawingActions.copy, drawingActions.exportSvg}) {
+        details->addDetailsAction(action);
+    }
+    setEnabledWithCalculation({sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
+                               drawingActions.copy, drawingActions.exportSvg});
+
+    // The project line the sheet's header prints, typed here and remembered
+    // between runs; on its own row at the foot, last in the tab order.
+    auto* label = new QLabel(QStringLiteral("计算书项目(&J)"), details);
+    auto* field = new QLineEdit(project(), details);
+    field->setObjectName(QStringLiteral("project"));
+    field->setAccessibleName(QStringLiteral("计算书项目"));
+    field->setPlaceholderText(QStringLiteral("印在计算书页首，可不填"));
+    field->setMaxLength(200);
+    label->setBuddy(field);
+    connect(field, &QLineEdit::textChanged, this, [](const QString& text) { setProject(text); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(field, 1);
+    if (auto* column = qobject_cast<QBoxLayout*>(details->layout())) {
+        column->addLayout(row);
+    }
+    QWidget::setTabOrder(details->workingTable(), field);
 }
 
 bool ResultExport::printSheet(QWidget* parent) {
@@ -187,6 +354,11 @@ bool ResultExport::printSheet(QWidget* parent) {
 ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {
     auto* exporter = new ResultExport(form, std::move(spec));
     const ResultExport::Actions actions = exporter->createActions(form);
+    QObject::connect(form, &SectionForm::detailsWindowCreated, exporter,
+                     &ResultExport::extendDetailsWindow);
+    if (auto* details = form->findChild<SectionDetailsWindow*>()) {
+        exporter->extendDetailsWindow(details);
+    }
     form->addContextMenuSeparator();
     form->addCalculationAction(actions.copy);
     form->addCalculationAction(actions.exportPdf);

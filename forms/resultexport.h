@@ -11,8 +11,12 @@
 #include <QObject>
 #include <QString>
 
+#include <QSize>
+
 #include <functional>
+#include <optional>
 #include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -20,6 +24,7 @@ class QWidget;
 
 namespace corvane {
 
+class SectionDetailsWindow;
 class SectionForm;
 
 class ResultExport : public QObject {
@@ -40,7 +45,21 @@ class ResultExport : public QObject {
     };
     Actions createActions(QWidget* window);
 
+    // The details window's further actions: 复制图形 and 导出图形(SVG)….
+    struct DrawingActions {
+        QAction* copy = nullptr;
+        QAction* exportSvg = nullptr;
+    };
+    DrawingActions createDrawingActions(QWidget* window);
+
+    // Adds every action, and the project line, to the form's details window.
+    void extendDetailsWindow(SectionDetailsWindow* details);
+
     void copyResults();
+    // The section as the details window draws it: an image on the clipboard,
+    // or an SVG file.
+    void copyDrawing();
+    bool exportDrawingSvg(QWidget* parent);
     // Each returns true when the sheet was written or printed; false when the
     // user cancelled or it failed (then after one message box).
     bool exportPdf(QWidget* parent);
@@ -53,6 +72,9 @@ class ResultExport : public QObject {
     // replaces the path only once complete. On failure returns false and says
     // why in `error`; the path is then untouched.
     static bool writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error);
+    // The same for the section drawing as SVG, `size` in pixels.
+    static bool writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
+                                const QString& title, const QString& path, QString* error);
 
     // Remembered between runs: the folder of the last sheet saved, and the
     // project line printed in the sheet's header.
@@ -65,6 +87,15 @@ class ResultExport : public QObject {
     void setDeductionSource(std::function<double()> source) { deduction_ = std::move(source); }
 
   private:
+    // Asks where to save (proposing `<calculator>-<yyyyMMdd-HHmm>.<suffix>`
+    // in the last folder used), confirms replacing, writes through `write`
+    // and reports a failure; remembers the folder after success.
+    bool saveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
+                           const QString& suffix,
+                           const std::function<bool(const QString& path, QString* error)>& write);
+    std::optional<SectionGeometry> geometry() const;
+    void setEnabledWithCalculation(const std::vector<QAction*>& actions);
+
     SectionForm* form_;
     SectionSheetSpec spec_;
     std::function<double()> deduction_;

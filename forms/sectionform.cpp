@@ -76,6 +76,7 @@ SectionDetailsWindow* SectionForm::detailsWindow() {
         if (last_) {
             details_->setEntries(last_->entries);
         }
+        emit detailsWindowCreated(details_);
     }
     return details_;
 }
