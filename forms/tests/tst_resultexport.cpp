@@ -6,6 +6,8 @@
 #include "forms.h"
 #include "menustub.h"
 #include "resultexport.h"
+#include "sectiondetailswindow.h"
+#include "sectiondrawing.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -137,6 +139,8 @@ class TestResultExport : public QObject {
     void drawingPutsTheNeutralAxisWhereEDoes_data();
     void drawingPutsTheNeutralAxisWhereEDoes();
     void scaleIsTheLargestOfTheSeriesThatFits_data();
+    void detailsWindowOffersTheSheetAndTheDrawing();
+    void detailsDeductionAndProjectReachTheSheet();
     void scaleIsTheLargestOfTheSeriesThatFits();
 
   private:
@@ -627,6 +631,83 @@ void TestResultExport::scaleIsTheLargestOfTheSeriesThatFits() {
     const DrawingScale scale = standardScale(limit);
     QCOMPARE(scale.text, text);
     QCOMPARE(scale.factor, factor);
+}
+
+void TestResultExport::detailsWindowOffersTheSheetAndTheDrawing() {
+    SectionForm* form =
+        openWithCalculation("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    // The details come first in the section window's menu, then a separator.
+    const QList<QAction*> menu = form->contextMenu()->actions();
+    QCOMPARE(menu.first()->text(), QStringLiteral("剖面详图…"));
+    QVERIFY(menu[1]->isSeparator());
+
+    SectionDetailsWindow* details = form->detailsWindow();
+    QStringList texts;
+    for (QAction* action : details->drawing()->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QVERIFY(action->isEnabled());
+    }
+    QCOMPARE(texts, QStringList({"复制结果", "导出计算书(PDF)…", "打印计算书…", "-", "复制图形",
+                                 "导出图形(SVG)…"}));
+
+    QGuiApplication::clipboard()->clear();
+    actionNamed(details, "复制图形")->trigger();
+    const QImage image = QGuiApplication::clipboard()->image();
+    QVERIFY(!image.isNull());
+    // Drawn on white, with the steel in it.
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+    bool steel = false;
+    for (int y = 0; y < image.height() && !steel; y += 2) {
+        for (int x = 0; x < image.width() && !steel; x += 2) {
+            steel = image.pixelColor(x, y) == QColor(176, 190, 210);
+        }
+    }
+    QVERIFY(steel);
+
+    QTemporaryDir base;
+    const QString path = base.filePath("drawing.svg");
+    {
+        SaveDialogStub dialog(path);
+        actionNamed(details, "导出图形(SVG)…")->trigger();
+        QCOMPARE(dialog.offered.size(), 1);
+        QVERIFY(dialog.offered[0].endsWith(".svg"));
+    }
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray content = svg.readAll();
+    QVERIFY(content.contains("<svg") && content.trimmed().endsWith("</svg>"));
+    QVERIFY(content.contains("<title>船体结构剖面模数计算器 剖面图</title>"));
+
+    // After 清除 nothing stands to be exported.
+    QTest::mouseClick(form->findChild<QPushButton*>("Command6"), Qt::LeftButton);
+    for (QAction* action : details->drawing()->actions()) {
+        QVERIFY(action->isSeparator() || !action->isEnabled());
+    }
+}
+
+void TestResultExport::detailsDeductionAndProjectReachTheSheet() {
+    SectionForm* form = openWithCalculation("Form4", {"100", "10"});
+    SectionDetailsWindow* details = form->detailsWindow();
+    auto* project = details->findChild<QLineEdit*>("project");
+    QVERIFY(project != nullptr);
+    QVERIFY(project->text().isEmpty());
+    QTest::keyClicks(project, QStringLiteral("PRJ-8500 hold frame 35"));
+    details->deductionField()->selectAll();
+    QTest::keyClicks(details->deductionField(), "1");
+
+    const CalcSheet sheet = resultExportOf(form)->sheet();
+    QCOMPARE(sheet.project, QStringLiteral("PRJ-8500 hold frame 35"));
+    QCOMPARE(sheet.tables[1].headers.last(), QStringLiteral("净尺寸 (Δt = 1 mm)"));
+    // Remembered for the next run.
+    QCOMPARE(ResultExport::project(), QStringLiteral("PRJ-8500 hold frame 35"));
+
+    const QString path = dir_.filePath("pipe-net.pdf");
+    QFile::remove(path);
+    SaveDialogStub dialog(path);
+    actionNamed(details, "导出计算书(PDF)…")->trigger();
+    const QString text = run("pdftotext", {"-layout", path, "-"});
+    QVERIFY2(text.contains(QStringLiteral("项目：PRJ-8500 hold frame 35")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("管壁（净）")));
 }
 
 CORVANE_TEST_MAIN(TestResultExport)
