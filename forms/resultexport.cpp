@@ -81,7 +81,7 @@ CalcSheet ResultExport::sheet() const {
 }
 
 QString ResultExport::lastFolder() {
-    const QString remembered = setting(folderKey).toString();
+    QString remembered = setting(folderKey).toString();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
         return remembered;
     }
