@@ -62,7 +62,7 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const QString deductionCaption = QStringLiteral("腐蚀扣除 Δt (mm)");
-    auto* deductionLabel = new QLabel(QStringLiteral("腐蚀扣除 &Δt (mm)"), this);
+    auto* deductionLabel = new QLabel(QStringLiteral("腐蚀扣除 Δ&t (mm)"), this);
     deductionField_ = new QLineEdit(QStringLiteral("0"), this);
     deductionField_->setObjectName(QStringLiteral("deduction"));
     deductionField_->setAccessibleName(deductionCaption);
@@ -79,7 +79,8 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     refusal_->setPalette(warning);
     refusal_->hide();
 
-    auto* deductionRow = new QHBoxLayout;
+    deductionRow_ = new QHBoxLayout;
+    auto* deductionRow = deductionRow_;
     deductionRow->addWidget(deductionLabel);
     deductionRow->addWidget(deductionField_);
     deductionRow->addSpacing(12);
@@ -170,6 +171,11 @@ void SectionDetailsWindow::addDetailsAction(QAction* action) {
     drawing_->addAction(action);
     properties_->addAction(action);
     working_->addAction(action);
+}
+
+void SectionDetailsWindow::addHeaderWidget(QWidget* widget) {
+    // Before the stretch that closes the row.
+    deductionRow_->insertWidget(deductionRow_->count() - 1, widget);
 }
 
 void SectionDetailsWindow::refresh() {

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -50,6 +51,9 @@ class SectionDetailsWindow : public QWidget {
     // the context menu of the drawing and the tables.
     void addDetailsAction(QAction* action);
 
+    // Adds a control to the row of the Δt entry, after what is there.
+    void addHeaderWidget(QWidget* widget);
+
     QLineEdit* deductionField() const { return deductionField_; }
     QLabel* refusalLabel() const { return refusal_; }
     QTableWidget* propertyTable() const { return properties_; }
@@ -76,6 +80,7 @@ class SectionDetailsWindow : public QWidget {
     QTableWidget* properties_ = nullptr;
     QTableWidget* working_ = nullptr;
     QLabel* notes_ = nullptr;
+    QHBoxLayout* deductionRow_ = nullptr;
 };
 
 } // namespace corvane

@@ -116,6 +116,7 @@ class TestSectionDetailsWindow : public QObject {
     void keyboardWalksEntryAndTables();
     void tablesAreAccessible();
     void drawingScalesWithTheWindow();
+    void companionActionsReachTheDetails();
 
   private:
     Form1* form_ = nullptr;
@@ -386,9 +387,13 @@ void TestSectionDetailsWindow::keyboardWalksEntryAndTables() {
     details->workingTable()->setCurrentCell(0, 0);
     QTest::keyClick(details->workingTable(), Qt::Key_Down);
     QCOMPARE(details->workingTable()->currentRow(), 1);
-    // Alt+Δ... the mnemonic of the entry's label brings the focus back.
+    // The labels' mnemonics reach every control.
     QTest::keyClick(details, Qt::Key_P, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), details->propertyTable());
+    QTest::keyClick(details, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), details->deductionField());
+    QTest::keyClick(details, Qt::Key_W, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), details->workingTable());
 }
 
 void TestSectionDetailsWindow::tablesAreAccessible() {
@@ -419,6 +424,28 @@ void TestSectionDetailsWindow::drawingScalesWithTheWindow() {
     const double large = details->drawing()->lastLayout().scale;
     QVERIFY(small > 0);
     QVERIFY(large > small * 1.3);
+}
+
+// What companion features add to the details window: in the context menu of
+// its drawing and tables, and by shortcut anywhere in it.
+void TestSectionDetailsWindow::companionActionsReachTheDetails() {
+    typeEntries(form_, hullExample);
+    calculate(form_);
+    SectionDetailsWindow* details = openDetails(form_);
+    QVERIFY(details != nullptr);
+    auto* action = new QAction(QStringLiteral("复制图形"), details);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    int triggered = 0;
+    connect(action, &QAction::triggered, [&triggered] { ++triggered; });
+    details->addDetailsAction(action);
+    for (QWidget* target : std::initializer_list<QWidget*>{
+             details->drawing(), details->propertyTable(), details->workingTable()}) {
+        QCOMPARE(target->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QVERIFY(target->actions().contains(action));
+    }
+    details->workingTable()->setFocus();
+    QTest::keyClick(details->workingTable(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(triggered, 1);
 }
 
 CORVANE_TEST_MAIN(TestSectionDetailsWindow)
