@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -301,7 +300,8 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
                                drawingActions.copy, drawingActions.exportSvg});
 
     // The project line the sheet's header prints, typed here and remembered
-    // between runs; on its own row at the foot, last in the tab order.
+    // between runs; in the row of the Δt entry, last in the tab order (Alt+J
+    // reaches it).
     auto* label = new QLabel(QStringLiteral("计算书项目(&J)"), details);
     auto* field = new QLineEdit(project(), details);
     field->setObjectName(QStringLiteral("project"));
@@ -310,12 +310,8 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     field->setMaxLength(200);
     label->setBuddy(field);
     connect(field, &QLineEdit::textChanged, this, [](const QString& text) { setProject(text); });
-    auto* row = new QHBoxLayout;
-    row->addWidget(label);
-    row->addWidget(field, 1);
-    if (auto* column = qobject_cast<QBoxLayout*>(details->layout())) {
-        column->addLayout(row);
-    }
+    details->addHeaderWidget(label);
+    details->addHeaderWidget(field);
     QWidget::setTabOrder(details->workingTable(), field);
 }
 
