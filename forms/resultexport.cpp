@@ -308,6 +308,8 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     field->setAccessibleName(QStringLiteral("计算书项目"));
     field->setPlaceholderText(QStringLiteral("印在计算书页首，可不填"));
     field->setMaxLength(200);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(field->placeholderText()) * 3 /
+                           2);
     label->setBuddy(field);
     connect(field, &QLineEdit::textChanged, this, [](const QString& text) { setProject(text); });
     details->addHeaderWidget(label);
