@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "resultexport.h"
+
 #include "keypress.h"
 #include "msgbox.h"
 #include "stiffener.h"
@@ -85,6 +87,7 @@ Form1::Form1() : SectionForm(design()) {
         onKeyPress(textBox(controlName(QStringLiteral("Text1"), i)),
                    [this, i](int& keyAscii) { Text1_KeyPress(i, keyAscii); });
     }
+    installResultExport(this, hullSheetSpec());
 }
 
 void Form1::Text1_KeyPress(int /*index*/, int& keyAscii) {

@@ -1,5 +1,7 @@
 #include "form3.h"
 
+#include "resultexport.h"
+
 #include "builtup.h"
 
 namespace corvane {
@@ -78,6 +80,8 @@ SectionFormDesign design() {
 
 } // namespace
 
-Form3::Form3() : SectionForm(design()) {}
+Form3::Form3() : SectionForm(design()) {
+    installResultExport(this, builtUpSheetSpec());
+}
 
 } // namespace corvane

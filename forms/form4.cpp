@@ -1,5 +1,7 @@
 #include "form4.h"
 
+#include "resultexport.h"
+
 #include "pipe.h"
 
 namespace corvane {
@@ -79,6 +81,8 @@ SectionFormDesign design() {
 
 } // namespace
 
-Form4::Form4() : SectionForm(design()) {}
+Form4::Form4() : SectionForm(design()) {
+    installResultExport(this, pipeSheetSpec());
+}
 
 } // namespace corvane

@@ -82,6 +82,7 @@ SectionDetailsWindow* SectionForm::detailsWindow() {
         if (last_) {
             details_->setEntries(last_->entries);
         }
+        emit detailsWindowCreated(details_);
     }
     return details_;
 }

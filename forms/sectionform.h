@@ -120,6 +120,9 @@ class SectionForm : public Form {
   signals:
     // After every successful 计算 and after 清除.
     void calculationChanged();
+    // Once, when the details window has been created (still hidden), so that
+    // companion features can add to it.
+    void detailsWindowCreated(SectionDetailsWindow* window);
 
   public:
     void Command5_Click(); // 计算

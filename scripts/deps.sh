@@ -6,7 +6,9 @@ set -euo pipefail
 
 packages=(
     g++ make cmake ninja-build          # toolchain
-    qt6-base-dev                        # Qt 6 Widgets, Qt Test, the xcb and offscreen platforms
+    qt6-base-dev                        # Qt 6 Widgets, Print Support, Qt Test, the xcb and offscreen platforms
+    qt6-svg-dev                         # SVG export of the section drawing
+    poppler-utils                       # pdftotext and pdffonts, to check the calculation sheets
     qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
     fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark

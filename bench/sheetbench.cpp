@@ -1,0 +1,117 @@
+// Times the calculation sheet: from the 导出计算书(PDF) action of the hull
+// section window to the PDF written and renamed into place, for the first
+// worked example. With --examples DIR it writes instead the sheets of the
+// first worked example of each section window into DIR.
+//
+// Prints the median, fastest and slowest of `runs` exports, then the first.
+// Usage: sheet_bench [runs] | sheet_bench --examples DIR
+
+#include "exportdialogs.h"
+#include "form1.h"
+#include "form3.h"
+#include "form4.h"
+#include "forms.h"
+#include "msgbox.h"
+#include "resultexport.h"
+#include "runtime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace corvane;
+
+namespace {
+
+SectionForm* calculate(const char* window, const QStringList& entries) {
+    auto* form = static_cast<SectionForm*>(Show(QString::fromLatin1(window)));
+    for (std::size_t i = 0; i < form->entryFields().size(); ++i) {
+        form->entryFields()[i]->setText(entries[static_cast<int>(i)]);
+    }
+    form->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    return form;
+}
+
+QAction* exportAction(QWidget* form) {
+    for (QAction* action : form->actions()) {
+        if (action->text().startsWith(QStringLiteral("导出计算书"))) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    initialiseRuntime();
+    // Keep the user's remembered folder and project line out of it.
+    QStandardPaths::setTestModeEnabled(true);
+    setMessageBoxPresenter([](const MessageBoxRequest& request) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
+    });
+    WindowRuntime& windows = WindowRuntime::instance();
+    windows.define(QStringLiteral("Form1"), [] { return new Form1; });
+    windows.define(QStringLiteral("Form3"), [] { return new Form3; });
+    windows.define(QStringLiteral("Form4"), [] { return new Form4; });
+
+    QString target;
+    setSavePathAsker([&target](const SavePathRequest&) { return target; });
+    setOverwriteConfirmer([](QWidget*, const QString&) { return true; });
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QStringLiteral("--examples")) {
+        const QDir dir(arguments[2]);
+        ResultExport::setProject(QStringLiteral("示例项目"));
+        const struct {
+            const char* window;
+            QStringList entries;
+            const char* file;
+        } examples[] = {
+            {"Form1", {"600", "10", "300", "10", "100", "12", "2400"}, "hull.pdf"},
+            {"Form3", {"100", "10", "200", "8", "100", "10"}, "builtup.pdf"},
+            {"Form4", {"100", "10"}, "pipe.pdf"},
+        };
+        for (const auto& example : examples) {
+            SectionForm* form = calculate(example.window, example.entries);
+            target = dir.absoluteFilePath(QString::fromLatin1(example.file));
+            exportAction(form)->trigger();
+            std::printf("%s\n", qPrintable(target));
+        }
+        return 0;
+    }
+
+    const int runs = arguments.size() > 1 ? arguments[1].toInt() : 20;
+    QTemporaryDir dir;
+    SectionForm* form = calculate("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    QAction* action = exportAction(form);
+    target = dir.filePath(QStringLiteral("sheet.pdf"));
+    // The first run loads and indexes the fonts; it is reported apart.
+    QElapsedTimer timer;
+    timer.start();
+    action->trigger();
+    const double first = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    std::vector<double> times;
+    for (int i = 0; i < std::max(runs, 1); ++i) {
+        timer.start();
+        action->trigger();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%.1f %.1f %.1f %.1f\n", times[times.size() / 2], times.front(), times.back(),
+                first);
+    return 0;
+}

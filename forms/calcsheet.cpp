@@ -1,0 +1,471 @@
+#include "calcsheet.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+#include <numeric>
+
+namespace corvane {
+
+namespace {
+
+// Layout units: tenths of a millimetre on an A4 portrait page.
+constexpr double pageWidth = 2100;
+constexpr double pageHeight = 2970;
+constexpr double marginLeft = 200; // a binding edge on the left
+constexpr double marginRight = 150;
+constexpr double marginTop = 150;
+constexpr double footerTop = 2970 - 150;
+constexpr double contentWidth = pageWidth - marginLeft - marginRight;
+
+constexpr double titleSize = 60; // 6 mm, about 17 pt
+constexpr double headingSize = 38;
+constexpr double bodySize = 30; // 3 mm, about 8.5 pt
+constexpr double smallSize = 26;
+constexpr double rowHeight = 50;
+constexpr double headingHeight = 75;
+constexpr double blockGap = 25;
+
+// The drawing box beside the input table, and the input table's width.
+constexpr double drawingBoxWidth = 920;
+constexpr double drawingBoxHeight = 680;
+constexpr double scaleLineHeight = 45;
+constexpr double inputsWidth = contentWidth - drawingBoxWidth - 60;
+
+const QColor ruleColour(0x40, 0x40, 0x40);
+const QColor gridColour(0x90, 0x90, 0x90);
+const QColor headerFill(0xe8, 0xe8, 0xe8);
+
+// The sheet speaks the windows' faces: the Kai face for the title and
+// headings, the Song face for the body. The runtime maps both names to the
+// installed CJK fonts, which a PDF writer embeds as subsets.
+QFont sheetFont(bool kai, double pixelSize, bool bold = false) {
+    QFont font = calcSheetFont(kai, pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QString chineseNumber(int n) {
+    static const std::array<const char*, 10> digits{"一", "二", "三", "四", "五",
+                                                    "六", "七", "八", "九", "十"};
+    return n >= 1 && n <= 10 ? QString::fromUtf8(digits[static_cast<std::size_t>(n - 1)])
+                             : QString::number(n);
+}
+
+// A text with "_" marking a subscript up to the next blank, split into
+// (text, subscript?) runs.
+struct Run {
+    QString text;
+    bool subscript = false;
+};
+
+std::vector<Run> runsOf(const QString& text) {
+    std::vector<Run> runs;
+    Run current;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('_') && !current.subscript) {
+            runs.push_back(current);
+            current = {{}, true};
+        } else if (c == QLatin1Char(' ') && current.subscript) {
+            runs.push_back(current);
+            current = {QString(c), false};
+        } else {
+            current.text += c;
+        }
+    }
+    runs.push_back(current);
+    return runs;
+}
+
+// Draws a one-line text with subscripts, vertically centred in the cell.
+void drawCellText(QPainter& painter, const QRectF& cell, const QString& text,
+                  Qt::Alignment horizontal, const QFont& font) {
+    QFont sub = font;
+    sub.setPixelSize(std::max(1, font.pixelSize() * 7 / 10));
+    const QFontMetricsF metrics(font);
+    const QFontMetricsF subMetrics(sub);
+    const std::vector<Run> runs = runsOf(text);
+    double width = 0;
+    for (const Run& run : runs) {
+        width += (run.subscript ? subMetrics : metrics).horizontalAdvance(run.text);
+    }
+    const double padding = 15;
+    double x = cell.left() + padding;
+    if (horizontal & Qt::AlignRight) {
+        x = cell.right() - padding - width;
+    } else if (horizontal & Qt::AlignHCenter) {
+        x = cell.center().x() - width / 2;
+    }
+    const double baseline = cell.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    for (const Run& run : runs) {
+        if (run.text.isEmpty()) {
+            continue;
+        }
+        painter.setFont(run.subscript ? sub : font);
+        const double shift = run.subscript ? metrics.descent() * 0.8 : 0;
+        painter.drawText(QPointF(x, baseline + shift), run.text);
+        x += (run.subscript ? subMetrics : metrics).horizontalAdvance(run.text);
+    }
+    painter.setFont(font);
+}
+
+// One piece of the flow: a heading, a table row, a paragraph. Pieces are
+// never split across pages.
+struct Piece {
+    double height = 0;
+    std::function<void(QPainter&, double top)> paint;
+    bool keepWithNext = false;
+    int repeatOnNewPage = -1; // the table header to draw first when this row opens a page
+    bool outOfFlow = false;   // placed only as such a repeated header
+};
+
+struct Placement {
+    int piece;
+    double top;
+};
+
+struct Layout {
+    std::shared_ptr<SheetPageInfo> info = std::make_shared<SheetPageInfo>();
+    std::vector<Piece> pieces;
+    std::vector<std::vector<Placement>> pages;
+};
+
+double firstPageTop(const CalcSheet& sheet) {
+    return marginTop + 90 + 50 + (sheet.project.isEmpty() ? 0 : 45) + 30;
+}
+constexpr double laterPageTop = marginTop + 70;
+
+std::vector<double> columnEdges(const SheetTable& table, double left, double width) {
+    std::vector<double> weights = table.columnWeights;
+    weights.resize(table.headers.size(), 1.0);
+    const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+    std::vector<double> edges{left};
+    for (const double w : weights) {
+        edges.push_back(edges.back() + width * w / total);
+    }
+    return edges;
+}
+
+void paintRow(QPainter& painter, const SheetTable& table, const QStringList& cells, double left,
+              double width, double top, bool header) {
+    const std::vector<double> edges = columnEdges(table, left, width);
+    const QRectF rowRect(left, top, width, rowHeight);
+    if (header) {
+        painter.fillRect(rowRect, headerFill);
+    }
+    painter.setPen(QPen(gridColour, 2));
+    painter.drawLine(rowRect.bottomLeft(), rowRect.bottomRight());
+    if (header) {
+        painter.drawLine(rowRect.topLeft(), rowRect.topRight());
+    }
+    painter.setPen(Qt::black);
+    const QFont font = sheetFont(false, bodySize, header);
+    painter.setFont(font);
+    for (int c = 0; c < cells.size() && c + 1 < static_cast<int>(edges.size()); ++c) {
+        const QRectF cell(
+            edges[static_cast<std::size_t>(c)], top,
+            edges[static_cast<std::size_t>(c) + 1] - edges[static_cast<std::size_t>(c)], rowHeight);
+        const Qt::Alignment align = header                         ? Qt::AlignHCenter
+                                    : c >= table.firstNumberColumn ? Qt::AlignRight
+                                                                   : Qt::AlignLeft;
+        drawCellText(painter, cell, cells[c], align, font);
+    }
+}
+
+double tableHeight(const SheetTable& table) {
+    return rowHeight * static_cast<double>(table.rows.size() + 1);
+}
+
+void paintHeading(QPainter& painter, double top, int number, const QString& title) {
+    painter.setPen(Qt::black);
+    painter.setFont(sheetFont(true, headingSize));
+    painter.drawText(QRectF(marginLeft, top, contentWidth, headingHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("%1、%2").arg(chineseNumber(number), title));
+}
+
+// Adds a table as pieces: its heading with the header row, each row on its
+// own, the notes last. The header row comes again on a page the table goes
+// on to.
+void addTable(Layout& layout, const SheetTable& table, int number, double left, double width,
+              bool withHeading) {
+    const double headingPart = withHeading ? headingHeight : 0;
+    layout.pieces.push_back(
+        {headingPart + rowHeight,
+         [&table, number, left, width, headingPart, withHeading](QPainter& p, double top) {
+             if (withHeading) {
+                 paintHeading(p, top, number, table.title);
+             }
+             paintRow(p, table, table.headers, left, width, top + headingPart, true);
+         },
+         true});
+    // On a new page only the header row repeats, not the heading.
+    const int repeatPiece = static_cast<int>(layout.pieces.size());
+    layout.pieces.push_back({rowHeight,
+                             [&table, left, width](QPainter& p, double top) {
+                                 paintRow(p, table, table.headers, left, width, top, true);
+                             },
+                             false, -1, true});
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const bool last = r + 1 == table.rows.size();
+        layout.pieces.push_back({rowHeight,
+                                 [&table, r, left, width](QPainter& p, double top) {
+                                     paintRow(p, table, table.rows[r], left, width, top, false);
+                                 },
+                                 last && !table.notes.isEmpty(), repeatPiece});
+    }
+    if (!table.notes.isEmpty()) {
+        const QFont font = sheetFont(false, smallSize);
+        const QFontMetricsF metrics(font);
+        const QString text = table.notes.join(QLatin1Char('\n'));
+        const double height =
+            metrics.boundingRect(QRectF(0, 0, width, 10000), Qt::TextWordWrap, text).height() + 10;
+        layout.pieces.push_back({height,
+                                 [font, text, left, width](QPainter& p, double top) {
+                                     p.setPen(Qt::black);
+                                     p.setFont(font);
+                                     p.drawText(QRectF(left, top + 8, width, 10000),
+                                                Qt::TextWordWrap, text);
+                                 },
+                                 false, -1});
+    }
+    layout.pieces.push_back({blockGap, [](QPainter&, double) {}, false, -1});
+}
+
+Layout layoutSheet(const CalcSheet& sheet) {
+    Layout layout;
+    int number = 1;
+
+    // Inputs on the left, the drawing to scale on the right, as one block.
+    const bool hasDrawing = static_cast<bool>(sheet.drawing.paint);
+    const double inputsBlock = headingHeight + tableHeight(sheet.inputs);
+    const double drawingBlock = hasDrawing ? drawingBoxHeight + scaleLineHeight : 0;
+    const double inputsWidthUsed = hasDrawing ? inputsWidth : contentWidth;
+    const int inputsNumber = number++;
+    layout.pieces.push_back(
+        {std::max(inputsBlock, drawingBlock + headingHeight) + blockGap,
+         [&sheet, inputsNumber, inputsWidthUsed, hasDrawing, info = layout.info](QPainter& p,
+                                                                                 double top) {
+             paintHeading(p, top, inputsNumber, sheet.inputs.title);
+             paintRow(p, sheet.inputs, sheet.inputs.headers, marginLeft, inputsWidthUsed,
+                      top + headingHeight, true);
+             for (std::size_t r = 0; r < sheet.inputs.rows.size(); ++r) {
+                 paintRow(p, sheet.inputs, sheet.inputs.rows[r], marginLeft, inputsWidthUsed,
+                          top + headingHeight + rowHeight * static_cast<double>(r + 1), false);
+             }
+             if (!hasDrawing) {
+                 return;
+             }
+             const QRectF box(pageWidth - marginRight - drawingBoxWidth, top + headingHeight,
+                              drawingBoxWidth, drawingBoxHeight);
+             p.setPen(QPen(gridColour, 2));
+             p.setBrush(Qt::NoBrush);
+             p.drawRect(box);
+             p.save();
+             p.setClipRect(box);
+             const QString scale = sheet.drawing.paint(p, box.adjusted(20, 20, -20, -20));
+             p.restore();
+             info->drawingBox = p.transform().mapRect(box);
+             info->drawingScale = scale;
+             p.setPen(Qt::black);
+             p.setFont(sheetFont(false, bodySize));
+             p.drawText(QRectF(box.left(), box.bottom(), box.width(), scaleLineHeight),
+                        Qt::AlignHCenter | Qt::AlignVCenter,
+                        QStringLiteral("剖面图  比例 %1").arg(scale));
+         },
+         false, -1});
+
+    if (!sheet.method.isEmpty()) {
+        const QFont font = sheetFont(false, bodySize);
+        const QFontMetricsF metrics(font);
+        const int methodNumber = number++;
+        const QString text = sheet.method.join(QLatin1Char('\n'));
+        const double textHeight =
+            metrics.boundingRect(QRectF(0, 0, contentWidth - 40, 100000), Qt::TextWordWrap, text)
+                .height();
+        layout.pieces.push_back(
+            {headingHeight + textHeight + blockGap + 10,
+             [font, text, methodNumber](QPainter& p, double top) {
+                 paintHeading(p, top, methodNumber, QStringLiteral("计算方法"));
+                 p.setPen(Qt::black);
+                 p.setFont(font);
+                 p.drawText(QRectF(marginLeft + 40, top + headingHeight, contentWidth - 40, 100000),
+                            Qt::TextWordWrap, text);
+             },
+             false, -1});
+    }
+
+    for (const SheetTable& table : sheet.tables) {
+        addTable(layout, table, number++, marginLeft, contentWidth, true);
+    }
+
+    // Pagination: a piece that does not fit goes to the next page, together
+    // with the pieces it keeps with; a row that opens a page brings its
+    // table's header row.
+    const double bottom = footerTop - 20;
+    layout.pages.emplace_back();
+    double y = firstPageTop(sheet);
+    bool pageHasContent = false;
+    for (int i = 0; i < static_cast<int>(layout.pieces.size()); ++i) {
+        const Piece& piece = layout.pieces[static_cast<std::size_t>(i)];
+        if (piece.outOfFlow) {
+            continue;
+        }
+        double chain = piece.height;
+        for (int j = i; layout.pieces[static_cast<std::size_t>(j)].keepWithNext &&
+                        j + 1 < static_cast<int>(layout.pieces.size());) {
+            ++j;
+            if (!layout.pieces[static_cast<std::size_t>(j)].outOfFlow) {
+                chain += layout.pieces[static_cast<std::size_t>(j)].height;
+            }
+        }
+        if (pageHasContent && y + chain > bottom) {
+            layout.pages.emplace_back();
+            y = laterPageTop;
+            pageHasContent = false;
+            if (piece.repeatOnNewPage >= 0) {
+                layout.pages.back().push_back({piece.repeatOnNewPage, y});
+                y += layout.pieces[static_cast<std::size_t>(piece.repeatOnNewPage)].height;
+            }
+        }
+        layout.pages.back().push_back({i, y});
+        y += piece.height;
+        pageHasContent = true;
+    }
+    return layout;
+}
+
+void paintFirstPageHeader(const CalcSheet& sheet, QPainter& p) {
+    p.setPen(Qt::black);
+    p.setFont(sheetFont(true, titleSize));
+    p.drawText(QRectF(marginLeft, marginTop, contentWidth, 90), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("%1 计算书").arg(sheet.calculatorName));
+    p.setFont(sheetFont(false, bodySize));
+    double y = marginTop + 90;
+    p.drawText(QRectF(marginLeft, y, contentWidth, 50), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("日期：%1")
+                   .arg(sheet.issuedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    p.drawText(QRectF(marginLeft, y, contentWidth, 50), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("程序：%1").arg(sheet.program));
+    y += 50;
+    if (!sheet.project.isEmpty()) {
+        p.drawText(QRectF(marginLeft, y, contentWidth, 45), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("项目：%1").arg(sheet.project));
+        y += 45;
+    }
+    p.setPen(QPen(ruleColour, 5));
+    p.drawLine(QPointF(marginLeft, y + 12), QPointF(pageWidth - marginRight, y + 12));
+}
+
+void paintLaterPageHeader(const CalcSheet& sheet, QPainter& p) {
+    p.setPen(Qt::black);
+    p.setFont(sheetFont(true, bodySize));
+    p.drawText(QRectF(marginLeft, marginTop, contentWidth, 50), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("%1 计算书（续）").arg(sheet.calculatorName));
+    p.setPen(QPen(ruleColour, 3));
+    p.drawLine(QPointF(marginLeft, marginTop + 55),
+               QPointF(pageWidth - marginRight, marginTop + 55));
+}
+
+void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCount) {
+    p.setPen(QPen(ruleColour, 3));
+    p.drawLine(QPointF(marginLeft, footerTop), QPointF(pageWidth - marginRight, footerTop));
+    p.setPen(Qt::black);
+    p.setFont(sheetFont(false, smallSize));
+    const QRectF line(marginLeft, footerTop + 10, contentWidth, 50);
+    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, sheet.program);
+    p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("第 %1 页 / 共 %2 页").arg(pageIndex + 1).arg(pageCount));
+    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, sheet.calculatorName);
+}
+
+} // namespace
+
+QFont calcSheetFont(bool kai, double size) {
+    QFont font(kai ? QStringLiteral("楷体_GB2312") : QStringLiteral("宋体"));
+    font.setPixelSize(static_cast<int>(std::lround(size)));
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+DrawingScale standardScale(double maxFactor) {
+    if (!(maxFactor > 0) || !std::isfinite(maxFactor)) {
+        return {1, QStringLiteral("1:1")};
+    }
+    for (const int up : {10, 5, 2}) {
+        if (up <= maxFactor) {
+            return {static_cast<double>(up), QStringLiteral("%1:1").arg(up)};
+        }
+    }
+    // 1:1, 1:2, 1:2.5, 1:5, 1:10, ... : the first reduction that fits.
+    for (double decade = 1; std::isfinite(decade); decade *= 10) {
+        for (const double step : {1.0, 2.0, 2.5, 5.0}) {
+            const double n = step * decade;
+            if (1 / n <= maxFactor) {
+                return {1 / n, QStringLiteral("1:%1").arg(n)};
+            }
+        }
+    }
+    return {maxFactor, QStringLiteral("1:%1").arg(1 / maxFactor)};
+}
+
+int sheetPageCount(const CalcSheet& sheet) {
+    return static_cast<int>(layoutSheet(sheet).pages.size());
+}
+
+SheetPageInfo paintSheetPage(const CalcSheet& sheet, int pageIndex, QPainter& painter,
+                             const QRectF& page) {
+    const Layout layout = layoutSheet(sheet);
+    const int count = static_cast<int>(layout.pages.size());
+    if (pageIndex < 0 || pageIndex >= count) {
+        return {};
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(page.topLeft());
+    painter.scale(page.width() / pageWidth, page.height() / pageHeight);
+    if (pageIndex == 0) {
+        paintFirstPageHeader(sheet, painter);
+    } else {
+        paintLaterPageHeader(sheet, painter);
+    }
+    for (const Placement& placed : layout.pages[static_cast<std::size_t>(pageIndex)]) {
+        layout.pieces[static_cast<std::size_t>(placed.piece)].paint(painter, placed.top);
+    }
+    paintFooter(sheet, painter, pageIndex, count);
+    painter.restore();
+    return *layout.info;
+}
+
+bool renderSheet(const CalcSheet& sheet, QPagedPaintDevice& device, int first, int last) {
+    const int count = sheetPageCount(sheet);
+    if (last < 0 || last >= count) {
+        last = count - 1;
+    }
+    first = std::max(first, 0);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    // The page in device pixels, A4 proportions, fitted to the paper.
+    const double scale = std::min(device.width() / pageWidth, device.height() / pageHeight);
+    const QRectF page(0, 0, pageWidth * scale, pageHeight * scale);
+    for (int i = first; i <= last; ++i) {
+        if (i > first && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        paintSheetPage(sheet, i, painter, page);
+    }
+    return painter.end();
+}
+
+} // namespace corvane

@@ -1,0 +1,78 @@
+#include "exportdialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+QString realSavePath(const SavePathRequest& request) {
+    // The replace question is asked by confirmOverwrite, the same way for
+    // every caller, so the dialog does not ask it a second time.
+    return QFileDialog::getSaveFileName(request.parent, request.caption, request.proposedPath,
+                                        request.filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+bool realConfirmOverwrite(QWidget* parent, const QString& path) {
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("确认替换"),
+        QStringLiteral("文件“%1”已存在。\n要替换它吗？").arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No, parent);
+    box.setInformativeText(QFileInfo(path).absolutePath());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool realAskPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("打印计算书"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+SavePathAsker& savePathAsker() {
+    static SavePathAsker current;
+    return current;
+}
+OverwriteConfirmer& overwriteConfirmer() {
+    static OverwriteConfirmer current;
+    return current;
+}
+PrinterAsker& printerAsker() {
+    static PrinterAsker current;
+    return current;
+}
+
+} // namespace
+
+QString askSavePath(const SavePathRequest& request) {
+    return savePathAsker() ? savePathAsker()(request) : realSavePath(request);
+}
+
+bool confirmOverwrite(QWidget* parent, const QString& path) {
+    return overwriteConfirmer() ? overwriteConfirmer()(parent, path)
+                                : realConfirmOverwrite(parent, path);
+}
+
+bool askPrinter(QWidget* parent, QPrinter& printer) {
+    return printerAsker() ? printerAsker()(parent, printer) : realAskPrinter(parent, printer);
+}
+
+SavePathAsker setSavePathAsker(SavePathAsker asker) {
+    return std::exchange(savePathAsker(), std::move(asker));
+}
+
+OverwriteConfirmer setOverwriteConfirmer(OverwriteConfirmer confirmer) {
+    return std::exchange(overwriteConfirmer(), std::move(confirmer));
+}
+
+PrinterAsker setPrinterAsker(PrinterAsker asker) {
+    return std::exchange(printerAsker(), std::move(asker));
+}
+
+} // namespace corvane

@@ -1,0 +1,372 @@
+#include "resultexport.h"
+
+#include "exportdialogs.h"
+#include "msgbox.h"
+#include "sectiondetailswindow.h"
+#include "sectiondrawing.h"
+#include "sectionform.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTableWidget>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+const QString folderKey = QStringLiteral("calcSheet/lastFolder");
+const QString projectKey = QStringLiteral("calcSheet/project");
+
+QVariant setting(const QString& key) {
+    return QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).value(key);
+}
+
+void setSetting(const QString& key, const QVariant& value) {
+    QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).setValue(key, value);
+}
+
+} // namespace
+
+ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
+    : QObject(form), form_(form), spec_(std::move(spec)), deduction_([] { return 0.0; }) {
+    setObjectName(QStringLiteral("resultExport"));
+}
+
+ResultExport::Actions ResultExport::createActions(QWidget* window) {
+    const auto make = [window](const QString& text, const QKeySequence& key) {
+        auto* action = new QAction(text, window);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        return action;
+    };
+    Actions actions;
+    actions.copy = make(QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.exportPdf =
+        make(QStringLiteral("导出计算书(PDF)…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.print = make(QStringLiteral("打印计算书…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(actions.copy, &QAction::triggered, this, [this] { copyResults(); });
+    connect(actions.exportPdf, &QAction::triggered, this, [this, window] { exportPdf(window); });
+    connect(actions.print, &QAction::triggered, this, [this, window] { printSheet(window); });
+    return actions;
+}
+
+void ResultExport::copyResults() {
+    const auto rows = resultRows(*form_);
+    if (rows.empty()) {
+        return;
+    }
+    QGuiApplication::clipboard()->setMimeData(resultTableMimeData(rows));
+}
+
+CalcSheet ResultExport::sheet() const {
+    return sectionSheet(*form_, spec_, {QDateTime::currentDateTime(), project(), deduction_()});
+}
+
+QString ResultExport::lastFolder() {
+    QString remembered = setting(folderKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) {
+        return remembered;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString ResultExport::project() {
+    return setting(projectKey).toString();
+}
+
+void ResultExport::setProject(const QString& project) {
+    setSetting(projectKey, project);
+}
+
+bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error) {
+    // QSaveFile writes into a temporary file in the target's folder and
+    // renames it over the target on commit, so a failure at any point leaves
+    // no partial file and an existing file intact.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(600);
+        writer.setTitle(QStringLiteral("%1 计算书").arg(sheet.calculatorName));
+        writer.setCreator(sheet.program);
+        painted = renderSheet(sheet, writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        *error = QStringLiteral("无法生成 PDF。");
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ResultExport::saveThroughDialog(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& suffix,
+    const std::function<bool(const QString& path, QString* error)>& write) {
+    const QString proposed =
+        QDir(lastFolder())
+            .filePath(
+                QStringLiteral("%1-%2.%3")
+                    .arg(form_->windowTitle(),
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")),
+                         suffix));
+    QString path = askSavePath({parent, caption, proposed, filter});
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+        path += QLatin1Char('.') + suffix;
+    }
+    if (QFileInfo::exists(path) && !confirmOverwrite(parent, path)) {
+        return false;
+    }
+    QString error;
+    if (!write(path, &error)) {
+        MsgBox(parent,
+               QStringLiteral("%1未能保存。\n文件：%2\n原因：%3")
+                   .arg(suffix == QStringLiteral("pdf") ? QStringLiteral("计算书")
+                                                        : QStringLiteral("剖面图"),
+                        QDir::toNativeSeparators(path), error),
+               caption);
+        return false;
+    }
+    setSetting(folderKey, QFileInfo(path).absolutePath());
+    return true;
+}
+
+bool ResultExport::exportPdf(QWidget* parent) {
+    if (!form_->lastCalculation()) {
+        return false;
+    }
+    const CalcSheet content = sheet();
+    return saveThroughDialog(parent, QStringLiteral("导出计算书"),
+                             QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
+                             [&content](const QString& path, QString* error) {
+                                 return writeSheetPdf(content, path, error);
+                             });
+}
+
+std::optional<SectionGeometry> ResultExport::geometry() const {
+    const auto& last = form_->lastCalculation();
+    if (!last) {
+        return std::nullopt;
+    }
+    const auto dimensions = sectionDimensions(spec_.kind, last->entries);
+    return dimensions ? sectionGeometry(*dimensions) : std::nullopt;
+}
+
+namespace {
+
+// The drawing as the details window shows it, at `size` device pixels.
+void paintDrawing(QPainter& painter, const QSize& size, const SectionGeometry& geometry) {
+    SectionDrawingStyle style;
+    style.font = designFont(QStringLiteral("宋体"), 9);
+    paintSection(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6), geometry,
+                 style);
+}
+
+QSize drawingSize(const SectionDetailsWindow* details) {
+    const QSize shown =
+        details != nullptr && details->drawing() != nullptr ? details->drawing()->size() : QSize();
+    return shown.width() >= 160 && shown.height() >= 140 ? shown : QSize(640, 520);
+}
+
+} // namespace
+
+void ResultExport::copyDrawing() {
+    const auto section = geometry();
+    if (!section) {
+        return;
+    }
+    // Twice the size the window shows, so that it stays sharp in a report.
+    const QSize size = drawingSize(form_->findChild<SectionDetailsWindow*>());
+    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintDrawing(painter, size, *section);
+    painter.end();
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
+                                   const QString& title, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    bool painted = false;
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(title);
+        svg.setDescription(QStringLiteral("剖面图"));
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+            paintDrawing(painter, size, geometry);
+            painted = painter.end();
+        }
+    }
+    if (!painted) {
+        file.cancelWriting();
+        *error = QStringLiteral("无法生成 SVG。");
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ResultExport::exportDrawingSvg(QWidget* parent) {
+    const auto section = geometry();
+    if (!section) {
+        return false;
+    }
+    const QSize size = drawingSize(form_->findChild<SectionDetailsWindow*>());
+    const QString title = QStringLiteral("%1 剖面图").arg(form_->windowTitle());
+    return saveThroughDialog(parent, QStringLiteral("导出图形"), QStringLiteral("SVG 图像 (*.svg)"),
+                             QStringLiteral("svg"), [&](const QString& path, QString* error) {
+                                 return writeDrawingSvg(*section, size, title, path, error);
+                             });
+}
+
+ResultExport::DrawingActions ResultExport::createDrawingActions(QWidget* window) {
+    DrawingActions actions;
+    actions.copy = new QAction(QStringLiteral("复制图形"), window);
+    actions.exportSvg = new QAction(QStringLiteral("导出图形(SVG)…"), window);
+    connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
+    connect(actions.exportSvg, &QAction::triggered, this,
+            [this, window] { exportDrawingSvg(window); });
+    return actions;
+}
+
+void ResultExport::setEnabledWithCalculation(const std::vector<QAction*>& actions) {
+    const auto update = [this, actions] {
+        for (QAction* action : actions) {
+            action->setEnabled(form_->lastCalculation().has_value());
+        }
+    };
+    update();
+    connect(form_, &SectionForm::calculationChanged, actions.front(), update);
+}
+
+void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
+    // The sheet's net column follows the Δt typed here.
+    setDeductionSource([details] { return details->deduction().value_or(0.0); });
+
+    const Actions sheetActions = createActions(details);
+    const DrawingActions drawingActions = createDrawingActions(details);
+    auto* separator = new QAction(details);
+    separator->setSeparator(true);
+    for (QAction* action : {sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
+                            separator, drawingActions.copy, drawingActions.exportSvg}) {
+        details->addDetailsAction(action);
+    }
+    setEnabledWithCalculation({sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
+                               drawingActions.copy, drawingActions.exportSvg});
+
+    // The project line the sheet's header prints, typed here and remembered
+    // between runs; in the row of the Δt entry, last in the tab order (Alt+J
+    // reaches it).
+    auto* label = new QLabel(QStringLiteral("计算书项目(&J)"), details);
+    auto* field = new QLineEdit(project(), details);
+    field->setObjectName(QStringLiteral("project"));
+    field->setAccessibleName(QStringLiteral("计算书项目"));
+    field->setPlaceholderText(QStringLiteral("印在计算书页首，可不填"));
+    field->setMaxLength(200);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(field->placeholderText()) * 3 /
+                           2);
+    label->setBuddy(field);
+    connect(field, &QLineEdit::textChanged, this, [](const QString& text) { setProject(text); });
+    details->addHeaderWidget(label);
+    details->addHeaderWidget(field);
+    QWidget::setTabOrder(details->workingTable(), field);
+}
+
+bool ResultExport::printSheet(QWidget* parent) {
+    if (!form_->lastCalculation()) {
+        return false;
+    }
+    const CalcSheet content = sheet();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true); // the sheet keeps its own margins
+    printer.setDocName(QStringLiteral("%1 计算书").arg(content.calculatorName));
+    if (!askPrinter(parent, printer)) {
+        return false;
+    }
+    int first = 0;
+    int last = -1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = printer.fromPage() - 1;
+        last = printer.toPage() > 0 ? printer.toPage() - 1 : -1;
+    }
+    if (!renderSheet(content, printer, first, last) || printer.printerState() == QPrinter::Error) {
+        const QString where = printer.outputFileName().isEmpty()
+                                  ? printer.printerName()
+                                  : QDir::toNativeSeparators(printer.outputFileName());
+        MsgBox(parent,
+               QStringLiteral("计算书未能打印。\n打印机：%1\n原因：无法在该打印机上开始打印。")
+                   .arg(where),
+               QStringLiteral("打印计算书"));
+        return false;
+    }
+    return true;
+}
+
+ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {
+    auto* exporter = new ResultExport(form, std::move(spec));
+    const ResultExport::Actions actions = exporter->createActions(form);
+    QObject::connect(form, &SectionForm::detailsWindowCreated, exporter,
+                     &ResultExport::extendDetailsWindow);
+    if (auto* details = form->findChild<SectionDetailsWindow*>()) {
+        exporter->extendDetailsWindow(details);
+    }
+    form->addContextMenuSeparator();
+    form->addCalculationAction(actions.copy);
+    form->addCalculationAction(actions.exportPdf);
+    form->addCalculationAction(actions.print);
+    return exporter;
+}
+
+ResultExport* resultExportOf(const SectionForm* form) {
+    return form->findChild<ResultExport*>(QStringLiteral("resultExport"),
+                                          Qt::FindDirectChildrenOnly);
+}
+
+} // namespace corvane

@@ -1,0 +1,110 @@
+#pragma once
+
+// Results that leave a section window: the result table copied to the
+// clipboard, the calculation sheet saved as PDF, and the same sheet printed.
+// All three work on the window's last successful calculation, so they are
+// offered only while one stands.
+
+#include "calcsheet.h"
+#include "sectionsheet.h"
+
+#include <QObject>
+#include <QString>
+
+#include <QSize>
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace corvane {
+
+class SectionDetailsWindow;
+class SectionForm;
+
+class ResultExport : public QObject {
+    Q_OBJECT
+
+  public:
+    ResultExport(SectionForm* form, SectionSheetSpec spec);
+
+    SectionForm* form() const { return form_; }
+
+    // Creates the three actions (复制结果, 导出计算书(PDF)…, 打印计算书…)
+    // for a window, enabled while the form's calculation stands; dialogs and
+    // messages are parented to that window. The actions are children of it.
+    struct Actions {
+        QAction* copy = nullptr;
+        QAction* exportPdf = nullptr;
+        QAction* print = nullptr;
+    };
+    Actions createActions(QWidget* window);
+
+    // The details window's further actions: 复制图形 and 导出图形(SVG)….
+    struct DrawingActions {
+        QAction* copy = nullptr;
+        QAction* exportSvg = nullptr;
+    };
+    DrawingActions createDrawingActions(QWidget* window);
+
+    // Adds every action, and the project line, to the form's details window.
+    void extendDetailsWindow(SectionDetailsWindow* details);
+
+    void copyResults();
+    // The section as the details window draws it: an image on the clipboard,
+    // or an SVG file.
+    void copyDrawing();
+    bool exportDrawingSvg(QWidget* parent);
+    // Each returns true when the sheet was written or printed; false when the
+    // user cancelled or it failed (then after one message box).
+    bool exportPdf(QWidget* parent);
+    bool printSheet(QWidget* parent);
+
+    // The sheet of the last successful calculation, as it would be written now.
+    CalcSheet sheet() const;
+
+    // Writes the sheet as PDF through a temporary file beside the path, which
+    // replaces the path only once complete. On failure returns false and says
+    // why in `error`; the path is then untouched.
+    static bool writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error);
+    // The same for the section drawing as SVG, `size` in pixels.
+    static bool writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
+                                const QString& title, const QString& path, QString* error);
+
+    // Remembered between runs: the folder of the last sheet saved, and the
+    // project line printed in the sheet's header.
+    static QString lastFolder();
+    static QString project();
+    static void setProject(const QString& project);
+
+    // Where the sheet takes the corrosion deduction Δt (mm) from: the
+    // details window, when it has one. 0 by default: gross values only.
+    void setDeductionSource(std::function<double()> source) { deduction_ = std::move(source); }
+
+  private:
+    // Asks where to save (proposing `<calculator>-<yyyyMMdd-HHmm>.<suffix>`
+    // in the last folder used), confirms replacing, writes through `write`
+    // and reports a failure; remembers the folder after success.
+    bool saveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
+                           const QString& suffix,
+                           const std::function<bool(const QString& path, QString* error)>& write);
+    std::optional<SectionGeometry> geometry() const;
+    void setEnabledWithCalculation(const std::vector<QAction*>& actions);
+
+    SectionForm* form_;
+    SectionSheetSpec spec_;
+    std::function<double()> deduction_;
+};
+
+// Adds a separator and the three actions to the window's context menu.
+ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec);
+
+// The export installed on the form, if any.
+ResultExport* resultExportOf(const SectionForm* form);
+
+} // namespace corvane

@@ -1,0 +1,219 @@
+#include "sectionsheet.h"
+
+#include "appobject.h"
+#include "numtext.h"
+#include "sectiondrawing.h"
+#include "sectiontext.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPicture>
+
+#include <cmath>
+#include <variant>
+
+namespace corvane {
+
+namespace {
+
+QString programName() {
+    return QStringLiteral("%1 %2.%3.%4")
+        .arg(App::Title)
+        .arg(App::Major)
+        .arg(App::Minor)
+        .arg(App::Revision);
+}
+
+QStringList hullMethod(const SectionDetails& d) {
+    const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
+    return {
+        QStringLiteral("带板有效宽度 k·b，k = 0.3·(l/b)^(2/3)，k 不大于 1（带板最多按全宽计）；"
+                       "本例 l/b = %1，k = %2，k·b = %3 mm。")
+            .arg(detailNumber(mm.span / mm.plateWidth),
+                 QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
+                 detailResult(d.gross.effectiveBreadth)),
+        QStringLiteral("带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
+                       "e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
+        QStringLiteral("参考线为面板中线：yᵢ 与 e 自面板中线量起，计算器的剖面模数 W = I / e "
+                       "取在面板中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
+    };
+}
+
+QStringList builtUpMethod(const SectionDetails&) {
+    return {
+        QStringLiteral("剖面由面板1、腹板、面板2 三块矩形板叠成，各板中心在同一竖直轴上。"),
+        QStringLiteral("e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
+        QStringLiteral("参考线为面板2中线：yᵢ 与 e 自面板2中线量起，计算器的剖面模数 W = I / e "
+                       "取在面板2中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
+    };
+}
+
+QStringList pipeMethod(const SectionDetails&) {
+    return {
+        QStringLiteral("A = π·[(D/2)² - (D/2 - t)²]，I = π·[D⁴ - (D - 2t)⁴] / 64，i = √(I/A)，"
+                       "W = I / (D/2)；尺寸换算为 cm 计算。"),
+        QStringLiteral("每米质量 m = π·(D - t)·t·7.85 / 10 (kg/m)；"
+                       "常数 π 取 3.14159265，钢材密度取 7.85 t/m³。"),
+    };
+}
+
+} // namespace
+
+SectionSheetSpec hullSheetSpec() {
+    return {SectionKind::Stiffener, hullMethod};
+}
+
+SectionSheetSpec builtUpSheetSpec() {
+    return {SectionKind::BuiltUp, builtUpMethod};
+}
+
+SectionSheetSpec pipeSheetSpec() {
+    return {SectionKind::Pipe, pipeMethod};
+}
+
+QString shownResult(double value) {
+    return QString::fromStdString(Str(value)).trimmed();
+}
+
+std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
+    std::vector<std::pair<QString, QString>> rows;
+    const auto& last = form.lastCalculation();
+    if (!last) {
+        return rows;
+    }
+    for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
+        rows.emplace_back(form.entryFields()[i]->accessibleName(), last->entryTexts[i]);
+    }
+    for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
+        rows.emplace_back(form.resultFields()[i]->accessibleName(), shownResult(last->results[i]));
+    }
+    return rows;
+}
+
+QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows) {
+    QString text;
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
+    for (const auto& [caption, value] : rows) {
+        text += caption + QLatin1Char('\t') + value + QLatin1Char('\n');
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(caption.toHtmlEscaped(), value.toHtmlEscaped());
+    }
+    html += QStringLiteral("</table></body></html>");
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    mime->setHtml(html);
+    return mime;
+}
+
+QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionGeometry& geometry) {
+    SectionDrawingStyle style;
+    style.font = calcSheetFont(false, 24);
+    style.lineWidth = 2; // 0.2 mm on paper; the axis twice that
+
+    // The drawing fits itself to its rectangle; measure that fit (on a
+    // recording, painting nothing), then cut the rectangle's height (or, for
+    // a section of no height, its width) so that the section lands on a
+    // scale of the series. The label column depends on the width only, so
+    // the labels keep their room.
+    const auto measure = [&style, &geometry](const QRectF& target) {
+        QPicture picture;
+        QPainter dry(&picture);
+        return paintSection(dry, target, geometry, style);
+    };
+    const SectionDrawingLayout fit = measure(box);
+    if (fit.valid()) {
+        // Layout units are tenths of a paper millimetre.
+        const DrawingScale scale = standardScale(fit.scale / 10);
+        const double wanted = scale.factor * 10;
+        QRectF target = box;
+        const double extentY = geometry.maxY - geometry.minY;
+        if (extentY > 0) {
+            const double height = box.height() - fit.sectionArea.height() + extentY * wanted;
+            target.setTop(box.center().y() - height / 2);
+            target.setHeight(height);
+        } else {
+            const double width =
+                box.width() - fit.sectionArea.width() + (geometry.maxX - geometry.minX) * wanted;
+            target.setWidth(width);
+        }
+        if (std::fabs(measure(target).scale - wanted) <= wanted * 1e-9) {
+            paintSection(painter, target, geometry, style);
+            return scale.text;
+        }
+    }
+    // Not expected: say the scale the drawing took, whatever it is.
+    const SectionDrawingLayout drawn = paintSection(painter, box, geometry, style);
+    return drawn.valid() ? QStringLiteral("1:%1").arg(detailNumber(10 / drawn.scale))
+                         : QStringLiteral("—");
+}
+
+CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
+                       const SheetContext& context) {
+    const SectionCalculation& calc = *form.lastCalculation();
+    CalcSheet sheet;
+    sheet.calculatorName = form.windowTitle();
+    sheet.issuedAt = context.issuedAt;
+    sheet.program = programName();
+    sheet.project = context.project;
+
+    const auto dimensions = sectionDimensions(spec.kind, calc.entries);
+    const auto details = dimensions ? sectionDetails(*dimensions, context.deduction) : std::nullopt;
+    if (!details) {
+        return sheet; // the window refuses such entries before they get here
+    }
+
+    sheet.inputs.title = QStringLiteral("输入数据");
+    sheet.inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
+                            QStringLiteral("单位")};
+    sheet.inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
+    sheet.inputs.firstNumberColumn = 2;
+    for (const InputItem& item : inputItems(details->dimensions)) {
+        // The millimetres the computation read, which the results rest on.
+        sheet.inputs.rows.push_back(
+            {item.caption, item.symbol, detailNumber(item.value), item.unit});
+    }
+    if (spec.method) {
+        sheet.method = spec.method(*details);
+    }
+    sheet.drawing.paint = [geometry = details->geometry](QPainter& painter, const QRectF& box) {
+        return paintSectionToScale(painter, box, geometry);
+    };
+
+    const bool withNet = context.deduction > 0 && details->net.has_value();
+    SheetTable working;
+    working.title = withNet ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
+    working.headers = workingTableHeaders(spec.kind);
+    working.columnWeights = {1.6, 1.0, 1.3, 1.1, 1.2, 1.1};
+    working.rows = workingTableRows(details->gross);
+    if (withNet) {
+        for (QStringList& row : workingTableRows(*details->net, QStringLiteral("（净）"))) {
+            working.rows.push_back(std::move(row));
+        }
+    }
+    sheet.tables.push_back(working);
+
+    SheetTable properties;
+    properties.title = QStringLiteral("剖面特性与计算结果");
+    properties.headers = {QStringLiteral("项目"), grossHeading()};
+    properties.columnWeights = {3.4, 1.3};
+    if (withNet) {
+        properties.headers << netHeading(context.deduction);
+        properties.columnWeights.push_back(1.3);
+    }
+    for (const PropertyRow& row : propertyRows(*details)) {
+        QStringList cells{row.caption, row.gross};
+        if (withNet) {
+            cells << row.net;
+        }
+        properties.rows.push_back(cells);
+    }
+    if (context.deduction > 0 && !withNet) {
+        properties.notes << refusalLine(*details);
+    }
+    properties.notes << footnotes(*details);
+    sheet.tables.push_back(properties);
+    return sheet;
+}
+
+} // namespace corvane

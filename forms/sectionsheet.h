@@ -1,0 +1,57 @@
+#pragma once
+
+// What a section window contributes to its results leaving the window: the
+// rows of the copied table, and the content of its calculation sheet.
+
+#include "calcsheet.h"
+#include "sectiondetails.h"
+#include "sectionform.h"
+
+#include <QString>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QMimeData;
+
+namespace corvane {
+
+// What the sheet says about one kind of section beyond its details: the
+// method in a few lines.
+struct SectionSheetSpec {
+    SectionKind kind = SectionKind::Stiffener;
+    std::function<QStringList(const SectionDetails&)> method;
+};
+
+SectionSheetSpec hullSheetSpec();
+SectionSheetSpec builtUpSheetSpec();
+SectionSheetSpec pipeSheetSpec();
+
+// One row per entry (caption with its unit, the text as typed) and one per
+// result (caption with its unit, the value as the window shows it), from the
+// last successful calculation; empty when there is none.
+std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form);
+
+// The rows as tab-separated UTF-8 text and as an HTML table, together.
+QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows);
+
+// A result as the window shows it, without the blank Str keeps for the sign.
+QString shownResult(double value);
+
+// Paints the section into `box` at the largest scale of the usual series
+// that lets it and its labels fit, and returns that scale ("1:10").
+QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionGeometry& geometry);
+
+// The sheet of the form's last successful calculation (which must exist):
+// inputs, method, the section to scale, the working table and every property
+// of the section details, gross and, for a deduction above 0, net.
+struct SheetContext {
+    QDateTime issuedAt;
+    QString project;
+    double deduction = 0; // corrosion deduction Δt, mm; 0: gross only
+};
+CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
+                       const SheetContext& context);
+
+} // namespace corvane
