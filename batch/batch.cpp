@@ -166,9 +166,7 @@ std::string detailText(double value) {
     if (!std::isfinite(value)) {
         return {};
     }
-    const double rounded = roundToHundredths(value);
-    // Rounding forms value * 100, which can overflow where value did not.
-    return generalDouble(std::isfinite(rounded) ? rounded : value);
+    return generalDouble(detailRounding(value));
 }
 
 std::string resultText(double value) {

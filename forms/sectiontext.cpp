@@ -98,9 +98,7 @@ QString detailNumber(double value) {
 }
 
 QString detailResult(double value) {
-    const double rounded = roundToHundredths(value);
-    // Rounding forms value * 100, which can overflow where value did not.
-    return detailNumber(std::isfinite(rounded) || !std::isfinite(value) ? rounded : value);
+    return detailNumber(detailRounding(value));
 }
 
 QString calculatorName(SectionKind kind) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in a normal
 # build (with the smoke test of the real program under Xvfb) and in a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer. Between the two it
+# checks the installation and the Debian package; after them it runs the
+# fuzz targets for a fixed number of runs and the Windows build under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"

@@ -8,4 +8,9 @@ double roundToHundredths(double x) {
     return std::floor(x * 100.0 + 0.5) / 100.0;
 }
 
+double detailRounding(double x) {
+    const double rounded = roundToHundredths(x);
+    return std::isfinite(rounded) || !std::isfinite(x) ? rounded : x;
+}
+
 } // namespace corvane

@@ -7,4 +7,10 @@ namespace corvane {
 // result the section calculators show passes through it.
 double roundToHundredths(double x);
 
+// The value the section details show for a derived quantity: rounded to
+// hundredths like the calculators' results, except where forming x * 100
+// overflows a finite x, which is then shown as it is. Non-finite values pass
+// through for the caller to show as missing.
+double detailRounding(double x);
+
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace corvane;
 
@@ -15,6 +16,7 @@ class TestSections : public QObject {
   private slots:
     void roundsHalfUpAtSecondDecimal_data();
     void roundsHalfUpAtSecondDecimal();
+    void detailRoundingKeepsWhatCannotBeRounded();
 
     void stiffenerResults_data();
     void stiffenerResults();
@@ -42,6 +44,17 @@ void TestSections::roundsHalfUpAtSecondDecimal() {
     QFETCH(double, x);
     QFETCH(double, rounded);
     QCOMPARE(roundToHundredths(x), rounded);
+}
+
+void TestSections::detailRoundingKeepsWhatCannotBeRounded() {
+    const double huge = std::numeric_limits<double>::max() / 10; // x * 100 overflows
+    const double infinity = std::numeric_limits<double>::infinity();
+    QCOMPARE(detailRounding(0.125), 0.13);
+    QCOMPARE(detailRounding(-0.125), -0.12);
+    QCOMPARE(detailRounding(huge), huge);
+    QCOMPARE(detailRounding(-huge), -huge);
+    QVERIFY(std::isinf(detailRounding(infinity)));
+    QVERIFY(std::isnan(detailRounding(std::nan(""))));
 }
 
 void TestSections::stiffenerResults_data() {
