@@ -96,7 +96,8 @@ void ResultExport::setProject(const QString& project) {
     setSetting(projectKey, project);
 }
 
-bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error) {
+bool ResultExport::writeWhole(const QString& path, const QString& paintFailure, QString* error,
+                              const std::function<bool(QIODevice&)>& paint) {
     // QSaveFile writes into a temporary file in the target's folder and
     // renames it over the target on commit, so a failure at any point leaves
     // no partial file and an existing file intact.
@@ -105,19 +106,9 @@ bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QS
         *error = file.errorString();
         return false;
     }
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(600);
-        writer.setTitle(QStringLiteral("%1 计算书").arg(sheet.calculatorName));
-        writer.setCreator(sheet.program);
-        painted = renderSheet(sheet, writer);
-    }
-    if (!painted) {
+    if (!paint(file)) {
         file.cancelWriting();
-        *error = QStringLiteral("无法生成 PDF。");
+        *error = paintFailure;
         return false;
     }
     if (!file.commit()) {
@@ -125,6 +116,18 @@ bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QS
         return false;
     }
     return true;
+}
+
+bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error) {
+    return writeWhole(path, QStringLiteral("无法生成 PDF。"), error, [&sheet](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(600);
+        writer.setTitle(QStringLiteral("%1 计算书").arg(sheet.calculatorName));
+        writer.setCreator(sheet.program);
+        return renderSheet(sheet, writer);
+    });
 }
 
 bool ResultExport::saveThroughDialog(
@@ -219,13 +222,7 @@ void ResultExport::copyDrawing() {
 
 bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
                                    const QString& title, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    bool painted = false;
-    {
+    return writeWhole(path, QStringLiteral("无法生成 SVG。"), error, [&](QIODevice& file) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(size);
@@ -236,19 +233,10 @@ bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QSize&
         if (painter.begin(&svg)) {
             painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
             paintDrawing(painter, size, geometry);
-            painted = painter.end();
+            return painter.end();
         }
-    }
-    if (!painted) {
-        file.cancelWriting();
-        *error = QStringLiteral("无法生成 SVG。");
         return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    });
 }
 
 bool ResultExport::exportDrawingSvg(QWidget* parent) {

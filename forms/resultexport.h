@@ -8,6 +8,7 @@
 #include "calcsheet.h"
 #include "sectionsheet.h"
 
+#include <QIODevice>
 #include <QObject>
 #include <QString>
 
@@ -87,6 +88,11 @@ class ResultExport : public QObject {
     void setDeductionSource(std::function<double()> source) { deduction_ = std::move(source); }
 
   private:
+    // Writes a whole file or nothing: `paint` writes into a temporary file
+    // beside `path`, which replaces `path` only when all of it was written.
+    // On failure `error` says why (`paintFailure` when `paint` failed).
+    static bool writeWhole(const QString& path, const QString& paintFailure, QString* error,
+                           const std::function<bool(QIODevice&)>& paint);
     // Asks where to save (proposing `<calculator>-<yyyyMMdd-HHmm>.<suffix>`
     // in the last folder used), confirms replacing, writes through `write`
     // and reports a failure; remembers the folder after success.
