@@ -11,16 +11,6 @@ namespace corvane::batch {
 
 namespace {
 
-std::string_view trimmedBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 // The names under which an input is accepted, for the message about a
 // missing column.
 std::string acceptedNames(const KindTable& table, std::size_t input) {
@@ -170,11 +160,7 @@ std::string detailText(double value) {
 }
 
 std::string resultText(double value) {
-    std::string text = Str(value);
-    if (!text.empty() && text.front() == ' ') {
-        text.erase(0, 1);
-    }
-    return text;
+    return bareStr(value);
 }
 
 Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
@@ -281,7 +267,7 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
                     cell = unquoted;
                 }
             }
-            if (trimmedBlanks(cell).empty()) {
+            if (trimmed(cell).empty()) {
                 if (table.inputs[i].required) {
                     problems[problemCount++] = {i, true};
                 }

@@ -73,16 +73,6 @@ char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 // ASCII letters compare without case; the CJK bytes of the captions exactly.
 bool sameName(std::string_view header, std::string_view name) {
     header = trimmed(header);
@@ -153,6 +143,16 @@ std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>
         }
     }
     return std::nullopt;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
 }
 
 } // namespace corvane::batch

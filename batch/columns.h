@@ -42,6 +42,9 @@ struct KindTable {
     std::optional<Results> (*compute)(const double* mm);
 };
 
+// The text without the blanks and tabs around it.
+std::string_view trimmed(std::string_view s);
+
 const KindTable& kindTable(Kind kind);
 std::optional<Kind> kindFromName(std::string_view name);
 

@@ -73,7 +73,7 @@ SectionSheetSpec pipeSheetSpec() {
 }
 
 QString shownResult(double value) {
-    return QString::fromStdString(Str(value)).trimmed();
+    return QString::fromStdString(bareStr(value));
 }
 
 std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {

@@ -195,6 +195,11 @@ std::string Str(double value) {
                         {.significantDigits = 15, .leadingBlank = true, .leadingZero = false});
 }
 
+std::string bareStr(double value) {
+    return formatNumber(value,
+                        {.significantDigits = 15, .leadingBlank = false, .leadingZero = false});
+}
+
 std::string generalDouble(double value) {
     return formatNumber(value,
                         {.significantDigits = 15, .leadingBlank = false, .leadingZero = true});

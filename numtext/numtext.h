@@ -36,6 +36,10 @@ std::string formatNumber(double value, const NumberFormat& format);
 // negative and no 0 before the point (" 13027.85", " .25", "-.25").
 std::string Str(double value);
 
+// The result-field text without the blank that stands for a plus sign, as a
+// result is copied out of the window (" .25" becomes ".25", "-.25" stays).
+std::string bareStr(double value);
+
 // The general text of a double (15 digits) and of a single (7 digits),
 // without blank and with the 0 before the point ("0.25", "0.3333333").
 std::string generalDouble(double value);

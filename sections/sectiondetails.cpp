@@ -105,6 +105,30 @@ void fibres(SectionProperties& p, const std::vector<PlateRect>& plates) {
     p.minModulus = std::min(p.topModulus, p.bottomModulus);
 }
 
+// The working rows of a section made of plates, one rectangle each.
+SectionProperties plateRows(SectionKind kind, const std::vector<PlateRect>& plates) {
+    SectionProperties p;
+    p.kind = kind;
+    for (const PlateRect& plate : plates) {
+        p.rows.push_back(rectangleRow(plate));
+    }
+    return p;
+}
+
+// Sums the rows, then takes e, I and W from the calculator's own computation
+// (the rows add up to them, to rounding error) and forms what follows from
+// them: the fibre moduli and the radius of gyration.
+void aboutTheSeededAxis(SectionProperties& p, const std::vector<PlateRect>& plates,
+                        double neutralAxis, double inertia, double modulus) {
+    completeRows(p);
+    p.area = p.total.area;
+    p.neutralAxis = neutralAxis;
+    p.inertia = inertia;
+    p.modulus = modulus;
+    fibres(p, plates);
+    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
+}
+
 std::optional<SectionProperties> stiffenerProperties(const StiffenerDimensions& mm) {
     const auto seeded = computeStiffenerSection(mm);
     if (!seeded) {
@@ -113,26 +137,15 @@ std::optional<SectionProperties> stiffenerProperties(const StiffenerDimensions& 
     const StiffenerSectionDetail d = stiffenerSectionDetail(mm);
     const std::vector<PlateRect> plates = stiffenerPlates(mm);
 
-    SectionProperties p;
-    p.kind = SectionKind::Stiffener;
-    for (const PlateRect& plate : plates) {
-        p.rows.push_back(rectangleRow(plate));
-    }
+    SectionProperties p = plateRows(SectionKind::Stiffener, plates);
     // The plating counts with its effective breadth in the area (and so in
     // the first and transfer moments) but with its full breadth in its own
     // moment, as the computation takes it.
     const double platingArea = p.rows[0].area;
     p.rows[0].area = d.plateArea;
     p.platingOwnMomentAtFullBreadth = true;
-    completeRows(p);
-
-    p.area = p.total.area;
-    p.neutralAxis = d.neutralAxis;
-    p.inertia = d.inertia;
-    p.modulus = d.modulus;
+    aboutTheSeededAxis(p, plates, d.neutralAxis, d.inertia, d.modulus);
     p.seeded = {seeded->inertia, seeded->modulus};
-    fibres(p, plates);
-    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
     p.profileMassPerMetre = massPerMetre(p.rows[1].area + p.rows[2].area);
     p.platingMassPerMetre = massPerMetre(platingArea);
     p.effectiveBreadthFactor = d.k;
@@ -148,20 +161,9 @@ std::optional<SectionProperties> builtUpProperties(const BuiltUpDimensions& mm) 
     const BuiltUpSectionDetail d = builtUpSectionDetail(mm);
     const std::vector<PlateRect> plates = builtUpPlates(mm);
 
-    SectionProperties p;
-    p.kind = SectionKind::BuiltUp;
-    for (const PlateRect& plate : plates) {
-        p.rows.push_back(rectangleRow(plate));
-    }
-    completeRows(p);
-
-    p.area = p.total.area;
-    p.neutralAxis = d.neutralAxis;
-    p.inertia = d.inertia;
-    p.modulus = d.modulus;
+    SectionProperties p = plateRows(SectionKind::BuiltUp, plates);
+    aboutTheSeededAxis(p, plates, d.neutralAxis, d.inertia, d.modulus);
     p.seeded = {seeded->inertia, seeded->modulus};
-    fibres(p, plates);
-    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
     p.profileMassPerMetre = massPerMetre(p.area);
     return p;
 }

@@ -22,6 +22,7 @@ class TestNumText : public QObject {
   private slots:
     void strWritesResultFields_data();
     void strWritesResultFields();
+    void bareStrDropsOnlyThePlusBlank();
     void generalForms_data();
     void generalForms();
     void formatIgnoresTheProcessLocale();
@@ -107,6 +108,14 @@ void TestNumText::formatIgnoresTheProcessLocale() {
     }
     QCOMPARE(QString::fromStdString(written), QStringLiteral(" .5"));
     QCOMPARE(read, 2.5);
+}
+
+void TestNumText::bareStrDropsOnlyThePlusBlank() {
+    QCOMPARE(bareStr(13027.85), std::string("13027.85"));
+    QCOMPARE(bareStr(0.25), std::string(".25"));
+    QCOMPARE(bareStr(-0.25), std::string("-.25"));
+    QCOMPARE(bareStr(0.0), std::string("0"));
+    QCOMPARE(bareStr(std::numeric_limits<double>::max()), std::string("1.79769313486231E+308"));
 }
 
 void TestNumText::formatAgreesWithPrintf() {
