@@ -398,4 +398,54 @@ std::optional<float> readSingle(std::string_view text) {
     return readWhole<float>(text);
 }
 
+char32_t asciiFormOf(char32_t c) {
+    constexpr char32_t fullWidthZero = U'\uFF10';
+    constexpr char32_t fullWidthNine = U'\uFF19';
+    if (c >= fullWidthZero && c <= fullWidthNine) {
+        return U'0' + (c - fullWidthZero);
+    }
+    switch (c) {
+    case U'\uFF0E':
+        return U'.';
+    case U'\uFF0B':
+        return U'+';
+    case U'\uFF0D':
+        return U'-';
+    case U'\uFF25':
+        return U'E';
+    case U'\uFF45':
+        return U'e';
+    case U'\u3000': // ideographic space
+        return U' ';
+    default:
+        return c;
+    }
+}
+
+std::string asciiFormsUtf8(std::string_view text) {
+    // Every character with an ASCII form is a three-byte sequence (U+3000,
+    // U+FF0B to U+FF45); only those are decoded, the rest is copied byte by
+    // byte, so malformed input passes through unchanged.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if ((lead & 0xF0U) == 0xE0U && i + 2 < text.size()) {
+            const auto b1 = static_cast<unsigned char>(text[i + 1]);
+            const auto b2 = static_cast<unsigned char>(text[i + 2]);
+            if ((b1 & 0xC0U) == 0x80U && (b2 & 0xC0U) == 0x80U) {
+                const char32_t c = ((lead & 0x0FU) << 12U) | ((b1 & 0x3FU) << 6U) | (b2 & 0x3FU);
+                const char32_t ascii = asciiFormOf(c);
+                if (ascii != c) {
+                    out.push_back(static_cast<char>(ascii));
+                    i += 2;
+                    continue;
+                }
+            }
+        }
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
 } // namespace corvane

@@ -60,4 +60,14 @@ double Val(std::string_view text);
 std::optional<double> readDouble(std::string_view text);
 std::optional<float> readSingle(std::string_view text);
 
+// A Chinese input method in full-width mode types "６０．５" for 60.5, and the
+// readers above stop at the first character they do not know. The ASCII form
+// of the full-width digits, point, plus, minus and E/e and of the ideographic
+// space; every other character is returned as it is.
+char32_t asciiFormOf(char32_t c);
+
+// A UTF-8 text with those characters replaced by their ASCII forms and
+// everything else, malformed bytes included, kept as it is.
+std::string asciiFormsUtf8(std::string_view text);
+
 } // namespace corvane

@@ -15,6 +15,15 @@ double effectiveBreadthFactor(double spanMetres, double plateWidthMetres) {
     return std::isfinite(k) ? std::min(k, 1.0) : k;
 }
 
+double effectivePlatingArea(double k, double plateWidthMetres, double plateThicknessCm) {
+    return 10 * k * plateWidthMetres * plateThicknessCm * 10;
+}
+
+double plateOwnInertia(double widthCm, double heightCm) {
+    const double twelfth = 1.0 / 12.0;
+    return twelfth * widthCm * std::pow(heightCm, 3);
+}
+
 StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
     // The plate width enters twice: in metres in the span ratio and the plate
     // area, in centimetres in the plate's own second moment.
@@ -31,7 +40,7 @@ StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
 
     // Only the plating's area is corrected: its effective breadth k*b, taken
     // from metres to centimetres, times its thickness.
-    const double ap = 10 * k * b * tp * 10;
+    const double ap = effectivePlatingArea(k, b, tp);
     const double aw = hw * tw;
     const double af = bf * tf;
     const double area = ap + aw + af;
@@ -46,9 +55,8 @@ StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
 
     // Each plate's own term is ((1/12) * width) * height^3; the plating's uses
     // its full width, not the effective one.
-    const double twelfth = 1.0 / 12.0;
-    const double i0 = ap * std::pow(dp, 2) + aw * std::pow(dw, 2) + twelfth * tw * std::pow(hw, 3) +
-                      twelfth * bc * std::pow(tp, 3) + twelfth * bf * std::pow(tf, 3);
+    const double i0 = ap * std::pow(dp, 2) + aw * std::pow(dw, 2) + plateOwnInertia(tw, hw) +
+                      plateOwnInertia(bc, tp) + plateOwnInertia(bf, tf);
     const double inertia = i0 - e * s; // parallel-axis shift, as s = area * e
     const double modulus = inertia / e;
 

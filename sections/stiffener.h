@@ -35,6 +35,15 @@ struct StiffenerSectionResult {
 // counts with more than its real breadth. Not finite when b is 0 or l/b < 0.
 double effectiveBreadthFactor(double spanMetres, double plateWidthMetres);
 
+// The plating's area as it counts in the section, cm2: the effective breadth
+// k*b (b in metres) taken to centimetres, times the thickness in cm,
+// evaluated as (((10 * k) * b) * t) * 10.
+double effectivePlatingArea(double k, double plateWidthMetres, double plateThicknessCm);
+
+// A plate's second moment about its own centroidal axis parallel to its
+// width, ((1/12) * width) * height^3, cm4 from cm.
+double plateOwnInertia(double widthCm, double heightCm);
+
 // The unrounded quantities of the computation, in cm-based units.
 struct StiffenerSectionDetail {
     double k = 0;                  // effective-breadth factor

@@ -34,6 +34,9 @@ class TestNumText : public QObject {
     void readsWholeNumberTexts_data();
     void readsWholeNumberTexts();
     void singleReadKeepsSinglePrecision();
+    void fullWidthNumberCharactersBecomeAscii_data();
+    void fullWidthNumberCharactersBecomeAscii();
+    void malformedUtf8PassesThrough();
     void rangeEdgesReadBackAsWritten_data();
     void rangeEdgesReadBackAsWritten();
 };
@@ -285,6 +288,39 @@ void TestNumText::readsWholeNumberTexts() {
     if (readable) {
         QCOMPARE(*read, value);
     }
+}
+
+void TestNumText::fullWidthNumberCharactersBecomeAscii_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("ascii");
+    QTest::newRow("digits and point") << u"６０．５"_qs << u"60.5"_qs;
+    QTest::newRow("signs and exponent") << u"－１．５Ｅ＋３ｅ"_qs << u"-1.5E+3e"_qs;
+    QTest::newRow("ideographic space") << u"１\u3000２"_qs << u"1 2"_qs;
+    QTest::newRow("mixed with ASCII") << u"HP２００×10"_qs << u"HP200×10"_qs;
+    QTest::newRow("other full-width letters kept") << u"ＡＦｘ＊"_qs << u"ＡＦｘ＊"_qs;
+    QTest::newRow("other scripts kept") << u"输入无效！"_qs << u"输入无效！"_qs;
+    QTest::newRow("four-byte characters kept") << u"\U0001D7D8１"_qs << u"\U0001D7D81"_qs;
+}
+
+// The readers see ASCII after the mapping; the same rule as the entry
+// fields apply while typing.
+void TestNumText::fullWidthNumberCharactersBecomeAscii() {
+    QFETCH(QString, typed);
+    QFETCH(QString, ascii);
+    QCOMPARE(QString::fromStdString(asciiFormsUtf8(typed.toStdString())), ascii);
+    for (const QChar c : typed) {
+        const char32_t mapped = asciiFormOf(c.unicode());
+        QVERIFY(mapped == c.unicode() || mapped < 0x80);
+    }
+}
+
+void TestNumText::malformedUtf8PassesThrough() {
+    // A cut-off full-width digit and stray continuation bytes stay as they are.
+    const std::string cut = std::string("12") + "\xEF\xBC";
+    QCOMPARE(asciiFormsUtf8(cut), cut);
+    const std::string stray = "\x90\x91\xEF\x28\x90";
+    QCOMPARE(asciiFormsUtf8(stray), stray);
+    QCOMPARE(readDouble(asciiFormsUtf8("\xEF\xBC\x91\xEF\xBC\x92")), std::optional<double>(12.0));
 }
 
 void TestNumText::singleReadKeepsSinglePrecision() {
