@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -123,6 +124,10 @@ class TestResultExport : public QObject {
 
     void actionsFollowTheCalculationInMenuOrder();
     void copyPutsTheExactRowsAsTextAndHtml();
+    void menuBarOffersWhatTheContextMenuOffers_data();
+    void menuBarOffersWhatTheContextMenuOffers();
+    void copiedCaptionsNameEachPlateAndResult_data();
+    void copiedCaptionsNameEachPlateAndResult();
     void sheetOfEachSectionHoldsInputsAndResultsOnOnePage_data();
     void sheetOfEachSectionHoldsInputsAndResultsOnOnePage();
     void proposalUsesTitleTimeAndTheLastFolder();
@@ -218,15 +223,15 @@ void TestResultExport::copyPutsTheExactRowsAsTextAndHtml() {
 
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     QVERIFY(mime != nullptr);
-    QCOMPARE(mime->text(), QStringLiteral("型材带板宽度(mm)\t600\n"
-                                          "型材带板厚度(mm)\t10\n"
-                                          "型材腹板高度(mm)\t300\n"
-                                          "型材腹板厚度(mm)\t10\n"
-                                          "型材面板宽度(mm)\t100\n"
-                                          "型材面板厚度(mm)\t12\n"
-                                          "型材带板长度(mm)\t2400\n"
-                                          "极惯性矩(cm4)\t13027.85\n"
-                                          "剖面模数(cm3)\t605.81\n"));
+    QCOMPARE(mime->text(), QStringLiteral("型材带板宽度 b (mm)\t600\n"
+                                          "型材带板厚度 tp (mm)\t10\n"
+                                          "型材腹板高度 hw (mm)\t300\n"
+                                          "型材腹板厚度 tw (mm)\t10\n"
+                                          "型材面板宽度 bf (mm)\t100\n"
+                                          "型材面板厚度 tf (mm)\t12\n"
+                                          "型材带板长度（跨距） ℓ (mm)\t2400\n"
+                                          "惯性矩 I (cm⁴)\t13027.85\n"
+                                          "剖面模数（面板中线） W (cm³)\t605.81\n"));
     QVERIFY(mime->hasHtml());
     const QString html = mime->html();
     QVERIFY(html.contains(QStringLiteral("charset=\"utf-8\"")));
@@ -238,6 +243,90 @@ void TestResultExport::copyPutsTheExactRowsAsTextAndHtml() {
         rows << match.captured(1) + QLatin1Char('\t') + match.captured(2);
     }
     QCOMPARE(rows.join(QLatin1Char('\n')) + QLatin1Char('\n'), mime->text());
+}
+
+void TestResultExport::menuBarOffersWhatTheContextMenuOffers_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("hull") << "Form1" << QStringList{"600", "10", "300", "10", "100", "12", "2400"};
+    QTest::newRow("built-up") << "Form3" << QStringList{"100", "10", "200", "8", "100", "10"};
+    QTest::newRow("pipe") << "Form4" << QStringList{"100", "10"};
+}
+
+void TestResultExport::menuBarOffersWhatTheContextMenuOffers() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    SectionForm* form = openWithCalculation(window, entries);
+    const auto shortcutsOf = [](const QMenu* menu) {
+        QStringList found;
+        for (const QAction* action : menu->actions()) {
+            found << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+        }
+        return found;
+    };
+    QCOMPARE(shortcutsOf(form->fileMenu()),
+             QStringList({"导出计算书(PDF)… Ctrl+S", "打印计算书… Ctrl+P"}));
+    QCOMPARE(shortcutsOf(form->editMenu()), QStringList{"复制结果 Ctrl+Shift+C"});
+    QCOMPARE(shortcutsOf(form->viewMenu()), QStringList{"剖面详图… F2"});
+    for (const QMenu* menu : {form->fileMenu(), form->editMenu(), form->viewMenu()}) {
+        for (QAction* action : menu->actions()) {
+            QVERIFY(form->contextMenu()->actions().contains(action));
+            QVERIFY(action->isEnabled());
+        }
+    }
+
+    // Shift+F10 opens the context menu of what has the focus, as the Menu key does.
+    auto* calculate = form->findChild<QPushButton*>("Command5");
+    calculate->setFocus();
+    QVERIFY(!form->contextMenu()->isVisible());
+    QTest::keyClick(calculate, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(form->contextMenu()->isVisible());
+    form->contextMenu()->hide();
+    QTest::mouseClick(form->findChild<QPushButton*>("Command7"), Qt::LeftButton);
+}
+
+void TestResultExport::copiedCaptionsNameEachPlateAndResult_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("text");
+    // An unsymmetrical T: the window's captions for the two face plates are
+    // alike; the copied table tells them apart.
+    QTest::newRow("built-up profile")
+        << "Form3" << QStringList{"120", "12", "300", "10", "200", "14"}
+        << QStringLiteral("面板1宽度 b1 (mm)\t120\n面板1厚度 t1 (mm)\t12\n腹板高度 h (mm)\t300\n"
+                          "腹板厚度 tw (mm)\t10\n面板2宽度 b2 (mm)\t200\n面板2厚度 t2 (mm)\t14\n"
+                          "惯性矩 I (cm⁴)\t%1\n剖面模数（面板2中线） W (cm³)\t%2\n");
+    QTest::newRow("pipe") << "Form4" << QStringList{"100", "10"}
+                          << QStringLiteral("钢管外径 D (mm)\t100\n钢管壁厚 t (mm)\t10\n"
+                                            "剖面积 A (cm²)\t28.27\n惯性半径 i (cm)\t3.2\n"
+                                            "惯性矩 I (cm⁴)\t289.81\n"
+                                            "剖面模数（外表面） W (cm³)\t57.96\n"
+                                            "每米质量 m (kg/m)\t22.2\n");
+}
+
+void TestResultExport::copiedCaptionsNameEachPlateAndResult() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, text);
+    SectionForm* form = openWithCalculation(window, entries);
+    if (text.contains(QStringLiteral("%1"))) {
+        text = text.arg(form->resultFields()[0]->text().trimmed(),
+                        form->resultFields()[1]->text().trimmed());
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(form->entryFields()[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QVERIFY(!text.contains(QStringLiteral("极惯性矩")));
+
+    // The window keeps its designed captions and explains them.
+    const QString inertiaLabel = window == "Form4" ? "Label1(6)" : "Label3(0)";
+    auto* label = form->findChild<QLabel*>(inertiaLabel);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), window == "Form4" ? QStringLiteral("每米钢管质量(kg)")
+                                              : QStringLiteral("极惯性矩(cm4)"));
+    QVERIFY(label->toolTip().contains(window == "Form4" ? QStringLiteral("kg/m")
+                                                        : QStringLiteral("惯性矩 I (cm⁴)")));
+    QTest::mouseClick(form->findChild<QPushButton*>("Command7"), Qt::LeftButton);
 }
 
 void TestResultExport::sheetOfEachSectionHoldsInputsAndResultsOnOnePage_data() {
