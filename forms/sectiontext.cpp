@@ -198,7 +198,8 @@ std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
         if (noFacePlate) {
             // A flat bar: the calculator's reference line is the web's free edge.
             row.caption.replace(QStringLiteral("面板中线"), QStringLiteral("腹板自由边"))
-                .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"));
+                .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"))
+                .replace(QStringLiteral("（腹板与面板）"), QStringLiteral("（腹板）"));
         }
         row.gross = detailResult(line.value(details.gross));
         if (details.net) {

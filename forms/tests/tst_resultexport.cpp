@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -26,10 +27,14 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextItem>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <memory>
 
 using namespace corvane;
 
@@ -147,6 +152,15 @@ class TestResultExport : public QObject {
     void detailsWindowOffersTheSheetAndTheDrawing();
     void detailsDeductionAndProjectReachTheSheet();
     void scaleIsTheLargestOfTheSeriesThatFits();
+    void longProjectIsPrintedWholeOnEveryPage();
+    void firstWorkedExampleFitsOnePage_data();
+    void firstWorkedExampleFitsOnePage();
+    void numbersLineUpOnTheirPoints();
+    void detailsCopyWhatTheyShow();
+    void drawingLabelsStayWhole_data();
+    void drawingLabelsStayWhole();
+    void notesFitTheSection();
+    void svgIsInMillimetresWithFallbackFaces();
 
   private:
     QTemporaryDir dir_;
@@ -797,6 +811,305 @@ void TestResultExport::detailsDeductionAndProjectReachTheSheet() {
     const QString text = run("pdftotext", {"-layout", path, "-"});
     QVERIFY2(text.contains(QStringLiteral("项目：PRJ-8500 hold frame 35")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("管壁（净）")));
+}
+
+namespace {
+
+// The text a page draws, each piece with where it starts, for checks of
+// where numbers stand.
+class TextRecorder : public QPaintDevice {
+  public:
+    struct Piece {
+        QString text;
+        QPointF at;
+        QFont font;
+    };
+    std::vector<Piece> pieces;
+
+    QPaintEngine* paintEngine() const override { return engine_.get(); }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return 2100;
+        case PdmHeight:
+            return 2970;
+        case PdmWidthMM:
+            return 210;
+        case PdmHeightMM:
+            return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 254;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+  private:
+    class Engine : public QPaintEngine {
+      public:
+        explicit Engine(TextRecorder* owner) : QPaintEngine(AllFeatures), owner_(owner) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& item) override {
+            owner_->pieces.push_back({item.text(), painter()->transform().map(p), item.font()});
+        }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        Type type() const override { return User; }
+
+      private:
+        TextRecorder* owner_;
+    };
+    std::unique_ptr<Engine> engine_ = std::make_unique<Engine>(this);
+};
+
+CalcSheet exampleSheet(const QString& window, const QStringList& entries, double deduction,
+                       const QString& project = {}) {
+    SectionForm* form = openWithCalculation(window, entries);
+    return sectionSheet(*form,
+                        window == "Form1"   ? hullSheetSpec()
+                        : window == "Form3" ? builtUpSheetSpec()
+                                            : pipeSheetSpec(),
+                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), project, deduction});
+}
+
+} // namespace
+
+void TestResultExport::longProjectIsPrintedWholeOnEveryPage() {
+    // About 90 characters: more than one line of the header.
+    const QString project = QStringLiteral(
+        "某某船厂 12000 吨多用途船 第 35 号肋位 舷侧纵骨与强框架剖面模数校核（依据钢质海船入级规范"
+        "第 2 篇第 3 章）项目编号 PRJ-8500-A 终");
+    CalcSheet sheet;
+    sheet.calculatorName = QStringLiteral("长表");
+    sheet.program = QStringLiteral("Corvane");
+    sheet.project = project;
+    sheet.issuedAt = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
+    sheet.inputs = {QStringLiteral("输入数据"),
+                    {QStringLiteral("名称"), QStringLiteral("数值")},
+                    {{QStringLiteral("a"), QStringLiteral("1")}},
+                    {},
+                    1,
+                    {}};
+    SheetTable table{
+        QStringLiteral("长表"), {QStringLiteral("行"), QStringLiteral("值")}, {}, {}, 1, {}};
+    for (int r = 0; r < 90; ++r) {
+        table.rows.push_back({QStringLiteral("row%1").arg(r), QStringLiteral("%1.5").arg(r)});
+    }
+    sheet.tables.push_back(table);
+    const int pages = sheetPageCount(sheet);
+    QVERIFY(pages >= 2);
+    const QString path = dir_.filePath("project.pdf");
+    QString error;
+    QVERIFY2(ResultExport::writeSheetPdf(sheet, path, &error), qPrintable(error));
+    for (int p = 1; p <= pages; ++p) {
+        QString text =
+            run("pdftotext", {"-f", QString::number(p), "-l", QString::number(p), path, "-"});
+        text.remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+        // The whole project, its end included, and the date on every page.
+        QVERIFY2(text.contains(QString(project).remove(QLatin1Char(' '))),
+                 qPrintable(QStringLiteral("page %1: %2").arg(p).arg(text.left(300))));
+        QVERIFY2(text.contains(QStringLiteral("2026-12-0809:30")), qPrintable(text.left(300)));
+    }
+}
+
+void TestResultExport::firstWorkedExampleFitsOnePage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<double>("deduction");
+    const QStringList hull{"600", "10", "300", "10", "100", "12", "2400"};
+    const QStringList beam{"100", "10", "200", "8", "100", "10"};
+    const QStringList pipe{"100", "10"};
+    QTest::newRow("hull gross") << "Form1" << hull << 0.0;
+    QTest::newRow("hull net") << "Form1" << hull << 1.0;
+    QTest::newRow("built-up gross") << "Form3" << beam << 0.0;
+    QTest::newRow("built-up net") << "Form3" << beam << 1.0;
+    QTest::newRow("pipe gross") << "Form4" << pipe << 0.0;
+    QTest::newRow("pipe net") << "Form4" << pipe << 1.0;
+}
+
+void TestResultExport::firstWorkedExampleFitsOnePage() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    QFETCH(double, deduction);
+    const CalcSheet sheet =
+        exampleSheet(window, entries, deduction, QStringLiteral("PRJ-8500 hold frame 35"));
+    QCOMPARE(sheetPageCount(sheet), 1);
+}
+
+void TestResultExport::numbersLineUpOnTheirPoints() {
+    // The property table of the hull example: 21.5 (e) and 13027.85 (I) in
+    // one column; their decimal points stand one above the other.
+    const CalcSheet sheet =
+        exampleSheet("Form1", {"600", "10", "300", "10", "100", "12", "2400"}, 0);
+    TextRecorder recorder;
+    QPainter painter(&recorder);
+    paintSheetPage(sheet, 0, painter, QRectF(0, 0, 2100, 2970));
+    painter.end();
+    const auto pointAt = [&recorder](const QString& whole, const QString& fraction) {
+        // Either drawn as one piece or as the whole part and the fraction.
+        for (const auto& piece : recorder.pieces) {
+            const QFontMetricsF metrics(piece.font);
+            if (piece.text == whole + fraction) {
+                return piece.at.x() + metrics.horizontalAdvance(whole);
+            }
+            if (piece.text == fraction) {
+                return piece.at.x();
+            }
+        }
+        return -1.0;
+    };
+    const double e = pointAt(QStringLiteral("21"), QStringLiteral(".5"));
+    const double inertia = pointAt(QStringLiteral("13027"), QStringLiteral(".85"));
+    QVERIFY(e > 0 && inertia > 0);
+    QVERIFY2(std::fabs(e - inertia) < 0.5,
+             qPrintable(QStringLiteral("%1 vs %2").arg(e).arg(inertia)));
+    QCOMPARE(decimalParts(QStringLiteral("21.38")).fraction, QStringLiteral(".38"));
+    QCOMPARE(decimalParts(QStringLiteral("47")).fraction, QString());
+    QCOMPARE(decimalParts(QStringLiteral("—")).whole, QStringLiteral("—"));
+}
+
+void TestResultExport::detailsCopyWhatTheyShow() {
+    SectionForm* form =
+        openWithCalculation("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    SectionDetailsWindow* details = form->detailsWindow();
+    details->deductionField()->setText(QStringLiteral("1"));
+    QGuiApplication::clipboard()->clear();
+    actionNamed(details, "复制结果")->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QCOMPARE(lines[0], QStringLiteral("项目\t毛尺寸\t净尺寸 (Δt = 1 mm)"));
+    QVERIFY2(lines.filter(QStringLiteral("惯性矩 I (cm⁴)＊\t13027.85\t")).size() == 1,
+             qPrintable(text));
+    QVERIFY(lines.contains(QStringLiteral("中和轴距面板中线 e (cm)\t21.5\t") +
+                           details->propertyTable()->item(3, 1)->text()));
+    QVERIFY(lines.contains(
+        QStringLiteral("板件\tAᵢ (cm²)\tyᵢ 距参考线 (cm)\tAᵢyᵢ (cm³)\tAᵢyᵢ² (cm⁴)\tI₀ᵢ (cm⁴)")));
+    QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^合计\t87.36\t"))).isEmpty());
+    QVERIFY(!lines.filter(QStringLiteral("合计（净）")).isEmpty());
+    // Not the calculator's two-column table.
+    QVERIFY(!text.contains(QStringLiteral("型材带板宽度 b (mm)")));
+    // The drawing's two actions have shortcuts of their own.
+    QCOMPARE(actionNamed(details, "复制图形")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    QCOMPARE(actionNamed(details, "导出图形(SVG)…")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+}
+
+void TestResultExport::drawingLabelsStayWhole_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("details about 800 px wide") << QSize(440, 520);
+    QTest::newRow("narrow") << QSize(330, 400);
+    QTest::newRow("wide") << QSize(900, 600);
+}
+
+void TestResultExport::drawingLabelsStayWhole() {
+    QFETCH(QSize, size);
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400});
+    QVERIFY(geometry);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(designFont(QStringLiteral("宋体"), 9));
+    const SectionDrawingLayout layout =
+        paintSection(painter, QRectF(QPointF(0, 0), QSizeF(size)), *geometry);
+    painter.end();
+    QVERIFY(layout.annotated);
+    QCOMPARE(layout.texts.size(), static_cast<qsizetype>(layout.textBoxes.size()));
+    for (const QString& text : layout.texts) {
+        QVERIFY2(!text.contains(QStringLiteral("…")), qPrintable(text));
+    }
+    // Symbols with real subscripts, the neutral axis in the table's unit.
+    QVERIFY(layout.texts.contains(QStringLiteral("b_f = 100")));
+    QVERIFY(layout.texts.contains(QStringLiteral("h_w = 300")));
+    QVERIFY(layout.texts.contains(QStringLiteral("k·b = 453.57")));
+    QVERIFY(!layout.texts.filter(QStringLiteral("e = 21.5 cm")).isEmpty());
+    // No tick crosses a text, and every text lies in the drawing.
+    for (std::size_t i = 0; i < layout.textBoxes.size(); ++i) {
+        const QRectF box = layout.textBoxes[i];
+        QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(box),
+                 qPrintable(layout.texts[static_cast<qsizetype>(i)]));
+        for (const QLineF& tick : layout.ticks) {
+            const QRectF line =
+                QRectF(tick.p1(), tick.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+            QVERIFY2(!line.intersects(box), qPrintable(layout.texts[static_cast<qsizetype>(i)]));
+        }
+    }
+}
+
+void TestResultExport::notesFitTheSection() {
+    // The pipe: its wall is deducted from the inside, no plate widths.
+    const CalcSheet pipe = exampleSheet("Form4", {"100", "10"}, 1);
+    const QStringList pipeNotes = pipe.tables[1].notes;
+    QVERIFY(pipeNotes.filter(QStringLiteral("各板厚")).isEmpty());
+    QVERIFY(!pipeNotes.filter(QStringLiteral("壁厚自内壁减去 Δt，外径不变")).isEmpty());
+
+    // A flat bar: no face plate, so the reference line is the web's free edge
+    // and no plate of zeros is listed.
+    const CalcSheet flat = exampleSheet("Form1", {"600", "10", "300", "10", "0", "0", "2400"}, 0);
+    for (const QStringList& row : flat.tables[0].rows) {
+        QVERIFY2(row[0] != QStringLiteral("面板"), qPrintable(row.join(' ')));
+    }
+    QCOMPARE(flat.tables[0].rows.size(), std::size_t(3)); // plating, web, total
+    QStringList captions;
+    for (const QStringList& row : flat.tables[1].rows) {
+        captions << row[0];
+    }
+    QVERIFY(captions.filter(QStringLiteral("面板")).isEmpty());
+    QVERIFY(!captions.filter(QStringLiteral("腹板自由边")).isEmpty());
+    QVERIFY(!flat.method.filter(QStringLiteral("参考线为腹板自由边")).isEmpty());
+    QVERIFY(!flat.method.filter(QStringLiteral("ℓ/b = 4")).isEmpty());
+    QVERIFY(flat.method.filter(QStringLiteral("l/b")).isEmpty());
+    QCOMPARE(flat.inputs.rows.back()[1], QStringLiteral("ℓ"));
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 0, 0, 2400});
+    QImage image(640, 520, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const SectionDrawingLayout layout = paintSection(painter, QRectF(image.rect()), *geometry);
+    painter.end();
+    QVERIFY(!layout.texts.filter(QStringLiteral("腹板自由边(W)")).isEmpty());
+    QVERIFY(layout.texts.filter(QStringLiteral("面板中线")).isEmpty());
+
+    // The pipe's wall thickness has a leader to the wall.
+    const auto ring = sectionGeometry(PipeDimensions{100, 10});
+    QPainter ringPainter(&image);
+    const SectionDrawingLayout ringLayout = paintSection(ringPainter, QRectF(image.rect()), *ring);
+    ringPainter.end();
+    QVERIFY(ringLayout.texts.contains(QStringLiteral("t = 10")));
+}
+
+void TestResultExport::svgIsInMillimetresWithFallbackFaces() {
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400});
+    const QString path = dir_.filePath("mm.svg");
+    QString error;
+    QVERIFY2(ResultExport::writeDrawingSvg(*geometry, QStringLiteral("剖面图"), path, &error),
+             qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // Sized in millimetres, and the scale it is drawn at stated on it.
+    QVERIFY2(svg.contains(QRegularExpression(QStringLiteral("<svg[^>]*width=\"88mm\""))),
+             qPrintable(svg.left(600)));
+    const QRegularExpressionMatch scale =
+        QRegularExpression(QStringLiteral("比例 (1:\\d+(\\.\\d+)?)")).match(svg);
+    QVERIFY2(scale.hasMatch(), qPrintable(svg.left(600)));
+    // Every face named comes with fallbacks.
+    QVERIFY(!svg.contains(QStringLiteral("font-family=\"宋体\"")));
+    QVERIFY(svg.contains(QStringLiteral("SimSun")));
+    QVERIFY(svg.contains(QStringLiteral("serif\"")));
 }
 
 CORVANE_TEST_MAIN(TestResultExport)
