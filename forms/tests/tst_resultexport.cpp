@@ -948,6 +948,15 @@ void TestResultExport::firstWorkedExampleFitsOnePage() {
     const CalcSheet sheet =
         exampleSheet(window, entries, deduction, QStringLiteral("PRJ-8500 hold frame 35"));
     QCOMPARE(sheetPageCount(sheet), 1);
+    if (!qEnvironmentVariableIsEmpty("CORVANE_SHEET_DIR")) {
+        QString error;
+        QVERIFY(ResultExport::writeSheetPdf(
+            sheet,
+            qEnvironmentVariable("CORVANE_SHEET_DIR") + QStringLiteral("/") +
+                QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') +
+                QStringLiteral(".pdf"),
+            &error));
+    }
 }
 
 void TestResultExport::numbersLineUpOnTheirPoints() {
