@@ -3,9 +3,16 @@
 #include "appobject.h"
 #include "forms.h"
 
+#include <QAction>
+#include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace corvane {
 
@@ -70,6 +77,73 @@ Form2::Form2()
     });
     clock_.start();
     placeLabel();
+    buildMenuBar();
+}
+
+void Form2::buildMenuBar() {
+    // Above the designed client area, which stays as it is: 工具 opens the
+    // calculators as the buttons do (and is where further tools go), 帮助
+    // holds the guide and the About box.
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    const auto add = [this](QMenu* menu, const QString& text, void (Form2::*handler)()) {
+        QAction* action = menu->addAction(text);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(tools, QStringLiteral("船体结构剖面模数计算器(&H)"), &Form2::Command1_Click);
+    add(tools, QStringLiteral("组合型材剖面模数计算器(&B)"), &Form2::Command2_Click);
+    add(tools, QStringLiteral("钢管参数计算(&P)"), &Form2::Command5_Click);
+    add(tools, QStringLiteral("工程计算器(&C)"), &Form2::Command6_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    QAction* usage = add(help, QStringLiteral("使用说明(&U)…"), &Form2::showUsage);
+    usage->setShortcut(QKeySequence::HelpContents);
+    usage->setShortcutContext(Qt::WindowShortcut);
+    addAction(usage);
+    add(help, QStringLiteral("关于(&A)"), &Form2::Command3_Click);
+}
+
+namespace {
+
+const char* const usageText = R"html(
+<h3>Corvane 使用说明</h3>
+<p>主菜单的按钮（或菜单“工具”）打开四个计算器；各计算器的“返回”回到主菜单。</p>
+<h4>剖面计算器</h4>
+<p>在输入框中填入尺寸（mm，小数点用“.”），按“计算”得到结果，“清除”清空结果。</p>
+<p>计算之后，窗口的菜单栏和右键菜单（也可按菜单键或 Shift+F10）提供：</p>
+<ul>
+<li>文件 → 导出计算书(PDF)… <b>Ctrl+S</b>；打印计算书… <b>Ctrl+P</b></li>
+<li>编辑 → 复制结果 <b>Ctrl+Shift+C</b>：输入与结果的表格，可直接粘贴到电子表格</li>
+<li>查看 → 剖面详图… <b>F2</b>：按比例的剖面图、剖面特性（毛尺寸与扣除腐蚀余量 Δt 后的净尺寸）和逐板计算表</li>
+</ul>
+<p>剖面详图窗口中还可复制图形 <b>Ctrl+Shift+D</b>、导出图形(SVG)… <b>Ctrl+Shift+S</b>，
+并填写印在计算书页首的“计算书项目”。</p>
+<h4>成批计算</h4>
+<p>命令行工具 <code>corvane-batch</code> 用同样的算法逐行计算 CSV 表格，
+详见 <code>corvane-batch --help</code> 与 <code>man corvane-batch</code>。</p>
+)html";
+
+} // namespace
+
+void Form2::showUsage() {
+    if (usage_ == nullptr) {
+        // A dialog of its own (Escape closes it), not modal: the menu stays usable.
+        usage_ = new QDialog(this);
+        usage_->setObjectName(QStringLiteral("usageWindow"));
+        usage_->setWindowTitle(QStringLiteral("使用说明"));
+        usage_->setFont(designFont(QStringLiteral("宋体"), 10.5));
+        auto* text = new QTextBrowser(usage_);
+        text->setObjectName(QStringLiteral("usageText"));
+        text->setHtml(QString::fromUtf8(usageText));
+        auto* layout = new QVBoxLayout(usage_);
+        layout->addWidget(text);
+        usage_->resize(560, 480);
+    }
+    usage_->show();
+    usage_->raise();
+    usage_->activateWindow();
 }
 
 void Form2::Command1_Click() {

@@ -29,6 +29,11 @@ class Form2 : public Form {
     // right, and past 2500 twips it starts again at 1.
     void Timer1_Timer();
 
+    // 帮助 → 使用说明…: a short guide in a window of its own, created on the
+    // first request and only hidden afterwards.
+    void showUsage();
+    QWidget* usageWindow() const { return usage_; }
+
     // Label1's Left in twips.
     float label1Left() const { return label1Left_; }
 
@@ -43,6 +48,7 @@ class Form2 : public Form {
     void catchUp();
     void scheduleNextMove();
     void placeLabel();
+    void buildMenuBar();
 
     QLabel* label1_ = nullptr;
     float label1Left_ = 360; // twips, single precision like the label's Left
@@ -52,6 +58,7 @@ class Form2 : public Form {
     QElapsedTimer clock_;
     qint64 ticksApplied_ = 0;
     QTimer wake_;
+    QWidget* usage_ = nullptr;
 };
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include "rounding.h"
 #include "sectiondetails.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -32,19 +33,43 @@ std::string headerMessage(const KindTable& table, const HeaderProblem& problem) 
         return "表头中 " + name + " 列出现两次 / the header has column " + name + " twice";
     }
     return "表头缺少必需的列 " + name + "（可用列名：" + acceptedNames(table, problem.input) +
-           "，不区分大小写）/ the header lacks the required column " + name +
-           " (accepted names: " + acceptedNames(table, problem.input) + ", in any case)";
+           "，不区分大小写、全角半角与空格）/ the header lacks the required column " + name +
+           " (accepted names: " + acceptedNames(table, problem.input) +
+           ", in any case, full-width or not, blanks ignored)";
 }
 
 // Why a cell could not be read, in both languages.
 struct CellProblem {
+    enum class Reason { Empty, NotANumber, Comma };
     std::size_t input;
-    bool empty; // otherwise not a number
+    Reason reason;
 };
 
-std::string rowMessage(const KindTable& table, std::uint64_t row, const CellProblem* cells,
-                       std::size_t count, bool undefined, std::size_t extraCells,
-                       std::size_t headerCells) {
+// "2,400" (a thousands separator, as a spreadsheet saves what it shows) and
+// "10,5" (a decimal comma) are both ambiguous; the message says what the
+// tool expects instead.
+CellProblem::Reason unreadable(std::string_view cell) {
+    return cell.find(',') != std::string_view::npos ? CellProblem::Reason::Comma
+                                                    : CellProblem::Reason::NotANumber;
+}
+
+std::string reasonText(CellProblem::Reason reason, bool chinese) {
+    switch (reason) {
+    case CellProblem::Reason::Empty:
+        return chinese ? "没有数值" : "empty";
+    case CellProblem::Reason::NotANumber:
+        return chinese ? "不是数字" : "not a number";
+    case CellProblem::Reason::Comma:
+        break;
+    }
+    return chinese ? "不是数字（小数点用“.”，不用千位分隔符）"
+                   : "not a number (decimal point '.' and no thousands separators)";
+}
+
+// `columnNames`: each input's name as the header writes it.
+std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_t row,
+                       const CellProblem* cells, std::size_t count, bool undefined,
+                       std::size_t extraCells, std::size_t headerCells) {
     const std::string number = std::to_string(row);
     std::string zh = "第 " + number + " 行";
     std::string en = "row " + number;
@@ -58,9 +83,9 @@ std::string rowMessage(const KindTable& table, std::uint64_t row, const CellProb
         en += ": these dimensions form no section that can be computed";
     } else {
         for (std::size_t k = 0; k < count; ++k) {
-            const std::string name = table.inputs[cells[k].input].shortName;
-            zh += (k == 0 ? " " : "；") + name + "：" + (cells[k].empty ? "没有数值" : "不是数字");
-            en += (k == 0 ? " " : "; ") + name + ": " + (cells[k].empty ? "empty" : "not a number");
+            const std::string& name = columnNames[cells[k].input];
+            zh += (k == 0 ? " " : "；") + name + "：" + reasonText(cells[k].reason, true);
+            en += (k == 0 ? " " : "; ") + name + ": " + reasonText(cells[k].reason, false);
         }
     }
     return zh + " / " + en;
@@ -144,13 +169,97 @@ DetailedRow computeDetailed(const Options& options, const double* mm, std::size_
         results.values[r] = properties->seeded[r];
     }
     row.results = results;
-    row.details = {properties->neutralAxis,         properties->topModulus,
-                   properties->bottomModulus,       properties->minModulus,
-                   properties->profileMassPerMetre, properties->platingMassPerMetre};
+    // The pipe's neutral axis is its centre, D/2 from the outer surface its
+    // moduli are taken at.
+    const double axis = properties->kind == SectionKind::Pipe ? properties->topFibreDistance
+                                                              : properties->neutralAxis;
+    row.details = {axis,
+                   properties->topModulus,
+                   properties->bottomModulus,
+                   properties->minModulus,
+                   properties->profileMassPerMetre,
+                   properties->platingMassPerMetre};
     return row;
 }
 
+// A row whose cells are all blank, as spreadsheets export formatted but
+// empty rows (",,,,"): it holds no section.
+bool allCellsBlank(const CsvRecord& record) {
+    for (std::size_t c = 0; c < record.size(); ++c) {
+        const std::string_view raw = record.rawField(c);
+        if (!trimmed(raw).empty() && !trimmed(unquote(trimmed(raw))).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Where the columns the run writes go: columns of the same name left by an
+// earlier run (not input columns) take the new values in place; the others
+// are appended after the header's last column.
+struct OutputColumns {
+    std::vector<std::string> names;
+    std::vector<int> slot;    // per output column: its header column, or -1
+    std::vector<int> valueAt; // per header column: the output column it holds, or -1
+    std::vector<std::string> replaced;
+};
+
+OutputColumns placeColumns(const Options& options, const std::vector<std::string>& header,
+                           const ColumnMap& map) {
+    OutputColumns columns;
+    columns.names = appendedColumns(options);
+    columns.slot.assign(columns.names.size(), -1);
+    columns.valueAt.assign(header.size(), -1);
+    const auto isInput = [&map](std::size_t c) {
+        return std::find(map.column.begin(), map.column.end(), static_cast<int>(c)) !=
+               map.column.end();
+    };
+    for (std::size_t k = 0; k < columns.names.size(); ++k) {
+        const std::string wanted = normalizedName(columns.names[k]);
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            if (columns.valueAt[c] < 0 && !isInput(c) && normalizedName(header[c]) == wanted) {
+                columns.slot[k] = static_cast<int>(c);
+                columns.valueAt[c] = static_cast<int>(k);
+                columns.replaced.push_back(header[c]);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
 } // namespace
+
+std::string netColumnName(std::string_view name) {
+    for (const std::string_view unit : {"_kg_m", "_cm4", "_cm3", "_cm2", "_cm", "_kg"}) {
+        if (name.ends_with(unit)) {
+            return std::string(name.substr(0, name.size() - unit.size())) + "_net" +
+                   std::string(unit);
+        }
+    }
+    return std::string(name) + "_net";
+}
+
+std::vector<std::string> appendedColumns(const Options& options) {
+    const KindTable& table = kindTable(options.kind);
+    std::vector<std::string> names;
+    const auto add = [&](const char* name) {
+        names.push_back(options.deduction ? netColumnName(name) : std::string(name));
+    };
+    if (options.deduction) {
+        names.emplace_back("dt_mm");
+    }
+    for (const char* name : table.results) {
+        add(name);
+    }
+    if (options.detail) {
+        for (const char* name : table.details) {
+            add(name);
+        }
+    }
+    names.emplace_back("error");
+    return names;
+}
 
 std::string detailText(double value) {
     if (!std::isfinite(value)) {
@@ -213,33 +322,54 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
         return outcome;
     }
 
+    const OutputColumns columns = placeColumns(options, names, map);
+    if (!columns.replaced.empty() && hooks.note) {
+        std::string list;
+        for (const std::string& name : columns.replaced) {
+            list += (list.empty() ? "" : ", ") + name;
+        }
+        hooks.note("表中已有上次计算的列 " + list +
+                   "，其值已替换 / the table already has the columns " + list +
+                   " of an earlier run; their values are replaced");
+    }
+    const bool inPlace = !columns.replaced.empty();
+    // Each input's name as the header writes it, for the row messages.
+    std::vector<std::string> columnNames;
+    for (std::size_t i = 0; i < table.inputs.size(); ++i) {
+        const int c = map.column[i];
+        columnNames.push_back(c >= 0 ? names[static_cast<std::size_t>(c)]
+                                     : std::string(table.inputs[i].shortName));
+    }
+
     const std::string_view lineEnd = record.lineEnd() == CsvRecord::LineEnd::CrLf ? "\r\n" : "\n";
     if (hasMark) {
         out.write(byteOrderMark(outcome.encoding));
     }
     out.write(record.rawFields(headerCells));
-    for (const char* name : table.results) {
-        out.put(delimiter);
-        out.write(name);
-    }
-    if (options.detail) {
-        for (const char* name : table.details) {
+    for (std::size_t k = 0; k < columns.names.size(); ++k) {
+        if (columns.slot[k] < 0) {
             out.put(delimiter);
-            out.write(name);
+            out.write(columns.names[k]);
         }
     }
-    out.put(delimiter);
-    out.write("error");
     out.write(lineEnd);
 
     const std::size_t inputs = table.inputs.size();
+    const std::string deductionText =
+        options.deduction ? generalDouble(*options.deduction) : std::string();
     std::array<double, maxInputs> mm{};
     std::array<CellProblem, maxInputs> problems{};
+    std::vector<std::string> values(columns.names.size());
     std::string unquoted;
     std::uint64_t row = 1; // the header is row 1, as a spreadsheet counts
     while (reader.next(record)) {
         ++row;
         if (record.blank()) {
+            out.write(lineEnd);
+            continue;
+        }
+        if (allCellsBlank(record)) {
+            out.write(record.rawFields(record.size()));
             out.write(lineEnd);
             continue;
         }
@@ -269,14 +399,14 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
             }
             if (trimmed(cell).empty()) {
                 if (table.inputs[i].required) {
-                    problems[problemCount++] = {i, true};
+                    problems[problemCount++] = {i, CellProblem::Reason::Empty};
                 }
                 mm[i] = 0;
                 continue;
             }
             const std::optional<double> value = readDouble(cell);
             if (!value) {
-                problems[problemCount++] = {i, false};
+                problems[problemCount++] = {i, unreadable(cell)};
                 continue;
             }
             mm[i] = *value;
@@ -294,42 +424,62 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
             }
         }
 
-        out.write(record.rawFields(std::min(record.size(), headerCells)));
-        for (std::size_t c = record.size(); c < headerCells; ++c) {
-            out.put(delimiter);
+        // The values of the output columns, in their order.
+        std::size_t k = 0;
+        if (options.deduction) {
+            values[k++] = deductionText;
         }
         for (std::size_t r = 0; r < table.results.size(); ++r) {
-            out.put(delimiter);
-            if (results) {
-                out.write(resultText(results->values[r]));
-            }
+            values[k++] = results ? resultText(results->values[r]) : std::string();
         }
         if (options.detail) {
             for (std::size_t d = 0; d < table.details.size(); ++d) {
-                out.put(delimiter);
-                if (results) {
-                    out.write(detailText(detailed.details[d]));
-                }
+                values[k++] = results ? detailText(detailed.details[d]) : std::string();
             }
         }
-        out.put(delimiter);
+        values[k].clear();
         if (!results) {
             ++outcome.failedRows;
             const std::string message =
                 detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
-                                 : rowMessage(table, row, problems.data(), problemCount,
+                                 : rowMessage(columnNames, row, problems.data(), problemCount,
                                               problemCount == 0, extra, headerCells);
             const std::string encoded =
                 convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
-            out.write(quoteField(encoded, delimiter));
-            if (extra > 0) {
-                for (std::size_t c = headerCells; c < record.size(); ++c) {
+            values[k] = quoteField(encoded, delimiter);
+            if (hooks.badRow) {
+                hooks.badRow(message);
+            }
+        }
+
+        if (!inPlace) {
+            out.write(record.rawFields(std::min(record.size(), headerCells)));
+            for (std::size_t c = record.size(); c < headerCells; ++c) {
+                out.put(delimiter);
+            }
+        } else {
+            for (std::size_t c = 0; c < headerCells; ++c) {
+                if (c > 0) {
                     out.put(delimiter);
+                }
+                const int held = columns.valueAt[c];
+                if (held >= 0) {
+                    out.write(values[static_cast<std::size_t>(held)]);
+                } else if (c < record.size()) {
                     out.write(record.rawField(c));
                 }
             }
-            if (hooks.badRow) {
-                hooks.badRow(message);
+        }
+        for (std::size_t v = 0; v < values.size(); ++v) {
+            if (columns.slot[v] < 0) {
+                out.put(delimiter);
+                out.write(values[v]);
+            }
+        }
+        if (extra > 0) {
+            for (std::size_t c = headerCells; c < record.size(); ++c) {
+                out.put(delimiter);
+                out.write(record.rawField(c));
             }
         }
         out.write(lineEnd);

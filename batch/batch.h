@@ -12,6 +12,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace corvane::batch {
 
@@ -37,6 +39,8 @@ constexpr std::size_t detectionWindow = 1 << 20;
 struct Hooks {
     // One line per bad record, in the order of the records.
     std::function<void(const std::string& line)> badRow;
+    // A remark on the run as a whole (columns of an earlier run replaced).
+    std::function<void(const std::string& line)> note;
     // Called now and then with the number of records done.
     std::function<void(std::uint64_t rows)> progress;
 };
@@ -59,6 +63,15 @@ struct Outcome {
         return failedRows > 0 ? 1 : 0;
     }
 };
+
+// The columns a run writes after the table's own, in order: with a
+// deduction first dt_mm, the deduction; the results; with --detail the
+// details; last the error column. The names of a net section's values say
+// so before their unit ("I_net_cm4"), so that gross and net results can
+// stand in one table. A column of the table with one of these names (left
+// by an earlier run) receives the new values in place instead.
+std::vector<std::string> appendedColumns(const Options& options);
+std::string netColumnName(std::string_view name);
 
 Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks);
 

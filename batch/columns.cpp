@@ -38,6 +38,9 @@ constexpr const char* pipeResults[] = {"A_cm2", "i_cm", "I_cm4", "W_cm3", "m_kg"
 constexpr const char* stiffenerDetails[] = {"e_cm",     "Wtop_cm3", "Wbottom_cm3",
                                             "Wmin_cm3", "m_kg_m",   "m_plating_kg_m"};
 constexpr const char* sectionDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3", "m_kg_m"};
+// The pipe's mass per metre is already its result m_kg; its neutral axis
+// lies D/2 from the outer surface.
+constexpr const char* pipeDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3"};
 
 std::optional<Results> stiffener(const double* mm) {
     const auto r = computeStiffenerSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5], mm[6]});
@@ -66,25 +69,48 @@ std::optional<Results> pipe(const double* mm) {
 const KindTable tables[] = {
     {"stiffener", stiffenerInputs, sectionResults, stiffenerDetails, stiffener},
     {"builtup", builtUpInputs, sectionResults, sectionDetails, builtUp},
-    {"pipe", pipeInputs, pipeResults, sectionDetails, pipe},
+    {"pipe", pipeInputs, pipeResults, pipeDetails, pipe},
 };
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// ASCII letters compare without case; the CJK bytes of the captions exactly.
-bool sameName(std::string_view header, std::string_view name) {
-    header = trimmed(header);
-    if (header.size() != name.size()) {
-        return false;
-    }
+} // namespace
+
+std::string normalizedName(std::string_view name) {
+    std::string plain;
+    plain.reserve(name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (lower(header[i]) != lower(name[i])) {
-            return false;
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(name[i + k]); };
+        if (name[i] == ' ' || name[i] == '\t') {
+            continue;
         }
+        if (i + 2 < name.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            i += 2; // U+3000, the ideographic space
+            continue;
+        }
+        // U+FF01..U+FF5E, the full-width forms of '!'..'~', as a Chinese
+        // input method types brackets and letters: EF BC 81..BF, EF BD 80..9E.
+        if (i + 2 < name.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)) {
+            const unsigned offset = (byte(1) - 0xBC) * 0x40 + byte(2) - 0x80;
+            if (offset >= 1 && offset <= 0x5E) {
+                plain.push_back(lower(static_cast<char>(0x20 + offset)));
+                i += 2;
+                continue;
+            }
+        }
+        plain.push_back(lower(name[i]));
     }
-    return true;
+    return plain;
+}
+
+namespace {
+
+// Letters compare without case, full-width forms as their ASCII forms, and
+// blanks anywhere do not count; the CJK bytes of the captions exactly.
+bool sameName(std::string_view header, std::string_view name) {
+    return normalizedName(header) == normalizedName(name);
 }
 
 } // namespace

@@ -48,6 +48,10 @@ std::string_view trimmed(std::string_view s);
 const KindTable& kindTable(Kind kind);
 std::optional<Kind> kindFromName(std::string_view name);
 
+// A column name as it is compared: without blanks (also U+3000), with the
+// full-width forms U+FF01..U+FF5E as ASCII, letters in lower case.
+std::string normalizedName(std::string_view name);
+
 // Where each input of a kind stands in the header.
 struct ColumnMap {
     // Column index of each input, or -1 where an optional input has no column.
@@ -61,10 +65,10 @@ struct HeaderProblem {
 };
 
 // Finds the inputs among the header's column names (UTF-8, already
-// unquoted): by short name or caption, ignoring case and blanks around the
-// name, in any order. Where two entry fields share a caption (the two face
-// plates of the built-up profile), columns with that caption go to them in
-// the window's order, after those named by short name.
+// unquoted): by short name or caption, in any order, as normalizedName
+// compares them (so "型材带板宽度（mm）" and "型材带板宽度 (mm)" are the caption). Where two entry
+// fields share a caption (the two face plates of the built-up profile), columns with that caption
+// go to them in the window's order, after those named by short name.
 std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>& names,
                                        ColumnMap& map);
 

@@ -38,10 +38,13 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
   builtup     组合型材：b1 t1 h tw b2 t2，b2 与 t2 必填，其余空白按 0 计
   pipe        钢管：D t，两列必填
 
-列名按名称查找，顺序不限，不区分大小写；也可用窗口上的标题，
+列名按名称查找，顺序不限，不区分大小写、全角半角与空格；也可用窗口上的标题，
 如“型材带板宽度(mm)”。其余各列原样保留在原来的位置。
 结果列：I_cm4 W_cm3（钢管：A_cm2 i_cm I_cm4 W_cm3 m_kg），以及 error 列。
-数值与窗口显示的数字完全相同（不带前导空格）。
+数值与窗口显示的数字完全相同（不带前导空格）。表中已有同名的结果列
+（上次运行留下的）时，新值写在原处，不再另加一组。
+全为空白的行（如“,,,,”）原样保留，不算出错。
+数值用“.”作小数点，不用千位分隔符：“2,400”与“10,5”都算出错。
 
 输入省略或为 - 时读标准输入；不给 -o 时写到标准输出。
 
@@ -52,7 +55,8 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
       --detail           另加截面细节列：中和轴 e_cm、两侧纤维处剖面模数
                          Wtop_cm3 Wbottom_cm3 及其较小者 Wmin_cm3、每米质量 m_kg_m
                          （船体结构剖面另有带板每米质量 m_plating_kg_m）
-      --net DT           按每块板厚度扣除腐蚀余量 DT 毫米后的净截面计算全部结果
+      --net DT           按每块板厚度扣除腐蚀余量 DT 毫米后的净截面计算全部结果；
+                         结果列名带 _net（如 I_net_cm4），另有 dt_mm 列记扣除量
   -h, --help             显示本帮助
       --version          显示版本
 
@@ -69,11 +73,15 @@ Kinds:
   builtup     built-up profile: b1 t1 h tw b2 t2; b2 and t2 required, others empty read 0
   pipe        steel pipe: D t, both required
 
-Columns are found by name, in any order, ignoring case; the window's captions
-such as "型材带板宽度(mm)" are accepted too. Every other column is copied
-through unchanged, in place. Result columns: I_cm4 W_cm3 (pipe: A_cm2 i_cm
-I_cm4 W_cm3 m_kg), then an error column. Values are exactly the digits the
-window shows, without its leading blank.
+Columns are found by name, in any order, ignoring case, full-width forms and
+blanks; the window's captions such as "型材带板宽度(mm)" are accepted too.
+Every other column is copied through unchanged, in place. Result columns:
+I_cm4 W_cm3 (pipe: A_cm2 i_cm I_cm4 W_cm3 m_kg), then an error column. Values
+are exactly the digits the window shows, without its leading blank. Result
+columns already in the table (from an earlier run) get the new values in
+place instead of a second set. Rows whose cells are all blank (",,,,") are
+copied through and are not errors. Numbers take '.' as decimal point and no
+thousands separators: "2,400" and "10,5" are errors.
 
 INPUT absent or - reads standard input; without -o the table goes to standard
 output.
@@ -86,7 +94,8 @@ Options:
                          both extreme fibres Wtop_cm3 Wbottom_cm3, the smaller Wmin_cm3,
                          mass per metre m_kg_m (stiffener: also m_plating_kg_m)
       --net DT           compute every result for the net section, each plate's
-                         thickness less a corrosion deduction of DT mm
+                         thickness less a corrosion deduction of DT mm; the result
+                         columns say _net (I_net_cm4), and dt_mm holds DT
   -h, --help             show this help
       --version          show the version
 
@@ -426,6 +435,10 @@ int main(int argc, char** argv) {
             progress.clear();
             say(line);
         }
+    };
+    hooks.note = [&](const std::string& line) {
+        progress.clear();
+        say(line);
     };
     hooks.progress = [&](std::uint64_t rows) { progress.update(rows); };
 

@@ -129,7 +129,7 @@ Form5::Form5() : Form(design()) {
     connect(Text1_, &QLineEdit::textChanged, this,
             [this] { engine_.typeDisplay(Text1_->text().toStdString()); });
 
-    Picture1_ = new MemoryIndicator(engine_.indicatorLines(), this);
+    Picture1_ = new MemoryIndicator(engine_.indicatorLines(), clientArea());
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->setGeometry(toPixels(TwipsRect{2640, 840, 495, 495}));
     Picture1_->setAccessibleName(QStringLiteral("存储记录"));
@@ -172,7 +172,9 @@ Form5::Form5() : Form(design()) {
     }
 
     // Every control that can hold the focus passes its keys here first.
-    for (QWidget* control : findChildren<QWidget*>()) {
+    // (Not the client area that holds them: a key a control leaves alone
+    // goes on to the window as before.)
+    for (QWidget* control : clientArea()->findChildren<QWidget*>()) {
         control->installEventFilter(this);
     }
 
@@ -189,7 +191,9 @@ void Form5::showDisplay() {
 }
 
 bool Form5::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
+    // The client area's own filter is the window's layout; keys passing up
+    // through it are no control's.
+    if (event->type() != QEvent::KeyPress || watched == clientArea()) {
         return Form::eventFilter(watched, event);
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);

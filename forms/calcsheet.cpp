@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -33,9 +34,22 @@ constexpr double rowHeight = 50;
 constexpr double headingHeight = 75;
 constexpr double blockGap = 25;
 
-// The drawing box beside the input table, and the input table's width.
+// The page headers: the first page's title, date and program line, the
+// project (as many lines as it needs) and the rule under them; a later
+// page's title line with the date, the same project lines and a rule.
+namespace header {
+constexpr double titleLine = 90;
+constexpr double dateLine = 50;
+constexpr double projectLine = 45;
+constexpr double ruleGap = 30;       // from the last header line to the content
+constexpr double continuedLine = 50; // the title line of a later page
+} // namespace header
+
+// The drawing box beside the input table, and the input table's width. The
+// box is as tall as the first of these heights that lets the sheet keep to
+// one page (the drawing is then to a smaller scale), else the first.
 constexpr double drawingBoxWidth = 920;
-constexpr double drawingBoxHeight = 680;
+constexpr std::array<double, 5> drawingBoxHeights{680, 600, 520, 475, 430};
 constexpr double scaleLineHeight = 45;
 constexpr double inputsWidth = contentWidth - drawingBoxWidth - 60;
 
@@ -137,10 +151,34 @@ struct Layout {
     std::vector<std::vector<Placement>> pages;
 };
 
-double firstPageTop(const CalcSheet& sheet) {
-    return marginTop + 90 + 50 + (sheet.project.isEmpty() ? 0 : 45) + 30;
+QString projectText(const CalcSheet& sheet) {
+    return QStringLiteral("项目：%1").arg(sheet.project);
 }
-constexpr double laterPageTop = marginTop + 70;
+
+// The project line, wrapped to the content width and printed whole; 0
+// without a project.
+double projectHeight(const CalcSheet& sheet) {
+    if (sheet.project.isEmpty()) {
+        return 0;
+    }
+    const QFontMetricsF metrics(sheetFont(false, bodySize));
+    const double lines =
+        std::ceil(metrics.boundingRect(QRectF(0, 0, contentWidth, 100000),
+                                       Qt::TextWordWrap | Qt::AlignLeft, projectText(sheet))
+                          .height() /
+                      metrics.lineSpacing() -
+                  0.01);
+    return header::projectLine * std::max(1.0, lines);
+}
+
+double firstPageTop(const CalcSheet& sheet) {
+    return marginTop + header::titleLine + header::dateLine + projectHeight(sheet) +
+           header::ruleGap;
+}
+
+double laterPageTop(const CalcSheet& sheet) {
+    return marginTop + header::continuedLine + projectHeight(sheet) + header::ruleGap;
+}
 
 std::vector<double> columnEdges(const SheetTable& table, double left, double width) {
     std::vector<double> weights = table.columnWeights;
@@ -151,6 +189,21 @@ std::vector<double> columnEdges(const SheetTable& table, double left, double wid
         edges.push_back(edges.back() + width * w / total);
     }
     return edges;
+}
+
+// Per column, the widest part from the decimal point on, in the body face:
+// numbers in a column stand with their points one above the other.
+std::vector<double> fractionWidths(const SheetTable& table) {
+    const QFontMetricsF metrics(sheetFont(false, bodySize));
+    std::vector<double> widths(static_cast<std::size_t>(table.headers.size()), 0.0);
+    for (const QStringList& row : table.rows) {
+        for (int c = table.firstNumberColumn; c < row.size() && c < table.headers.size(); ++c) {
+            widths[static_cast<std::size_t>(c)] =
+                std::max(widths[static_cast<std::size_t>(c)],
+                         metrics.horizontalAdvance(decimalParts(row[c]).fraction));
+        }
+    }
+    return widths;
 }
 
 void paintRow(QPainter& painter, const SheetTable& table, const QStringList& cells, double left,
@@ -175,6 +228,23 @@ void paintRow(QPainter& painter, const SheetTable& table, const QStringList& cel
         const Qt::Alignment align = header                         ? Qt::AlignHCenter
                                     : c >= table.firstNumberColumn ? Qt::AlignRight
                                                                    : Qt::AlignLeft;
+        if (!header && c >= table.firstNumberColumn) {
+            // The whole part ends where the column's widest fraction begins.
+            const double fraction = fractionWidths(table)[static_cast<std::size_t>(c)];
+            const DecimalParts parts = decimalParts(cells[c]);
+            const double point = cell.right() - fraction;
+            drawCellText(painter, QRectF(cell.left(), top, point - cell.left(), rowHeight),
+                         parts.whole, Qt::AlignRight, font);
+            if (!parts.fraction.isEmpty()) {
+                const QFontMetricsF metrics(font);
+                const double padding = 15;
+                painter.drawText(
+                    QPointF(point - padding,
+                            cell.center().y() + (metrics.ascent() - metrics.descent()) / 2),
+                    parts.fraction);
+            }
+            continue;
+        }
         drawCellText(painter, cell, cells[c], align, font);
     }
 }
@@ -239,21 +309,17 @@ void addTable(Layout& layout, const SheetTable& table, int number, double left, 
     layout.pieces.push_back({blockGap, [](QPainter&, double) {}, false, -1});
 }
 
-Layout layoutSheet(const CalcSheet& sheet) {
-    Layout layout;
-    int number = 1;
-
-    // Inputs on the left, the drawing to scale on the right, as one block.
+// Inputs on the left, the drawing to scale on the right, as one block.
+void addInputsAndDrawing(Layout& layout, const CalcSheet& sheet, int number, double boxHeight) {
     const bool hasDrawing = static_cast<bool>(sheet.drawing.paint);
     const double inputsBlock = headingHeight + tableHeight(sheet.inputs);
-    const double drawingBlock = hasDrawing ? drawingBoxHeight + scaleLineHeight : 0;
+    const double drawingBlock = hasDrawing ? boxHeight + scaleLineHeight : 0;
     const double inputsWidthUsed = hasDrawing ? inputsWidth : contentWidth;
-    const int inputsNumber = number++;
     layout.pieces.push_back(
         {std::max(inputsBlock, drawingBlock + headingHeight) + blockGap,
-         [&sheet, inputsNumber, inputsWidthUsed, hasDrawing, info = layout.info](QPainter& p,
-                                                                                 double top) {
-             paintHeading(p, top, inputsNumber, sheet.inputs.title);
+         [&sheet, number, inputsWidthUsed, hasDrawing, boxHeight, info = layout.info](QPainter& p,
+                                                                                      double top) {
+             paintHeading(p, top, number, sheet.inputs.title);
              paintRow(p, sheet.inputs, sheet.inputs.headers, marginLeft, inputsWidthUsed,
                       top + headingHeight, true);
              for (std::size_t r = 0; r < sheet.inputs.rows.size(); ++r) {
@@ -264,7 +330,7 @@ Layout layoutSheet(const CalcSheet& sheet) {
                  return;
              }
              const QRectF box(pageWidth - marginRight - drawingBoxWidth, top + headingHeight,
-                              drawingBoxWidth, drawingBoxHeight);
+                              drawingBoxWidth, boxHeight);
              p.setPen(QPen(gridColour, 2));
              p.setBrush(Qt::NoBrush);
              p.drawRect(box);
@@ -281,37 +347,33 @@ Layout layoutSheet(const CalcSheet& sheet) {
                         QStringLiteral("剖面图  比例 %1").arg(scale));
          },
          false, -1});
+}
 
-    if (!sheet.method.isEmpty()) {
-        const QFont font = sheetFont(false, bodySize);
-        const QFontMetricsF metrics(font);
-        const int methodNumber = number++;
-        const QString text = sheet.method.join(QLatin1Char('\n'));
-        const double textHeight =
-            metrics.boundingRect(QRectF(0, 0, contentWidth - 40, 100000), Qt::TextWordWrap, text)
-                .height();
-        layout.pieces.push_back(
-            {headingHeight + textHeight + blockGap + 10,
-             [font, text, methodNumber](QPainter& p, double top) {
-                 paintHeading(p, top, methodNumber, QStringLiteral("计算方法"));
-                 p.setPen(Qt::black);
-                 p.setFont(font);
-                 p.drawText(QRectF(marginLeft + 40, top + headingHeight, contentWidth - 40, 100000),
-                            Qt::TextWordWrap, text);
-             },
-             false, -1});
-    }
+void addMethod(Layout& layout, const CalcSheet& sheet, int number) {
+    const QFont font = sheetFont(false, bodySize);
+    const QFontMetricsF metrics(font);
+    const QString text = sheet.method.join(QLatin1Char('\n'));
+    const double textHeight =
+        metrics.boundingRect(QRectF(0, 0, contentWidth - 40, 100000), Qt::TextWordWrap, text)
+            .height();
+    layout.pieces.push_back(
+        {headingHeight + textHeight + blockGap + 10,
+         [font, text, number](QPainter& p, double top) {
+             paintHeading(p, top, number, QStringLiteral("计算方法"));
+             p.setPen(Qt::black);
+             p.setFont(font);
+             p.drawText(QRectF(marginLeft + 40, top + headingHeight, contentWidth - 40, 100000),
+                        Qt::TextWordWrap, text);
+         },
+         false, -1});
+}
 
-    for (const SheetTable& table : sheet.tables) {
-        addTable(layout, table, number++, marginLeft, contentWidth, true);
-    }
-
-    // Pagination: a piece that does not fit goes to the next page, together
-    // with the pieces it keeps with; a row that opens a page brings its
-    // table's header row.
+// A piece that does not fit goes to the next page, together with the pieces
+// it keeps with; a row that opens a page brings its table's header row.
+void paginate(Layout& layout, double firstTop, double laterTop) {
     const double bottom = footerTop - 20;
     layout.pages.emplace_back();
-    double y = firstPageTop(sheet);
+    double y = firstTop;
     bool pageHasContent = false;
     for (int i = 0; i < static_cast<int>(layout.pieces.size()); ++i) {
         const Piece& piece = layout.pieces[static_cast<std::size_t>(i)];
@@ -328,7 +390,7 @@ Layout layoutSheet(const CalcSheet& sheet) {
         }
         if (pageHasContent && y + chain > bottom) {
             layout.pages.emplace_back();
-            y = laterPageTop;
+            y = laterTop;
             pageHasContent = false;
             if (piece.repeatOnNewPage >= 0) {
                 layout.pages.back().push_back({piece.repeatOnNewPage, y});
@@ -339,39 +401,79 @@ Layout layoutSheet(const CalcSheet& sheet) {
         y += piece.height;
         pageHasContent = true;
     }
+}
+
+Layout layoutSheetWithDrawing(const CalcSheet& sheet, double boxHeight) {
+    Layout layout;
+    int number = 1;
+    addInputsAndDrawing(layout, sheet, number++, boxHeight);
+    if (!sheet.method.isEmpty()) {
+        addMethod(layout, sheet, number++);
+    }
+    for (const SheetTable& table : sheet.tables) {
+        addTable(layout, table, number++, marginLeft, contentWidth, true);
+    }
+    paginate(layout, firstPageTop(sheet), laterPageTop(sheet));
     return layout;
+}
+
+Layout layoutSheet(const CalcSheet& sheet) {
+    for (const double boxHeight : drawingBoxHeights) {
+        Layout layout = layoutSheetWithDrawing(sheet, boxHeight);
+        if (layout.pages.size() == 1 || !sheet.drawing.paint) {
+            return layout;
+        }
+    }
+    return layoutSheetWithDrawing(sheet, drawingBoxHeights.front());
+}
+
+void paintProject(const CalcSheet& sheet, QPainter& p, double top) {
+    if (!sheet.project.isEmpty()) {
+        p.setPen(Qt::black);
+        p.setFont(sheetFont(false, bodySize));
+        p.drawText(QRectF(marginLeft, top, contentWidth, projectHeight(sheet)),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, projectText(sheet));
+    }
+}
+
+QString dateText(const CalcSheet& sheet) {
+    return QStringLiteral("日期：%1")
+        .arg(sheet.issuedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 void paintFirstPageHeader(const CalcSheet& sheet, QPainter& p) {
     p.setPen(Qt::black);
     p.setFont(sheetFont(true, titleSize));
-    p.drawText(QRectF(marginLeft, marginTop, contentWidth, 90), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(marginLeft, marginTop, contentWidth, header::titleLine),
+               Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("%1 计算书").arg(sheet.calculatorName));
     p.setFont(sheetFont(false, bodySize));
-    double y = marginTop + 90;
-    p.drawText(QRectF(marginLeft, y, contentWidth, 50), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("日期：%1")
-                   .arg(sheet.issuedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
-    p.drawText(QRectF(marginLeft, y, contentWidth, 50), Qt::AlignRight | Qt::AlignVCenter,
+    double y = marginTop + header::titleLine;
+    const QRectF dateLine(marginLeft, y, contentWidth, header::dateLine);
+    p.drawText(dateLine, Qt::AlignLeft | Qt::AlignVCenter, dateText(sheet));
+    p.drawText(dateLine, Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("程序：%1").arg(sheet.program));
-    y += 50;
-    if (!sheet.project.isEmpty()) {
-        p.drawText(QRectF(marginLeft, y, contentWidth, 45), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("项目：%1").arg(sheet.project));
-        y += 45;
-    }
+    y += header::dateLine;
+    paintProject(sheet, p, y);
+    y += projectHeight(sheet);
     p.setPen(QPen(ruleColour, 5));
     p.drawLine(QPointF(marginLeft, y + 12), QPointF(pageWidth - marginRight, y + 12));
 }
 
+// A loose later page still names its section, project and date.
 void paintLaterPageHeader(const CalcSheet& sheet, QPainter& p) {
     p.setPen(Qt::black);
+    const QRectF titleLine(marginLeft, marginTop, contentWidth, header::continuedLine);
     p.setFont(sheetFont(true, bodySize));
-    p.drawText(QRectF(marginLeft, marginTop, contentWidth, 50), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("%1 计算书（续）").arg(sheet.calculatorName));
+    p.setFont(sheetFont(false, bodySize));
+    p.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, dateText(sheet));
+    const double y = marginTop + header::continuedLine;
+    paintProject(sheet, p, y);
+    const double rule = y + projectHeight(sheet) + 5;
     p.setPen(QPen(ruleColour, 3));
-    p.drawLine(QPointF(marginLeft, marginTop + 55),
-               QPointF(pageWidth - marginRight, marginTop + 55));
+    p.drawLine(QPointF(marginLeft, rule), QPointF(pageWidth - marginRight, rule));
 }
 
 void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCount) {
@@ -387,6 +489,15 @@ void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCou
 }
 
 } // namespace
+
+DecimalParts decimalParts(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^([-−]?\\d*)(\\.\\d+)$|^[-−]?\\d+$"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch() || match.captured(2).isEmpty()) {
+        return {text, {}};
+    }
+    return {match.captured(1), match.captured(2)};
+}
 
 QFont calcSheetFont(bool kai, double size) {
     QFont font(kai ? QStringLiteral("楷体_GB2312") : QStringLiteral("宋体"));

@@ -66,6 +66,15 @@ struct DrawingScale {
 };
 DrawingScale standardScale(double maxFactor);
 
+// A number in a table lines up on its decimal point: the part before the
+// point and the point with what follows (empty for a whole number). A text
+// that is not a number is all `whole`.
+struct DecimalParts {
+    QString whole;
+    QString fraction;
+};
+DecimalParts decimalParts(const QString& text);
+
 // How many pages the sheet takes.
 int sheetPageCount(const CalcSheet& sheet);
 

@@ -83,6 +83,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form1::Form1() : SectionForm(design()) {
+    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip);
     for (int i = 0; i < 7; ++i) {
         onKeyPress(textBox(controlName(QStringLiteral("Text1"), i)),
                    [this, i](int& keyAscii) { Text1_KeyPress(i, keyAscii); });

@@ -81,6 +81,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form3::Form3() : SectionForm(design()) {
+    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip);
     installResultExport(this, builtUpSheetSpec());
 }
 

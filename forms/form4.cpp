@@ -82,6 +82,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form4::Form4() : SectionForm(design()) {
+    setCaptionToolTip(QStringLiteral("Label1(6)"), massCaptionTip);
     installResultExport(this, pipeSheetSpec());
 }
 

@@ -7,6 +7,7 @@
 #include "sectionform.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -14,11 +15,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -220,22 +224,70 @@ void ResultExport::copyDrawing() {
     QGuiApplication::clipboard()->setImage(image);
 }
 
-bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
-                                   const QString& title, const QString& path, QString* error) {
-    return writeWhole(path, QStringLiteral("无法生成 SVG。"), error, [&](QIODevice& file) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
-        svg.setDescription(QStringLiteral("剖面图"));
-        QPainter painter;
-        if (painter.begin(&svg)) {
-            painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-            paintDrawing(painter, size, geometry);
-            return painter.end();
-        }
+namespace {
+
+// Faces for the drawing's text, the first one a viewer has: the design's
+// Song face by its Windows names, the CJK faces of Linux and macOS, then any
+// serif face.
+const char* const svgFontList =
+    "'宋体', SimSun, 'Songti SC', 'Noto Serif CJK SC', 'AR PL UMing CN', serif";
+
+// The SVG generator names the painter's one family; give every text the list.
+QByteArray withFontFallbacks(QByteArray svg) {
+    static const QRegularExpression family(QStringLiteral("font-family=\"[^\"]*\""));
+    QString text = QString::fromUtf8(svg);
+    text.replace(family, QStringLiteral("font-family=\"%1\"").arg(QString::fromUtf8(svgFontList)));
+    return text.toUtf8();
+}
+
+// The drawing's box on the sheet, in tenths of a millimetre, and the line
+// under it stating the scale.
+constexpr int svgBoxWidth = 880;
+constexpr int svgBoxHeight = 640;
+constexpr int svgScaleLine = 50;
+
+} // namespace
+
+bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QString& title,
+                                   const QString& path, QString* error) {
+    // Drawn as on the sheet, in tenths of a millimetre at the sheet's scale,
+    // and sized in millimetres (254 units per inch), so that a viewer shows
+    // and prints it at the scale it states.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    const QSize size(svgBoxWidth, svgBoxHeight + svgScaleLine);
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(254);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    const QRectF box = QRectF(0, 0, svgBoxWidth, svgBoxHeight).adjusted(20, 20, -20, -20);
+    QString scale;
+    {
+        QPicture dry; // the scale, for the description in the file's head
+        QPainter measuring(&dry);
+        scale = paintSectionToScale(measuring, box, geometry);
+    }
+    svg.setDescription(QStringLiteral("剖面图，比例 %1，单位 mm").arg(scale));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        *error = QStringLiteral("无法生成 SVG。");
         return false;
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintSectionToScale(painter, box, geometry);
+    painter.setPen(Qt::black);
+    painter.setFont(calcSheetFont(false, 30));
+    painter.drawText(QRectF(0, svgBoxHeight, svgBoxWidth, svgScaleLine), Qt::AlignCenter,
+                     QStringLiteral("剖面图  比例 %1（单位 mm）").arg(scale));
+    if (!painter.end()) {
+        *error = QStringLiteral("无法生成 SVG。");
+        return false;
+    }
+    const QByteArray content = withFontFallbacks(buffer.data());
+    return writeWhole(path, QStringLiteral("无法生成 SVG。"), error, [&content](QIODevice& file) {
+        return file.write(content) == content.size();
     });
 }
 
@@ -244,18 +296,19 @@ bool ResultExport::exportDrawingSvg(QWidget* parent) {
     if (!section) {
         return false;
     }
-    const QSize size = drawingSize(form_->findChild<SectionDetailsWindow*>());
     const QString title = QStringLiteral("%1 剖面图").arg(form_->windowTitle());
     return saveThroughDialog(parent, QStringLiteral("导出图形"), QStringLiteral("SVG 图像 (*.svg)"),
                              QStringLiteral("svg"), [&](const QString& path, QString* error) {
-                                 return writeDrawingSvg(*section, size, title, path, error);
+                                 return writeDrawingSvg(*section, title, path, error);
                              });
 }
 
 ResultExport::DrawingActions ResultExport::createDrawingActions(QWidget* window) {
     DrawingActions actions;
     actions.copy = new QAction(QStringLiteral("复制图形"), window);
+    actions.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     actions.exportSvg = new QAction(QStringLiteral("导出图形(SVG)…"), window);
+    actions.exportSvg->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
     connect(actions.exportSvg, &QAction::triggered, this,
             [this, window] { exportDrawingSvg(window); });
@@ -277,6 +330,14 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     setDeductionSource([details] { return details->deduction().value_or(0.0); });
 
     const Actions sheetActions = createActions(details);
+    // Here 复制结果 copies what this window shows: the properties, gross and
+    // net, and the working table.
+    disconnect(sheetActions.copy, &QAction::triggered, this, nullptr);
+    connect(sheetActions.copy, &QAction::triggered, this, [details] {
+        if (details->details()) {
+            QGuiApplication::clipboard()->setMimeData(detailsMimeData(*details->details()));
+        }
+    });
     const DrawingActions drawingActions = createDrawingActions(details);
     auto* separator = new QAction(details);
     separator->setSeparator(true);
@@ -302,7 +363,10 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     connect(field, &QLineEdit::textChanged, this, [](const QString& text) { setProject(text); });
     details->addHeaderWidget(label);
     details->addHeaderWidget(field);
-    QWidget::setTabOrder(details->workingTable(), field);
+    // Tab follows the fields as they stand: Δt, the project beside it, then
+    // the tables.
+    QWidget::setTabOrder(details->deductionField(), field);
+    QWidget::setTabOrder(field, details->propertyTable());
 }
 
 bool ResultExport::printSheet(QWidget* parent) {
@@ -349,6 +413,9 @@ ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {
     form->addCalculationAction(actions.copy);
     form->addCalculationAction(actions.exportPdf);
     form->addCalculationAction(actions.print);
+    form->fileMenu()->addAction(actions.exportPdf);
+    form->fileMenu()->addAction(actions.print);
+    form->editMenu()->addAction(actions.copy);
     return exporter;
 }
 

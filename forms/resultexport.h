@@ -73,9 +73,10 @@ class ResultExport : public QObject {
     // replaces the path only once complete. On failure returns false and says
     // why in `error`; the path is then untouched.
     static bool writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error);
-    // The same for the section drawing as SVG, `size` in pixels.
-    static bool writeDrawingSvg(const SectionGeometry& geometry, const QSize& size,
-                                const QString& title, const QString& path, QString* error);
+    // The same for the section drawing as SVG, in millimetres at the sheet's
+    // scale, which it states; its text names a list of faces with fallbacks.
+    static bool writeDrawingSvg(const SectionGeometry& geometry, const QString& title,
+                                const QString& path, QString* error);
 
     // Remembered between runs: the folder of the last sheet saved, and the
     // project line printed in the sheet's header.

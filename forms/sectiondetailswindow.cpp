@@ -1,19 +1,25 @@
 #include "sectiondetailswindow.h"
 
 #include "asciiforms.h"
+#include "calcsheet.h"
 #include "form.h"
 #include "numtext.h"
 #include "sectiondrawing.h"
 #include "sectiontext.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +29,45 @@
 namespace corvane {
 
 namespace {
+
+// Numbers in a column stand with their decimal points one above the other:
+// the whole part ends where the column's widest fraction begins.
+class DecimalPointDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        const QString text = plain.text;
+        plain.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
+
+        const QFontMetrics metrics(option.font);
+        int fraction = 0;
+        const QAbstractItemModel* model = index.model();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const QString other = model->index(r, index.column()).data().toString();
+            fraction = std::max(fraction, metrics.horizontalAdvance(decimalParts(other).fraction));
+        }
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect area = option.rect.adjusted(margin, 0, -margin, 0);
+        const int point = area.right() + 1 - fraction;
+        const DecimalParts parts = decimalParts(text);
+        painter->save();
+        painter->setPen(option.palette.color(
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(QRect(area.left(), area.top(), point - area.left(), area.height()),
+                          Qt::AlignRight | Qt::AlignVCenter, parts.whole);
+        painter->drawText(QRect(point, area.top(), area.right() + 1 - point, area.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, parts.fraction);
+        painter->restore();
+    }
+};
 
 QTableWidget* makeTable(const QString& name, const QString& accessibleName, QWidget* parent) {
     auto* table = new QTableWidget(parent);
@@ -38,6 +83,7 @@ QTableWidget* makeTable(const QString& name, const QString& accessibleName, QWid
     table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setHighlightSections(false);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setItemDelegate(new DecimalPointDelegate(table));
     return table;
 }
 
@@ -49,6 +95,17 @@ QTableWidgetItem* numberItem(const QString& text) {
 
 } // namespace
 
+QRect fittedFrame(const QRect& wanted, const QRect& available) {
+    QRect frame = wanted;
+    frame.setWidth(std::min(frame.width(), available.width()));
+    frame.setHeight(std::min(frame.height(), available.height()));
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    return frame;
+}
+
 SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     : QWidget(owner, Qt::Window), kind_(kind) {
     setObjectName(QStringLiteral("SectionDetails"));
@@ -56,9 +113,37 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(designFont(QStringLiteral("宋体"), 10.5));
 
+    auto* layout = new QVBoxLayout(this);
+    buildDeductionRow(layout);
+    layout->addWidget(buildDrawingAndTables(), 1);
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("notes"));
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(notes_);
+
+    // The fields in the order they stand: Δt, then what joins its row, then
+    // the tables.
+    setTabOrder(deductionField_, properties_);
+    setTabOrder(properties_, working_);
+
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WindowShortcut);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+    addAction(escape);
+    addContextMenuKey(this);
+
+    resize(1180, 700);
+    placeBeside(owner);
+    refresh();
+}
+
+void SectionDetailsWindow::buildDeductionRow(QVBoxLayout* layout) {
     inputs_ = new QLabel(QStringLiteral("尚无计算结果"), this);
     inputs_->setObjectName(QStringLiteral("inputs"));
     inputs_->setWordWrap(true);
+    inputs_->setTextFormat(Qt::RichText);
     inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const QString deductionCaption = QStringLiteral("腐蚀扣除 Δt (mm)");
@@ -71,22 +156,32 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     keepAsciiForms(deductionField_);
     connect(deductionField_, &QLineEdit::textChanged, this, &SectionDetailsWindow::refresh);
 
+    deductionRow_ = new QHBoxLayout;
+    deductionRow_->addWidget(deductionLabel);
+    deductionRow_->addWidget(deductionField_);
+    deductionRow_->addSpacing(12);
+    deductionRow_->addStretch(1);
+
+    // Why there is no net column, on a line of its own that keeps its room
+    // while empty: the message moves nothing when it comes and goes.
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setAccessibleName(QStringLiteral("净尺寸说明"));
     QPalette warning = refusal_->palette();
     warning.setColor(QPalette::WindowText, QColor(170, 0, 0));
     refusal_->setPalette(warning);
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    policy.setRetainSizeWhenHidden(true);
+    refusal_->setSizePolicy(policy);
+    refusal_->setFixedHeight(refusal_->fontMetrics().height());
     refusal_->hide();
 
-    deductionRow_ = new QHBoxLayout;
-    auto* deductionRow = deductionRow_;
-    deductionRow->addWidget(deductionLabel);
-    deductionRow->addWidget(deductionField_);
-    deductionRow->addSpacing(12);
-    deductionRow->addWidget(refusal_);
-    deductionRow->addStretch(1);
+    layout->addWidget(inputs_);
+    layout->addLayout(deductionRow_);
+    layout->addWidget(refusal_);
+}
 
+QWidget* SectionDetailsWindow::buildDrawingAndTables() {
     drawing_ = new SectionDrawing(this);
     drawing_->setObjectName(QStringLiteral("drawing"));
     drawing_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -98,11 +193,6 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     propertiesLabel->setBuddy(properties_);
     auto* workingLabel = new QLabel(QStringLiteral("计算表(&W)"), this);
     workingLabel->setBuddy(working_);
-
-    notes_ = new QLabel(this);
-    notes_->setObjectName(QStringLiteral("notes"));
-    notes_->setWordWrap(true);
-    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* tables = new QWidget(this);
     auto* tablesLayout = new QVBoxLayout(tables);
@@ -119,37 +209,57 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
     splitter->setStretchFactor(1, 4);
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({520, 640});
+    return splitter;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(inputs_);
-    layout->addLayout(deductionRow);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(notes_);
-
-    setTabOrder(deductionField_, properties_);
-    setTabOrder(properties_, working_);
-
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    escape->setShortcutContext(Qt::WindowShortcut);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
-
-    resize(1180, 700);
-    if (owner != nullptr) {
-        // Beside its section window where the screen allows.
-        QRect frame(owner->frameGeometry().topRight() + QPoint(8, 0), size());
-        if (const QScreen* screen =
-                owner->screen() != nullptr ? owner->screen() : QGuiApplication::primaryScreen()) {
-            const QRect available = screen->availableGeometry();
-            frame.moveRight(std::min(frame.right(), available.right()));
-            frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-            frame.moveLeft(std::max(frame.left(), available.left()));
-            frame.moveTop(std::max(frame.top(), available.top()));
-        }
-        move(frame.topLeft());
+QMargins SectionDetailsWindow::expectedFrameMargins() const {
+    // Known once the window manager has framed the window; before that, a
+    // title bar and thin borders as most desktops draw them.
+    const QMargins known(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    if (!known.isNull()) {
+        return known;
     }
-    refresh();
+    const int border = 4;
+    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border,
+            border};
+}
+
+void SectionDetailsWindow::placeBeside(const QWidget* owner) {
+    const QScreen* screen = owner != nullptr && owner->screen() != nullptr
+                                ? owner->screen()
+                                : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    // The whole frame, title bar included, goes beside the section window
+    // where the screen's available area allows, and within it always.
+    const QMargins margins = expectedFrameMargins();
+    const QPoint beside = owner != nullptr ? owner->frameGeometry().topRight() + QPoint(8, 0)
+                                           : frameGeometry().topLeft();
+    const QRect frame =
+        fittedFrame(QRect(beside, size().grownBy(margins)), screen->availableGeometry());
+    const QRect client = frame.marginsRemoved(margins);
+    resize(client.size());
+    move(frame.topLeft());
+}
+
+void SectionDetailsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placedWithFrame_ && frameGeometry() != geometry()) {
+        // The real frame is known now; fit it once more.
+        placedWithFrame_ = true;
+        const QScreen* screen = this->screen();
+        const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+        if (available.isValid() && !available.contains(frameGeometry())) {
+            const QMargins margins = expectedFrameMargins();
+            const QRect frame = fittedFrame(frameGeometry(), available);
+            resize(frame.marginsRemoved(margins).size());
+            move(frame.topLeft());
+        }
+    }
 }
 
 std::optional<double> SectionDetailsWindow::deduction() const {
@@ -185,7 +295,7 @@ void SectionDetailsWindow::refresh() {
         details_ = sectionDetails(*dimensions_,
                                   deducted.value_or(std::numeric_limits<double>::quiet_NaN()));
     }
-    inputs_->setText(details_ ? inputSummary(details_->dimensions)
+    inputs_->setText(details_ ? withSubscripts(inputSummary(details_->dimensions))
                               : QStringLiteral("尚无计算结果"));
     drawing_->setSection(details_ ? std::optional<SectionGeometry>(details_->geometry)
                                   : std::nullopt);
@@ -194,6 +304,7 @@ void SectionDetailsWindow::refresh() {
     const QString refusal = details_ ? refusalLine(*details_) : QString();
     refusal_->setText(refusal);
     refusal_->setAccessibleDescription(refusal);
+    refusal_->setToolTip(refusal);
     refusal_->setVisible(!refusal.isEmpty());
 
     fillPropertyTable();

@@ -23,10 +23,15 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace corvane {
 
 class SectionDrawing;
+
+// The frame `wanted` moved (and, where it is larger, shrunk) so that it lies
+// within `available`, a screen's area without its panels.
+QRect fittedFrame(const QRect& wanted, const QRect& available);
 
 class SectionDetailsWindow : public QWidget {
     Q_OBJECT
@@ -64,7 +69,16 @@ class SectionDetailsWindow : public QWidget {
     // After the shown section or the deduction changed.
     void detailsChanged();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void buildDeductionRow(QVBoxLayout* layout);
+    QWidget* buildDrawingAndTables();
+    // Beside the section window, the whole frame (title bar included)
+    // within the screen's available area.
+    void placeBeside(const QWidget* owner);
+    QMargins expectedFrameMargins() const;
     void refresh();
     void fillPropertyTable();
     void fillWorkingTable();
@@ -81,6 +95,7 @@ class SectionDetailsWindow : public QWidget {
     QTableWidget* working_ = nullptr;
     QLabel* notes_ = nullptr;
     QHBoxLayout* deductionRow_ = nullptr;
+    bool placedWithFrame_ = false;
 };
 
 } // namespace corvane

@@ -36,12 +36,32 @@ QPen linePen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidL
     return pen;
 }
 
+// What a horizontal line across the section stands for; its pen and its
+// label's colour follow from that.
+enum class LineRole {
+    Fibre,       // an extreme fibre
+    NeutralAxis, // the neutral axis
+    Reference,   // the line the calculator's modulus refers to
+};
+
+QPen penFor(LineRole role, double lineWidth) {
+    switch (role) {
+    case LineRole::NeutralAxis:
+        return linePen(axisColour, lineWidth == 0 ? 2 : lineWidth * 2, Qt::DashDotLine);
+    case LineRole::Reference:
+        return linePen(referenceColour, lineWidth, Qt::DashLine);
+    case LineRole::Fibre:
+        break;
+    }
+    return linePen(fibreColour, lineWidth, Qt::DotLine);
+}
+
 // A horizontal line across the section, with the text that goes in the
 // label column.
 struct AxisLine {
     double y = 0; // mm
     QString text;
-    QPen pen;
+    LineRole role = LineRole::Fibre;
 };
 
 struct Dimension {
@@ -63,31 +83,38 @@ QString dimensionsText(double width, double thickness) {
     return QStringLiteral("%1×%2").arg(detailNumber(width), detailNumber(thickness));
 }
 
-Annotations annotationsFor(const SectionGeometry& g, double lineWidth) {
+// Distances from the neutral axis in cm, as the property table gives them.
+QString centimetres(double mm) {
+    return QStringLiteral("%1 cm").arg(detailResult(mm / 10));
+}
+
+Annotations pipeAnnotations(const SectionGeometry& g) {
     Annotations a;
-    const double axisWidth = lineWidth == 0 ? 2 : lineWidth * 2;
-    const QPen axisPen = linePen(axisColour, axisWidth, Qt::DashDotLine);
-    const QPen referencePen = linePen(referenceColour, lineWidth, Qt::DashLine);
-    const QPen fibrePen = linePen(fibreColour, lineWidth, Qt::DotLine);
     const auto fromAxis = [&g](double y) {
-        return QStringLiteral("距中和轴 %1").arg(detailResult(std::fabs(y - g.neutralAxis)));
+        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
     };
+    const double radius = g.ring->outerDiameter / 2;
+    a.lines = {
+        {g.topFibre, QStringLiteral("外表面  ") + fromAxis(g.topFibre), LineRole::Fibre},
+        {g.neutralAxis, QStringLiteral("中和轴（过圆心）"), LineRole::NeutralAxis},
+        {g.bottomFibre, QStringLiteral("外表面  ") + fromAxis(g.bottomFibre), LineRole::Fibre},
+    };
+    a.top = {{-radius, radius, QStringLiteral("D = %1").arg(detailNumber(2 * radius))}};
+    const double wall = (g.ring->outerDiameter - g.ring->innerDiameter) / 2;
+    a.caption = QStringLiteral("D = %1  t = %2  d = %3  （尺寸单位 mm）")
+                    .arg(detailNumber(g.ring->outerDiameter), detailNumber(wall),
+                         detailNumber(g.ring->innerDiameter));
+    return a;
+}
 
+Annotations annotationsFor(const SectionGeometry& g) {
     if (g.kind == SectionKind::Pipe) {
-        const double radius = g.ring->outerDiameter / 2;
-        a.lines = {
-            {g.topFibre, QStringLiteral("外表面  ") + fromAxis(g.topFibre), fibrePen},
-            {g.neutralAxis, QStringLiteral("中和轴（过圆心）"), axisPen},
-            {g.bottomFibre, QStringLiteral("外表面  ") + fromAxis(g.bottomFibre), fibrePen},
-        };
-        a.top = {{-radius, radius, QStringLiteral("D = %1").arg(detailNumber(2 * radius))}};
-        const double wall = (g.ring->outerDiameter - g.ring->innerDiameter) / 2;
-        a.caption = QStringLiteral("D = %1  t = %2  d = %3  （尺寸单位 mm）")
-                        .arg(detailNumber(g.ring->outerDiameter), detailNumber(wall),
-                             detailNumber(g.ring->innerDiameter));
-        return a;
+        return pipeAnnotations(g);
     }
-
+    Annotations a;
+    const auto fromAxis = [&g](double y) {
+        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
+    };
     const bool stiffener = g.kind == SectionKind::Stiffener;
     const PlateRect& upper = g.plates[0];
     const PlateRect& web = g.plates[1];
@@ -98,15 +125,22 @@ Annotations annotationsFor(const SectionGeometry& g, double lineWidth) {
         upper.present() ? upperName + QStringLiteral("外表面") : QStringLiteral("上缘");
     const QString lowerFibre =
         lower.present() ? lowerName + QStringLiteral("外表面") : QStringLiteral("下缘");
+    // Without a face plate the reference line is the web's free edge.
+    const QString reference = lower.present() || !stiffener ? lowerName + QStringLiteral("中线(W)")
+                                                            : QStringLiteral("腹板自由边(W)");
     a.lines = {
-        {g.topFibre, upperFibre + QStringLiteral("  ") + fromAxis(g.topFibre), fibrePen},
+        {g.topFibre, upperFibre + QStringLiteral("  ") + fromAxis(g.topFibre), LineRole::Fibre},
         {g.neutralAxis,
-         QStringLiteral("中和轴  e = %1").arg(detailResult(g.neutralAxis - g.referenceLine)),
-         axisPen},
-        {g.referenceLine, lowerName + QStringLiteral("中线(W)  ") + fromAxis(g.referenceLine),
-         referencePen},
-        {g.bottomFibre, lowerFibre + QStringLiteral("  ") + fromAxis(g.bottomFibre), fibrePen},
+         QStringLiteral("中和轴  e = ") + centimetres(g.neutralAxis - g.referenceLine),
+         LineRole::NeutralAxis},
+        {g.referenceLine, reference + QStringLiteral("  ") + fromAxis(g.referenceLine),
+         LineRole::Reference},
     };
+    if (lower.present() || !stiffener) {
+        a.lines.push_back({g.bottomFibre,
+                           lowerFibre + QStringLiteral("  ") + fromAxis(g.bottomFibre),
+                           LineRole::Fibre});
+    }
 
     const QString upperSymbol = stiffener ? QStringLiteral("b") : QStringLiteral("b1");
     const QString lowerSymbol = stiffener ? QStringLiteral("b_f") : QStringLiteral("b2");
@@ -164,28 +198,119 @@ QRectF plateRect(const SectionDrawingLayout& layout, const PlateRect& plate, dou
     return r;
 }
 
-void drawHorizontalDimension(QPainter& painter, double x0, double x1, double y, double tick,
-                             const QString& text, bool textAbove) {
-    painter.drawLine(QPointF(x0, y), QPointF(x1, y));
-    painter.drawLine(QPointF(x0, y - tick), QPointF(x0, y + tick));
-    painter.drawLine(QPointF(x1, y - tick), QPointF(x1, y + tick));
+// Text with symbols written "b_f": the run after "_" (letters and digits) is
+// set as a real subscript, smaller and lowered.
+struct TextRun {
+    QString text;
+    bool subscript = false;
+};
+
+std::vector<TextRun> textRuns(const QString& text) {
+    std::vector<TextRun> runs;
+    TextRun current;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('_') && !current.subscript && i + 1 < text.size() &&
+            text[i + 1].isLetterOrNumber()) {
+            runs.push_back(current);
+            current = {{}, true};
+        } else if (current.subscript && !c.isLetterOrNumber()) {
+            runs.push_back(current);
+            current = {QString(c), false};
+        } else {
+            current.text += c;
+        }
+    }
+    runs.push_back(current);
+    return runs;
+}
+
+QFont scaledFont(const QFont& font, double factor) {
+    QFont scaled = font;
+    if (font.pixelSize() > 0) {
+        scaled.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    } else {
+        scaled.setPointSizeF(std::max(1.0, font.pointSizeF() * factor));
+    }
+    return scaled;
+}
+
+double textWidth(const QPainter& painter, const QString& text) {
     const QFontMetricsF fm(painter.font(), painter.device());
-    const double width = fm.horizontalAdvance(text);
-    const QRectF box((x0 + x1) / 2 - width / 2, textAbove ? y - fm.height() : y, width,
-                     fm.height());
-    painter.drawText(box, Qt::AlignCenter, text);
+    const QFontMetricsF sub(scaledFont(painter.font(), 0.7), painter.device());
+    double width = 0;
+    for (const TextRun& run : textRuns(text)) {
+        width += (run.subscript ? sub : fm).horizontalAdvance(run.text);
+    }
+    return width;
+}
+
+// Draws a one-line text, whole, in `box` (vertically centred), and records
+// where it went.
+void drawText(QPainter& painter, const QRectF& box, Qt::Alignment align, const QString& text,
+              SectionDrawingLayout& layout) {
+    const QFont font = painter.font();
+    const QFont sub = scaledFont(font, 0.7);
+    const QFontMetricsF fm(font, painter.device());
+    const QFontMetricsF subMetrics(sub, painter.device());
+    const double width = textWidth(painter, text);
+    double x = box.left();
+    if (align & Qt::AlignRight) {
+        x = box.right() - width;
+    } else if (align & Qt::AlignHCenter) {
+        x = box.center().x() - width / 2;
+    }
+    const double baseline = box.center().y() + (fm.ascent() - fm.descent()) / 2;
+    for (const TextRun& run : textRuns(text)) {
+        if (run.text.isEmpty()) {
+            continue;
+        }
+        painter.setFont(run.subscript ? sub : font);
+        painter.drawText(QPointF(x, baseline + (run.subscript ? fm.descent() * 0.8 : 0)), run.text);
+        x += (run.subscript ? subMetrics : fm).horizontalAdvance(run.text);
+    }
+    painter.setFont(font);
+    const double left = x - width;
+    layout.texts << text;
+    layout.textBoxes.push_back(
+        QRectF(left, box.center().y() - fm.height() / 2, width, fm.height()));
+}
+
+void drawTick(QPainter& painter, const QLineF& tick, SectionDrawingLayout& layout) {
+    painter.drawLine(tick);
+    layout.ticks.push_back(tick);
+}
+
+// A width with its ticks; the text between them when it fits there, else
+// beside the right-hand tick, so that no tick crosses it.
+void drawHorizontalDimension(QPainter& painter, double x0, double x1, double y, double tick,
+                             const QString& text, bool textAbove, SectionDrawingLayout& layout) {
+    painter.drawLine(QPointF(x0, y), QPointF(x1, y));
+    drawTick(painter, QLineF(x0, y - tick, x0, y + tick), layout);
+    drawTick(painter, QLineF(x1, y - tick, x1, y + tick), layout);
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const double width = textWidth(painter, text);
+    const double gap = tick;
+    const double top = textAbove ? y - tick - fm.height() : y + tick;
+    if (width + 2 * gap <= std::fabs(x1 - x0)) {
+        drawText(painter, QRectF(std::min(x0, x1), top, std::fabs(x1 - x0), fm.height()),
+                 Qt::AlignHCenter, text, layout);
+    } else {
+        drawText(painter, QRectF(std::max(x0, x1) + gap, top, width, fm.height()), Qt::AlignLeft,
+                 text, layout);
+    }
 }
 
 void drawVerticalDimension(QPainter& painter, double x, double y0, double y1, double tick,
-                           const QString& text) {
+                           const QString& text, SectionDrawingLayout& layout) {
     painter.drawLine(QPointF(x, y0), QPointF(x, y1));
-    painter.drawLine(QPointF(x - tick, y0), QPointF(x + tick, y0));
-    painter.drawLine(QPointF(x - tick, y1), QPointF(x + tick, y1));
+    drawTick(painter, QLineF(x - tick, y0, x + tick, y0), layout);
+    drawTick(painter, QLineF(x - tick, y1, x + tick, y1), layout);
     const QFontMetricsF fm(painter.font(), painter.device());
-    const double width = fm.horizontalAdvance(text);
+    const double width = textWidth(painter, text);
     const QRectF box(x - tick - width - fm.height() / 4, (y0 + y1) / 2 - fm.height() / 2, width,
                      fm.height());
-    painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
+    drawText(painter, box, Qt::AlignRight, text, layout);
 }
 
 // Spreads the labels of the axis lines so that none overlaps the next,
@@ -212,38 +337,30 @@ std::vector<double> spreadLabels(std::vector<double> wanted, double height, doub
     return placed;
 }
 
-} // namespace
+// Numbers are never cut: when the labels need more than this share of the
+// width, the drawing's text gets smaller instead, down to the floor.
+constexpr double labelShare = 0.45;
+constexpr double smallestText = 0.6;
+// The rows of dimensions above and below the section, in text heights.
+constexpr double dimensionPitch = 1.6;
 
-SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
-                                  const SectionGeometry& geometry,
-                                  const SectionDrawingStyle& style) {
-    SectionDrawingLayout layout;
-    layout.target = target;
-    if (target.width() <= 0 || target.height() <= 0) {
-        return layout;
-    }
-    painter.save();
-    if (style.font != QFont()) {
-        painter.setFont(style.font);
-    }
+// Fits the section into what the labels leave of the target: the layout's
+// section area, scale and origin (scale 0 when the section has no extent).
+void fitSection(SectionDrawingLayout& layout, const QRectF& target, const SectionGeometry& geometry,
+                const Annotations& notes, const QPainter& painter, bool annotate, double pixel) {
     const QFontMetricsF fm(painter.font(), painter.device());
     const double lh = fm.height();
-    const double pixel = devicePixel(painter);
-    const Annotations notes = annotationsFor(geometry, style.lineWidth);
-
-    // Margins for the labels: dimensions above, below and on the left, the
-    // axis labels in a column on the right, the caption at the foot.
     double labelWidth = 0;
     for (const AxisLine& line : notes.lines) {
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(line.text));
+        labelWidth = std::max(labelWidth, textWidth(painter, line.text));
     }
-    labelWidth = std::min(labelWidth + lh * 1.3, target.width() * 0.5);
-    const double sideWidth = notes.side ? fm.horizontalAdvance(notes.side->text) + lh * 1.6 : lh;
-    const double topMargin = lh * (0.6 + 1.1 * static_cast<double>(notes.top.size()));
+    labelWidth += lh * 1.3;
+    const double sideWidth = notes.side ? textWidth(painter, notes.side->text) + lh * 1.6 : lh;
+    const double topMargin = lh * (0.6 + dimensionPitch * static_cast<double>(notes.top.size()));
     const double bottomMargin =
-        lh * (0.5 + 1.1 * static_cast<double>(notes.bottom.size())) + lh * 1.4;
+        lh * (0.5 + dimensionPitch * static_cast<double>(notes.bottom.size())) + lh * 1.4;
     QRectF area = target.adjusted(sideWidth, topMargin, -labelWidth, -bottomMargin);
-    layout.annotated = style.annotate && area.width() > 4 * lh && area.height() > 3 * lh;
+    layout.annotated = annotate && area.width() > 4 * lh && area.height() > 3 * lh;
     if (!layout.annotated) {
         area = target.adjusted(pixel * 2, pixel * 2, -pixel * 2, -pixel * 2);
     }
@@ -260,20 +377,23 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
         scale = area.height() / extentY;
     }
     if (!(scale > 0) || !std::isfinite(scale)) {
-        painter.restore();
-        return layout;
+        return;
     }
     layout.scale = scale;
     layout.originX = area.center().x() - (geometry.minX + geometry.maxX) / 2 * scale;
     layout.originY = area.center().y() + (geometry.minY + geometry.maxY) / 2 * scale;
+}
 
-    // The steel, crisp and to scale.
+// The steel, crisp and to scale: the ring, the plates, the effective breadth
+// hatched on the plating.
+void paintSteel(QPainter& painter, SectionDrawingLayout& layout, const SectionGeometry& geometry,
+                double lineWidth, double pixel) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QPen edgePen = linePen(steelEdge, style.lineWidth);
+    const QPen edgePen = linePen(steelEdge, lineWidth);
     if (geometry.ring) {
         const QPointF centre = layout.map(0, 0);
-        const double outer = geometry.ring->outerDiameter / 2 * scale;
-        const double inner = std::max(0.0, geometry.ring->innerDiameter / 2 * scale);
+        const double outer = geometry.ring->outerDiameter / 2 * layout.scale;
+        const double inner = std::max(0.0, geometry.ring->innerDiameter / 2 * layout.scale);
         painter.setRenderHint(QPainter::Antialiasing, true);
         if (outer - inner < pixel) {
             // A wall thinner than a pixel: the ring as one line.
@@ -315,97 +435,187 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
             painter.drawRect(r);
         }
     }
+}
 
-    // The axis lines across the section, into the label column.
+// Where the axis lines end on the right: in the label column, or just past
+// the section without labels.
+double axisLinesRight(const SectionDrawingLayout& layout, const SectionGeometry& geometry,
+                      double lh) {
+    return layout.annotated ? layout.sectionArea.right() + lh / 2
+                            : layout.xOf(geometry.maxX) + lh / 2;
+}
+
+// The axis lines across the section, into the label column. The fibres and
+// the reference line go under the steel, whose edges they continue; the
+// neutral axis over it. Without labels only the neutral axis is drawn.
+void paintAxisLines(QPainter& painter, const SectionDrawingLayout& layout,
+                    const SectionGeometry& geometry, const Annotations& notes, double lineWidth,
+                    double lh, bool neutralAxis) {
     const double lineLeft = layout.xOf(geometry.minX) - lh / 2;
-    const double lineRight =
-        layout.annotated ? area.right() + lh / 2 : layout.xOf(geometry.maxX) + lh / 2;
+    const double lineRight = axisLinesRight(layout, geometry, lh);
     for (const AxisLine& line : notes.lines) {
-        if (!layout.annotated && line.pen.color() != axisColour) {
+        const bool isAxis = line.role == LineRole::NeutralAxis;
+        if (isAxis != neutralAxis || (!layout.annotated && !isAxis)) {
             continue;
         }
-        painter.setPen(line.pen);
+        painter.setPen(penFor(line.role, lineWidth));
         const double y = layout.yOf(line.y);
         painter.drawLine(QPointF(lineLeft, y), QPointF(lineRight, y));
     }
+}
 
+// The labels of the axis lines in the column on the right, spread so that
+// none hides another, each with a leader to its line.
+void paintLineLabels(QPainter& painter, SectionDrawingLayout& layout, const Annotations& notes,
+                     double lineRight, double lineWidth, double lh) {
+    std::vector<double> wanted;
+    for (const AxisLine& line : notes.lines) {
+        wanted.push_back(layout.yOf(line.y));
+    }
+    const std::vector<double> placed =
+        spreadLabels(wanted, lh, layout.target.top(), layout.target.bottom());
+    const double labelLeft = lineRight + lh / 2;
+    for (std::size_t i = 0; i < notes.lines.size(); ++i) {
+        painter.setPen(linePen(fibreColour, lineWidth));
+        painter.drawLine(QPointF(lineRight, wanted[i]), QPointF(labelLeft, placed[i]));
+        painter.setPen(notes.lines[i].role == LineRole::NeutralAxis ? axisColour : inkColour);
+        const QString& text = notes.lines[i].text;
+        drawText(painter,
+                 QRectF(labelLeft + lh / 8, placed[i] - lh / 2, textWidth(painter, text), lh),
+                 Qt::AlignLeft, text, layout);
+    }
+}
+
+// The widths above and below the section and its height on the left.
+void paintDimensions(QPainter& painter, SectionDrawingLayout& layout,
+                     const SectionGeometry& geometry, const Annotations& notes, double lh) {
+    const double tick = lh / 4;
+    double y = layout.yOf(geometry.maxY) - lh * 0.4;
+    for (const Dimension& d : notes.top) {
+        drawHorizontalDimension(painter, layout.xOf(d.from), layout.xOf(d.to), y, tick, d.text,
+                                true, layout);
+        y -= lh * dimensionPitch;
+    }
+    y = layout.yOf(geometry.minY) + lh * 0.4;
+    for (const Dimension& d : notes.bottom) {
+        drawHorizontalDimension(painter, layout.xOf(d.from), layout.xOf(d.to), y, tick, d.text,
+                                false, layout);
+        y += lh * dimensionPitch;
+    }
+    if (notes.side) {
+        drawVerticalDimension(painter, layout.xOf(geometry.minX) - lh * 0.6,
+                              layout.yOf(notes.side->to), layout.yOf(notes.side->from), tick,
+                              notes.side->text, layout);
+    }
+}
+
+// The pipe's centre, its bore along the vertical diameter, and the wall
+// thickness on a leader to the middle of the wall.
+void paintRingNotes(QPainter& painter, SectionDrawingLayout& layout, const SectionRing& ring,
+                    double lh) {
+    const double tick = lh / 4;
+    const QPointF centre = layout.map(0, 0);
+    painter.drawLine(centre - QPointF(tick * 2, 0), centre + QPointF(tick * 2, 0));
+    painter.drawLine(centre - QPointF(0, tick * 2), centre + QPointF(0, tick * 2));
+    const double inner = ring.innerDiameter / 2;
+    if (inner > 0) {
+        const double x = centre.x() + tick * 3;
+        painter.drawLine(QPointF(x, layout.yOf(inner)), QPointF(x, layout.yOf(-inner)));
+        drawTick(painter, QLineF(x - tick, layout.yOf(inner), x + tick, layout.yOf(inner)), layout);
+        drawTick(painter, QLineF(x - tick, layout.yOf(-inner), x + tick, layout.yOf(-inner)),
+                 layout);
+        const QString text = QStringLiteral("d = %1").arg(detailNumber(ring.innerDiameter));
+        drawText(painter,
+                 QRectF(x + tick, layout.yOf(inner / 2) - lh / 2, textWidth(painter, text), lh),
+                 Qt::AlignLeft, text, layout);
+    }
+    const double outer = ring.outerDiameter / 2;
+    const double diagonal = 1 / std::sqrt(2.0);
+    const double middle = (outer + inner) / 2 * diagonal;
+    const QString wall = QStringLiteral("t = %1").arg(detailNumber(outer - inner));
+    const QPointF onWall = layout.map(middle, middle);
+    const QPointF labelAt = layout.map(outer * 0.95, outer * 0.95) + QPointF(tick, -tick);
+    painter.drawLine(onWall, labelAt);
+    drawText(painter, QRectF(labelAt.x(), labelAt.y() - lh, textWidth(painter, wall), lh),
+             Qt::AlignLeft, wall, layout);
+}
+
+// The plates and their sizes along the foot, in smaller text where the line
+// would otherwise not fit.
+void paintCaption(QPainter& painter, SectionDrawingLayout& layout, const QString& caption,
+                  double lh) {
+    const QRectF& target = layout.target;
+    const double width = textWidth(painter, caption);
+    const QFont font = painter.font();
+    if (width > target.width()) {
+        painter.setFont(scaledFont(font, std::max(smallestText, target.width() / width)));
+    }
+    drawText(painter, QRectF(target.left(), target.bottom() - lh * 1.2, target.width(), lh),
+             Qt::AlignLeft, caption, layout);
+    painter.setFont(font);
+}
+
+// The text smaller where the labels' column would take more than its share.
+void fitTextToWidth(QPainter& painter, const Annotations& notes, const QRectF& target) {
+    const QFontMetricsF fm(painter.font(), painter.device());
+    double labels = 0;
+    for (const AxisLine& line : notes.lines) {
+        labels = std::max(labels, textWidth(painter, line.text));
+    }
+    const double needed = labels + fm.height() * 1.3;
+    if (needed > target.width() * labelShare) {
+        painter.setFont(scaledFont(painter.font(),
+                                   std::max(smallestText, target.width() * labelShare / needed)));
+    }
+}
+
+} // namespace
+
+SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
+                                  const SectionGeometry& geometry,
+                                  const SectionDrawingStyle& style) {
+    SectionDrawingLayout layout;
+    layout.target = target;
+    if (target.width() <= 0 || target.height() <= 0) {
+        return layout;
+    }
+    painter.save();
+    if (style.font != QFont()) {
+        painter.setFont(style.font);
+    }
+    const Annotations notes = annotationsFor(geometry);
+    if (style.annotate) {
+        fitTextToWidth(painter, notes, target);
+    }
+    const double lh = QFontMetricsF(painter.font(), painter.device()).height();
+    const double pixel = devicePixel(painter);
+    fitSection(layout, target, geometry, notes, painter, style.annotate, pixel);
+    if (!layout.valid()) {
+        painter.restore();
+        return layout;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintAxisLines(painter, layout, geometry, notes, style.lineWidth, lh, false);
+    paintSteel(painter, layout, geometry, style.lineWidth, pixel);
+    // The neutral axis smoothed, so that its two-pixel band centres on e
+    // rather than on a rounded pixel row.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintAxisLines(painter, layout, geometry, notes, style.lineWidth, lh, true);
+    const double lineRight = axisLinesRight(layout, geometry, lh);
     if (layout.annotated) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
-        const double tick = lh / 4;
-        const QPen inkPen = linePen(inkColour, style.lineWidth);
-
-        // Labels of the axis lines, spread so that none hides another.
-        std::vector<double> wanted;
-        for (const AxisLine& line : notes.lines) {
-            wanted.push_back(layout.yOf(line.y));
-        }
-        const std::vector<double> placed = spreadLabels(wanted, lh, target.top(), target.bottom());
-        const double labelLeft = lineRight + lh / 2;
-        for (std::size_t i = 0; i < notes.lines.size(); ++i) {
-            painter.setPen(linePen(fibreColour, style.lineWidth));
-            painter.drawLine(QPointF(lineRight, wanted[i]), QPointF(labelLeft, placed[i]));
-            painter.setPen(notes.lines[i].pen.color() == axisColour ? axisColour : inkColour);
-            painter.drawText(
-                QRectF(labelLeft + lh / 8, placed[i] - lh / 2, target.right() - labelLeft, lh),
-                Qt::AlignLeft | Qt::AlignVCenter,
-                fm.elidedText(notes.lines[i].text, Qt::ElideRight,
-                              target.right() - labelLeft - lh / 8));
-        }
-
-        painter.setPen(inkPen);
-        double y = layout.yOf(geometry.maxY) - lh * 0.4;
-        for (const Dimension& d : notes.top) {
-            drawHorizontalDimension(painter, layout.xOf(d.from), layout.xOf(d.to), y, tick, d.text,
-                                    true);
-            y -= lh * 1.1;
-        }
-        y = layout.yOf(geometry.minY) + lh * 0.4;
-        for (const Dimension& d : notes.bottom) {
-            drawHorizontalDimension(painter, layout.xOf(d.from), layout.xOf(d.to), y, tick, d.text,
-                                    false);
-            y += lh * 1.1;
-        }
-        if (notes.side) {
-            drawVerticalDimension(painter, layout.xOf(geometry.minX) - lh * 0.6,
-                                  layout.yOf(notes.side->to), layout.yOf(notes.side->from), tick,
-                                  notes.side->text);
-        }
+        paintLineLabels(painter, layout, notes, lineRight, style.lineWidth, lh);
+        painter.setPen(linePen(inkColour, style.lineWidth));
+        paintDimensions(painter, layout, geometry, notes, lh);
         if (geometry.ring) {
-            // The centre, and the bore along the vertical diameter.
-            const QPointF centre = layout.map(0, 0);
-            painter.drawLine(centre - QPointF(tick * 2, 0), centre + QPointF(tick * 2, 0));
-            painter.drawLine(centre - QPointF(0, tick * 2), centre + QPointF(0, tick * 2));
-            const double inner = geometry.ring->innerDiameter / 2;
-            if (inner > 0) {
-                const double x = centre.x() + tick * 3;
-                painter.drawLine(QPointF(x, layout.yOf(inner)), QPointF(x, layout.yOf(-inner)));
-                painter.drawLine(QPointF(x - tick, layout.yOf(inner)),
-                                 QPointF(x + tick, layout.yOf(inner)));
-                painter.drawLine(QPointF(x - tick, layout.yOf(-inner)),
-                                 QPointF(x + tick, layout.yOf(-inner)));
-                const QString text =
-                    QStringLiteral("d = %1").arg(detailNumber(geometry.ring->innerDiameter));
-                painter.drawText(QRectF(x + tick, layout.yOf(inner / 2) - lh / 2,
-                                        fm.horizontalAdvance(text) + lh, lh),
-                                 Qt::AlignLeft | Qt::AlignVCenter, text);
-            }
-            const double outer = geometry.ring->outerDiameter / 2;
-            const QString wall = QStringLiteral("t = %1").arg(
-                detailNumber((geometry.ring->outerDiameter - geometry.ring->innerDiameter) / 2));
-            const QPointF corner = layout.map(outer * 0.72, outer * 0.72);
-            painter.drawText(
-                QRectF(corner.x() + tick, corner.y() - lh, fm.horizontalAdvance(wall) + lh, lh),
-                Qt::AlignLeft | Qt::AlignVCenter, wall);
+            paintRingNotes(painter, layout, *geometry.ring, lh);
         }
-
-        QString caption = notes.caption;
-        if (layout.thinPlatesWidened) {
-            caption += QStringLiteral("  过薄板件按 1 像素绘出");
-        }
-        painter.drawText(QRectF(target.left(), target.bottom() - lh * 1.2, target.width(), lh),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         fm.elidedText(caption, Qt::ElideRight, target.width()));
+        paintCaption(painter, layout,
+                     layout.thinPlatesWidened
+                         ? notes.caption + QStringLiteral("  过薄板件按 1 像素绘出")
+                         : notes.caption,
+                     lh);
     }
     painter.restore();
     return layout;

@@ -16,11 +16,14 @@
 #include "sectiondetails.h"
 
 #include <QFont>
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -42,6 +45,11 @@ struct SectionDrawingLayout {
     double originY = 0; // logical y of y = 0 mm (y grows downward on the device)
     bool annotated = false;
     bool thinPlatesWidened = false; // a plate was drawn at the one-pixel minimum
+    // Every label and dimension text as drawn (symbols written "b_f", drawn
+    // with real subscripts), where it went, and the dimensions' ticks.
+    QStringList texts;
+    std::vector<QRectF> textBoxes;
+    std::vector<QLineF> ticks;
 
     bool valid() const { return scale > 0; }
     double xOf(double mmX) const { return originX + mmX * scale; }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
@@ -59,6 +60,15 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     connectButton("Command7", &SectionForm::Command7_Click);
 
     menu_ = new QMenu(this);
+    // The menu bar shows what the context menu offers, above the client
+    // area; the window grows by its height and no control moves.
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    editMenu_ = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    editMenu_->setObjectName(QStringLiteral("editMenu"));
+    viewMenu_->setObjectName(QStringLiteral("viewMenu"));
+    addContextMenuKey(this);
 
     if (kind_) {
         detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
@@ -66,6 +76,7 @@ SectionForm::SectionForm(const SectionFormDesign& design)
         detailsAction_->setShortcut(Qt::Key_F2);
         connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
         addCalculationAction(detailsAction_);
+        viewMenu_->addAction(detailsAction_);
         // The details follow every successful 计算; after 清除 they keep
         // showing the last calculation, which their input line names.
         connect(this, &SectionForm::calculationChanged, this, [this] {
@@ -144,6 +155,12 @@ void SectionForm::setCalculation(std::optional<SectionCalculation> calculation) 
         action->setEnabled(last_.has_value());
     }
     emit calculationChanged();
+}
+
+void SectionForm::setCaptionToolTip(const QString& labelName, const QString& tip) {
+    if (auto* label = findChild<QLabel*>(labelName)) {
+        label->setToolTip(tip);
+    }
 }
 
 QLineEdit* SectionForm::textBox(const QString& name) const {

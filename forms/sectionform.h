@@ -39,6 +39,10 @@ class SectionDetailsWindow;
 
 inline const QString inputErrorText = QStringLiteral("输入内容有误,请重新检查");
 inline const QString inputErrorTitle = QStringLiteral("注意");
+// What the designed captions "极惯性矩(cm4)" and "每米钢管质量(kg)" stand for.
+inline const QString inertiaCaptionTip =
+    QStringLiteral("惯性矩 I (cm⁴)：剖面对中和轴的惯性矩（截面二次矩），不是极惯性矩");
+inline const QString massCaptionTip = QStringLiteral("每米质量 m (kg/m)：每米长钢管的质量");
 
 struct ControlSpec {
     enum class Kind { Label, TextBox, Button };
@@ -105,6 +109,10 @@ class SectionForm : public Form {
     void addCalculationAction(QAction* action);
     void addContextMenuSeparator();
     QMenu* contextMenu() const { return menu_; }
+    // The menu bar above the designed client area: 文件, 编辑, 查看.
+    QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* editMenu() const { return editMenu_; }
+    QMenu* viewMenu() const { return viewMenu_; }
 
     // The details window of this section window, created (hidden) on the
     // first request; nullptr for a window without a section kind.
@@ -113,6 +121,8 @@ class SectionForm : public Form {
     // calculation.
     void showDetails();
     QAction* detailsAction() const { return detailsAction_; }
+
+    const std::optional<SectionKind>& sectionKind() const { return kind_; }
 
     const std::vector<QLineEdit*>& entryFields() const { return entries_; }
     const std::vector<QLineEdit*>& resultFields() const { return results_; }
@@ -130,6 +140,8 @@ class SectionForm : public Form {
     void Command7_Click(); // 返回
 
     QLineEdit* textBox(const QString& name) const;
+    // Explains a designed caption in its tooltip; its text stays as designed.
+    void setCaptionToolTip(const QString& labelName, const QString& tip);
 
   protected:
     void closeBox() override { Command7_Click(); }
@@ -147,6 +159,9 @@ class SectionForm : public Form {
     SectionComputation compute_;
     std::optional<SectionCalculation> last_;
     QMenu* menu_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     std::vector<QAction*> calculationActions_;
     std::optional<SectionKind> kind_;
     QAction* detailsAction_ = nullptr;

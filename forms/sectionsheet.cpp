@@ -2,6 +2,7 @@
 
 #include "appobject.h"
 #include "numtext.h"
+#include "sectiondetails.h"
 #include "sectiondrawing.h"
 #include "sectiontext.h"
 
@@ -28,15 +29,19 @@ QString programName() {
 QStringList hullMethod(const SectionDetails& d) {
     const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
     return {
-        QStringLiteral("带板有效宽度 k·b，k = 0.3·(l/b)^(2/3)，k 不大于 1（带板最多按全宽计）；"
-                       "本例 l/b = %1，k = %2，k·b = %3 mm。")
+        QStringLiteral("带板有效宽度 k·b，k = 0.3·(ℓ/b)^(2/3)，k 不大于 1（带板最多按全宽计）；"
+                       "本例 ℓ/b = %1，k = %2，k·b = %3 mm。")
             .arg(detailNumber(mm.span / mm.plateWidth),
                  QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
                  detailResult(d.gross.effectiveBreadth)),
         QStringLiteral("带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
                        "e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
-        QStringLiteral("参考线为面板中线：yᵢ 与 e 自面板中线量起，计算器的剖面模数 W = I / e "
-                       "取在面板中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
+        withoutFacePlate(d)
+            ? QStringLiteral("无面板，参考线为腹板自由边：yᵢ 与 e 自腹板自由边量起，"
+                             "计算器的剖面模数 W = I / e 取在腹板自由边处；"
+                             "带板外表面处的剖面模数另行列出。")
+            : QStringLiteral("参考线为面板中线：yᵢ 与 e 自面板中线量起，计算器的剖面模数 W = I / e "
+                             "取在面板中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
     };
 }
 
@@ -82,11 +87,24 @@ std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
     if (!last) {
         return rows;
     }
+    // The window's captions name both face plates of the built-up profile
+    // alike and call I a polar moment; what leaves the window names each
+    // input and result for what it is.
+    const auto kind = form.sectionKind();
+    const auto dimensions = kind ? sectionDimensions(*kind, last->entries) : std::nullopt;
+    const std::vector<InputItem> items =
+        dimensions ? inputItems(*dimensions) : std::vector<InputItem>();
+    const QStringList results = kind ? resultCaptions(*kind) : QStringList();
     for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
-        rows.emplace_back(form.entryFields()[i]->accessibleName(), last->entryTexts[i]);
+        rows.emplace_back(i < items.size() ? exportedCaption(items[i])
+                                           : form.entryFields()[i]->accessibleName(),
+                          last->entryTexts[i]);
     }
     for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
-        rows.emplace_back(form.resultFields()[i]->accessibleName(), shownResult(last->results[i]));
+        rows.emplace_back(i < static_cast<std::size_t>(results.size())
+                              ? results[static_cast<qsizetype>(i)]
+                              : form.resultFields()[i]->accessibleName(),
+                          shownResult(last->results[i]));
     }
     return rows;
 }
@@ -98,6 +116,55 @@ QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& r
         text += caption + QLatin1Char('\t') + value + QLatin1Char('\n');
         html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
                     .arg(caption.toHtmlEscaped(), value.toHtmlEscaped());
+    }
+    html += QStringLiteral("</table></body></html>");
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    mime->setHtml(html);
+    return mime;
+}
+
+std::vector<QStringList> detailsTableRows(const SectionDetails& details) {
+    std::vector<QStringList> rows;
+    const bool withNet = details.net.has_value();
+    QStringList head{QStringLiteral("项目"), grossHeading()};
+    if (withNet) {
+        head << netHeading(details.deduction);
+    }
+    rows.push_back(head);
+    for (const PropertyRow& row : propertyRows(details)) {
+        QStringList cells{row.caption, row.gross};
+        if (withNet) {
+            cells << row.net;
+        }
+        rows.push_back(cells);
+    }
+    if (const QString refusal = refusalLine(details); !refusal.isEmpty()) {
+        rows.push_back({refusal});
+    }
+    rows.push_back({});
+    rows.push_back(workingTableHeaders(details.gross.kind));
+    for (QStringList& row : workingTableRows(details.gross)) {
+        rows.push_back(std::move(row));
+    }
+    if (withNet && details.deduction != 0) {
+        for (QStringList& row : workingTableRows(*details.net, QStringLiteral("（净）"))) {
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+QMimeData* detailsMimeData(const SectionDetails& details) {
+    QString text;
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
+    for (const QStringList& row : detailsTableRows(details)) {
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : row) {
+            html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table></body></html>");
     auto* mime = new QMimeData;

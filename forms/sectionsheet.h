@@ -36,6 +36,12 @@ std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form);
 // The rows as tab-separated UTF-8 text and as an HTML table, together.
 QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows);
 
+// What the details window shows, as tables one after the other (a blank line
+// between them): the properties with their gross and net column, then the
+// working table, gross and net.
+std::vector<QStringList> detailsTableRows(const SectionDetails& details);
+QMimeData* detailsMimeData(const SectionDetails& details);
+
 // A result as the window shows it, without the blank Str keeps for the sign.
 QString shownResult(double value);
 

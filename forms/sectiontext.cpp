@@ -3,6 +3,8 @@
 #include "numtext.h"
 #include "rounding.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <functional>
 
@@ -131,7 +133,7 @@ std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
             {QStringLiteral("型材腹板厚度"), QStringLiteral("t_w"), s->webThickness, mm},
             {QStringLiteral("型材面板宽度"), QStringLiteral("b_f"), s->facePlateWidth, mm},
             {QStringLiteral("型材面板厚度"), QStringLiteral("t_f"), s->facePlateThickness, mm},
-            {QStringLiteral("型材带板长度（跨距）"), QStringLiteral("l"), s->span, mm},
+            {QStringLiteral("型材带板长度（跨距）"), QStringLiteral("ℓ"), s->span, mm},
         };
     }
     if (const auto* b = std::get_if<BuiltUpDimensions>(&dimensions)) {
@@ -151,6 +153,34 @@ std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
     };
 }
 
+QString exportedCaption(const InputItem& item) {
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(item.caption, QString(item.symbol).remove(QLatin1Char('_')), item.unit);
+}
+
+QStringList resultCaptions(SectionKind kind) {
+    QStringList captions;
+    for (const PropertyLine& line : linesFor(kind)) {
+        if (line.seeded) {
+            captions << line.caption;
+        }
+    }
+    return captions;
+}
+
+QString withSubscripts(const QString& text) {
+    static const QRegularExpression marked(QStringLiteral("_([A-Za-z0-9]+)"));
+    QString html;
+    qsizetype from = 0;
+    for (auto it = marked.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        html += text.mid(from, match.capturedStart() - from).toHtmlEscaped();
+        html += QStringLiteral("<sub>%1</sub>").arg(match.captured(1).toHtmlEscaped());
+        from = match.capturedEnd();
+    }
+    return html + text.mid(from).toHtmlEscaped();
+}
+
 QString inputSummary(const SectionDimensions& dimensions) {
     QStringList parts;
     for (const InputItem& item : inputItems(dimensions)) {
@@ -161,9 +191,16 @@ QString inputSummary(const SectionDimensions& dimensions) {
 
 std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
     std::vector<PropertyRow> rows;
+    const bool noFacePlate = withoutFacePlate(details);
     for (const PropertyLine& line : linesFor(details.gross.kind)) {
         PropertyRow row;
         row.caption = line.seeded ? line.caption + seededMark : line.caption;
+        if (noFacePlate) {
+            // A flat bar: the calculator's reference line is the web's free edge.
+            row.caption.replace(QStringLiteral("面板中线"), QStringLiteral("腹板自由边"))
+                .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"))
+                .replace(QStringLiteral("（腹板与面板）"), QStringLiteral("（腹板）"));
+        }
         row.gross = detailResult(line.value(details.gross));
         if (details.net) {
             row.net = detailResult(line.value(*details.net));
@@ -186,6 +223,9 @@ std::vector<QStringList> workingTableRows(const SectionProperties& properties,
                                           const QString& suffix) {
     std::vector<QStringList> rows;
     for (const WorkingRow& row : properties.rows) {
+        if (row.area == 0 && row.ownInertia == 0) {
+            continue; // an absent plate (a flat bar's face plate, a T's face plate 1)
+        }
         rows.push_back({plateCaption(row.role) + suffix, detailResult(row.area),
                         detailResult(row.lever), detailResult(row.firstMoment),
                         detailResult(row.transfer), detailResult(row.ownInertia)});
@@ -223,27 +263,37 @@ QString refusalLine(const SectionDetails& details) {
     return QStringLiteral("Δt 应为不小于 0 的数（小数点用“.”），无净尺寸剖面。");
 }
 
+bool withoutFacePlate(const SectionDetails& details) {
+    const auto* s = std::get_if<StiffenerDimensions>(&details.dimensions);
+    return s != nullptr && (s->facePlateWidth == 0 || s->facePlateThickness == 0);
+}
+
 QStringList footnotes(const SectionDetails& details) {
     QStringList notes;
     notes << seededMark + QStringLiteral(" 与计算器窗口显示的结果相同（同一计算，同一舍入）。");
+    const QString mass = QStringLiteral("质量按实际面积、钢材密度 7.85 t/m³ 计。");
     switch (details.gross.kind) {
     case SectionKind::Stiffener:
-        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = 0.3·(l/b)^(2/3)，不大于 1），"
-                                "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。")
-              << QStringLiteral("yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
-                                "不是外表面处的剖面模数。");
+        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = 0.3·(ℓ/b)^(2/3)，不大于 1），"
+                                "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。");
+        if (withoutFacePlate(details)) {
+            notes << QStringLiteral("无面板：参考线为腹板自由边，yᵢ 自腹板自由边量起；"
+                                    "计算器的剖面模数 W 以腹板自由边为准。");
+        } else {
+            notes << QStringLiteral("yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
+                                    "不是外表面处的剖面模数。");
+        }
         break;
     case SectionKind::BuiltUp:
         notes << QStringLiteral("yᵢ 自面板2中线量起；计算器的剖面模数 W 以面板2中线为准，"
                                 "不是外表面处的剖面模数。");
         break;
     case SectionKind::Pipe:
-        notes << QStringLiteral("计算取 π = 3.14159265，钢材密度 7.85 t/m³；"
-                                "腐蚀扣除自内壁计，外径不变。");
-        break;
+        notes << QStringLiteral("计算取 π = 3.14159265，钢材密度 7.85 t/m³。")
+              << QStringLiteral("净尺寸：壁厚自内壁减去 Δt，外径不变；") + mass;
+        return notes;
     }
-    notes << QStringLiteral("净尺寸：各板厚减去 Δt，宽度与高度不变；质量按实际面积、"
-                            "钢材密度 7.85 t/m³ 计。");
+    notes << QStringLiteral("净尺寸：各板厚减去 Δt，宽度与高度不变；") + mass;
     return notes;
 }
 

@@ -44,8 +44,19 @@ struct InputItem {
     QString unit;
 };
 std::vector<InputItem> inputItems(const SectionDimensions& dimensions);
+// An input as it is named in what leaves the program (the copied table):
+// caption, symbol without its subscript mark, unit, "面板1宽度 b1 (mm)". The
+// span is ℓ, which no face shows like the digit 1.
+QString exportedCaption(const InputItem& item);
+// The results the calculator's window shows, in its order, as they are named
+// in what leaves the program: "惯性矩 I (cm⁴)" (the window's "极惯性矩(cm4)"
+// is the second moment about the neutral axis), "每米质量 m (kg/m)".
+QStringList resultCaptions(SectionKind kind);
 // "b = 600, t_p = 10, … (mm)" on one line.
 QString inputSummary(const SectionDimensions& dimensions);
+// A text with symbols written "t_p" as rich text with real subscripts
+// ("t<sub>p</sub>"), everything else escaped.
+QString withSubscripts(const QString& text);
 
 // One row of the property table: the caption with its unit, the gross value
 // and, when a net section exists, the net value. `seeded` marks the rows the
@@ -73,6 +84,10 @@ QString netHeading(double deduction);
 // The one line shown instead of the net column when there is none; empty
 // when the net section exists.
 QString refusalLine(const SectionDetails& details);
+
+// A stiffener without a face plate (a flat bar): its reference line is the
+// web's free edge.
+bool withoutFacePlate(const SectionDetails& details);
 
 // Notes that belong under the tables: where the computation takes a
 // quantity differently from the textbook, and what the asterisk means.

@@ -1,10 +1,14 @@
 #include "form.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -149,11 +153,79 @@ Form::Form(const FormDesign& design) : QWidget(nullptr, flagsFor(design)), name_
     fillBackground(this, design.background);
     const QSize client = toPixels(design.clientWidth, design.clientHeight);
     clientHeight_ = client.height();
-    if (design.border == BorderStyle::FixedDialog) {
+    clientSize_ = client;
+    // The controls live in a child of the window's size, so that a menu bar
+    // can take its place above them without moving any of them.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setGeometry(QRect(QPoint(0, 0), client));
+    client_->installEventFilter(this);
+    fixedSize_ = design.border == BorderStyle::FixedDialog;
+    if (fixedSize_) {
         setFixedSize(client);
     } else {
         resize(client);
     }
+}
+
+QMenuBar* Form::menuBar() {
+    if (menuBar_ == nullptr) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setObjectName(QStringLiteral("menuBar"));
+        placeMenuBar();
+    }
+    return menuBar_;
+}
+
+void Form::placeMenuBar() {
+    // The bar is one line of menu titles high, measured with one title in
+    // it; the client area moves down by that and the window grows by it, so
+    // nothing inside the client area moves.
+    QAction probe(QStringLiteral("文件(&F)"));
+    menuBar_->addAction(&probe);
+    const int height = std::max(menuBar_->sizeHint().height(), 1);
+    menuBar_->removeAction(&probe);
+    menuBar_->setGeometry(0, 0, clientSize_.width(), height);
+    client_->move(0, height);
+    const QSize whole(clientSize_.width(), clientSize_.height() + height);
+    if (fixedSize_) {
+        setFixedSize(whole);
+    } else if (!isVisible()) {
+        resize(whole);
+    } else {
+        resize(width(), std::max(this->height(), whole.height()));
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (menuBar_ != nullptr) {
+        menuBar_->resize(width(), menuBar_->height());
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    // A label whose text or font changed asks its parent, the client area,
+    // to lay it out.
+    if (watched == client_ && event->type() == QEvent::LayoutRequest) {
+        fitCaptions();
+    }
+
+    return QWidget::eventFilter(watched, event);
+}
+
+void addContextMenuKey(QWidget* window) {
+    auto* key = new QAction(window);
+    key->setObjectName(QStringLiteral("contextMenuKey"));
+    key->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    key->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(key, &QAction::triggered, window, [window] {
+        QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+        const QPoint at = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+    });
+    window->addAction(key);
 }
 
 void Form::Show() {
@@ -167,7 +239,7 @@ void Form::Hide() {
 
 QLabel* Form::addLabel(const QString& name, const QString& caption, const TwipsRect& rect,
                        int tabIndex) {
-    auto* label = new Caption(caption, toPixels(rect), this);
+    auto* label = new Caption(caption, toPixels(rect), client_);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -180,7 +252,7 @@ QLabel* Form::addLabel(const QString& name, const QString& caption, const TwipsR
 
 QLineEdit* Form::addTextBox(const QString& name, const TwipsRect& rect, int tabIndex,
                             const QString& accessibleName) {
-    auto* edit = new QLineEdit(this);
+    auto* edit = new QLineEdit(client_);
     edit->setObjectName(name);
     edit->setGeometry(toPixels(rect));
     edit->setAccessibleName(accessibleName);
@@ -193,7 +265,7 @@ QLineEdit* Form::addTextBox(const QString& name, const TwipsRect& rect, int tabI
 
 QPushButton* Form::addButton(const QString& name, const QString& caption, const TwipsRect& rect,
                              int tabIndex) {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new QPushButton(caption, client_);
     button->setObjectName(name);
     button->setGeometry(toPixels(rect));
     button->setAutoDefault(false);
@@ -204,7 +276,7 @@ QPushButton* Form::addButton(const QString& name, const QString& caption, const 
 
 QLabel* Form::addPicture(const QString& name, const QPixmap& picture, const TwipsRect& rect,
                          int tabIndex, const QString& description) {
-    auto* box = new QLabel(this);
+    auto* box = new QLabel(client_);
     box->setObjectName(name);
     box->setGeometry(toPixels(rect));
     box->setPixmap(picture);
@@ -219,7 +291,7 @@ QLabel* Form::addPicture(const QString& name, const QPixmap& picture, const Twip
 
 QGroupBox* Form::addFrame(const QString& name, const QString& caption, const TwipsRect& rect,
                           int tabIndex) {
-    auto* frame = new QGroupBox(caption, this);
+    auto* frame = new QGroupBox(caption, client_);
     frame->setObjectName(name);
     // The designs place a frame's caption on its border line, the line at
     // the top of the frame, as the classic Windows style draws it; the

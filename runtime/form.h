@@ -17,6 +17,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPixmap;
 class QPushButton;
 class QRadioButton;
@@ -71,6 +72,16 @@ class Form : public QWidget {
     // not mistaken for the user's close box.
     void markUnloading() { unloading_ = true; }
 
+    // The designed client area: every control of the design lies in it, at
+    // its designed place. Without a menu bar it covers the whole window.
+    QWidget* clientArea() const { return client_; }
+
+    // The window's menu bar, created on the first call: it sits above the
+    // client area, and the window grows by its height, so that nothing in
+    // the client area moves.
+    QMenuBar* menuBar();
+    bool hasMenuBar() const { return menuBar_ != nullptr; }
+
   protected:
     // What the title bar's close box does; each window decides. The window
     // itself is never closed by it.
@@ -102,11 +113,14 @@ class Form : public QWidget {
     void setTabIndex(QWidget* control, int tabIndex);
 
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void applyTabOrder();
+    void placeMenuBar();
     void fitCaptions();
 
     QString name_;
@@ -115,7 +129,15 @@ class Form : public QWidget {
     std::vector<std::pair<int, QWidget*>> tabStops_;
     std::vector<Caption*> captions_;
     int clientHeight_ = 0; // pixels, as designed
+    QSize clientSize_;
+    bool fixedSize_ = false;
+    QWidget* client_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
 };
+
+// Shift+F10 opens the context menu of the focused control (or of the window),
+// as the Menu key does.
+void addContextMenuKey(QWidget* window);
 
 // Sets a text box's text as the program writes it: the text shows from its
 // beginning, also when it is wider than the box. Typing leaves the view at

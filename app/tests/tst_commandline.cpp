@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -12,6 +13,8 @@ class TestCommandLine : public QObject {
     void answersWithoutDisplay_data();
     void answersWithoutDisplay();
     void versionLineIsTheProgramsVersionAlone();
+    void manualSaysWhatTheProgramDoes_data();
+    void manualSaysWhatTheProgramDoes();
 
   private:
     struct Result {
@@ -105,6 +108,32 @@ void TestCommandLine::versionLineIsTheProgramsVersionAlone() {
     const Result result = run({QStringLiteral("--version")});
     QCOMPARE(result.status, 0);
     QCOMPARE(result.out, QStringLiteral("corvane 1.1.0\n"));
+}
+
+void TestCommandLine::manualSaysWhatTheProgramDoes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("no claim to write no file") << "reads and writes no file" << false;
+    QTest::newRow("no claim to keep nothing") << "keeps nothing between runs" << false;
+    QTest::newRow("settings kept") << "Corvane.conf" << true;
+    QTest::newRow("details window") << "剖面详图… \" (F2)\"" << true;
+    QTest::newRow("export") << "导出计算书(PDF)… \" (Ctrl+S)\"" << true;
+    QTest::newRow("print") << "打印计算书… \" (Ctrl+P)\"" << true;
+    QTest::newRow("copy") << "复制结果 \" (Ctrl+Shift+C)\"" << true;
+    QTest::newRow("copy drawing") << "复制图形 \" (Ctrl+Shift+D)\"" << true;
+    QTest::newRow("svg") << "导出图形(SVG)… \" (Ctrl+Shift+S)\"" << true;
+    QTest::newRow("context menu key") << "Shift+F10" << true;
+    QTest::newRow("see also") << ".SH SEE ALSO\n.BR corvane\\-batch (1)" << true;
+    QTest::newRow("exit status 1, no display") << ".TP\n.B 1\nNo display" << true;
+}
+
+void TestCommandLine::manualSaysWhatTheProgramDoes() {
+    QFETCH(QString, text);
+    QFETCH(bool, present);
+    QFile manual(QStringLiteral(CORVANE_MANUAL));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    QCOMPARE(page.contains(text), present);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -6,8 +6,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBrowser>
 
 using namespace corvane;
 
@@ -51,6 +53,9 @@ class TestForm2 : public QObject {
     void closeBoxEndsTheProgram();
     void endClosesTheSectionDetails();
     void tabOrderPutsPipeAndCalculatorLast();
+    void menuBarActionsDoWhatTheButtonsDo_data();
+    void menuBarActionsDoWhatTheButtonsDo();
+    void helpShowsTheGuide();
 
   private:
     Form2* menu_ = nullptr;
@@ -141,6 +146,67 @@ void TestForm2::buttonsOpenTheirWindows() {
     // The menu comes back as it was left.
     Hide(window);
     QCOMPARE(Show("Form2"), menu_);
+}
+
+void TestForm2::menuBarActionsDoWhatTheButtonsDo_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("hull") << "toolsMenu"
+                          << "船体结构剖面模数计算器(&H)"
+                          << "Form1";
+    QTest::newRow("built-up") << "toolsMenu"
+                              << "组合型材剖面模数计算器(&B)"
+                              << "Form3";
+    QTest::newRow("pipe") << "toolsMenu"
+                          << "钢管参数计算(&P)"
+                          << "Form4";
+    QTest::newRow("calculator") << "toolsMenu"
+                                << "工程计算器(&C)"
+                                << "Form5";
+    QTest::newRow("about") << "helpMenu"
+                           << "关于(&A)"
+                           << "frmAbout";
+}
+
+void TestForm2::menuBarActionsDoWhatTheButtonsDo() {
+    QFETCH(QString, menu);
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    auto* found = menu_->findChild<QMenu*>(menu);
+    QVERIFY(found != nullptr);
+    QAction* item = nullptr;
+    for (QAction* candidate : found->actions()) {
+        item = candidate->text() == action ? candidate : item;
+    }
+    QVERIFY(item != nullptr);
+    item->trigger();
+    auto* target = WindowRuntime::instance().find(window);
+    QVERIFY(target != nullptr && target->isVisible());
+    QVERIFY(!menu_->isVisible());
+    Hide(window);
+    Show("Form2");
+}
+
+void TestForm2::helpShowsTheGuide() {
+    QVERIFY(menu_->usageWindow() == nullptr);
+    QTest::keyClick(menu_, Qt::Key_F1);
+    QWidget* usage = menu_->usageWindow();
+    QVERIFY(usage != nullptr);
+    QVERIFY(usage->isVisible());
+    QCOMPARE(usage->windowTitle(), QStringLiteral("使用说明"));
+    QVERIFY(usage->isWindow());
+    const QString text = usage->findChild<QTextBrowser*>("usageText")->toPlainText();
+    for (const char* shown :
+         {"剖面详图", "Ctrl+S", "Ctrl+P", "Ctrl+Shift+C", "F2", "Shift+F10", "corvane-batch"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+    }
+    // The menu stays; the guide closes with Escape and comes back the same.
+    QVERIFY(menu_->isVisible());
+    QTest::keyClick(usage, Qt::Key_Escape);
+    QVERIFY(!usage->isVisible());
+    menu_->showUsage();
+    QCOMPARE(menu_->usageWindow(), usage);
 }
 
 void TestForm2::endUnloadsEveryWindowAndEndsTheProgram() {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -64,6 +65,8 @@ class TestProgram : public QObject {
     void everyControlHasAnAccessibleName();
     void everyControlLiesInsideItsWindow_data();
     void everyControlLiesInsideItsWindow();
+    void menuBarSitsAboveTheDesignedClientArea_data();
+    void menuBarSitsAboveTheDesignedClientArea();
     void designFontsResolveToInstalledChineseFaces_data();
     void designFontsResolveToInstalledChineseFaces();
     void everyCaptionIsDrawnWhole_data();
@@ -126,12 +129,75 @@ void TestProgram::everyControlLiesInsideItsWindow_data() {
 void TestProgram::everyControlLiesInsideItsWindow() {
     QFETCH(QString, window);
     Form* form = Show(window);
-    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // The designed client area lies wholly in the window, below its menu bar.
+    QWidget* client = form->clientArea();
+    QVERIFY(form->rect().contains(client->geometry()));
+    for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control->isWindow()) {
             continue;
         }
-        QVERIFY2(form->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QVERIFY2(client->rect().contains(control->geometry()), qPrintable(control->objectName()));
     }
+}
+
+void TestProgram::menuBarSitsAboveTheDesignedClientArea_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("client"); // twips
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("designed"); // twips
+    QTest::newRow("menu") << "Form2" << QSize(6960, 6030) << QStringList{"工具(&T)", "帮助(&H)"}
+                          << "Command4" << QRect(600, 5160, 3615, 615);
+    QTest::newRow("hull") << "Form1" << QSize(7770, 5700)
+                          << QStringList{"文件(&F)", "编辑(&E)", "查看(&V)"} << "Text1(6)"
+                          << QRect(3000, 480, 1335, 390);
+    QTest::newRow("built-up") << "Form3" << QSize(7635, 5070)
+                              << QStringList{"文件(&F)", "编辑(&E)", "查看(&V)"} << "Command7"
+                              << QRect(5400, 4200, 1575, 495);
+    QTest::newRow("pipe") << "Form4" << QSize(8085, 4695)
+                          << QStringList{"文件(&F)", "编辑(&E)", "查看(&V)"} << "Text1(6)"
+                          << QRect(2760, 2880, 1815, 405);
+    QTest::newRow("calculator, no bar")
+        << "Form5" << QSize() << QStringList{} << QString() << QRect();
+    QTest::newRow("about box, no bar")
+        << "frmAbout" << QSize() << QStringList{} << QString() << QRect();
+}
+
+void TestProgram::menuBarSitsAboveTheDesignedClientArea() {
+    QFETCH(QString, window);
+    QFETCH(QSize, client);
+    QFETCH(QStringList, menus);
+    QFETCH(QString, control);
+    QFETCH(QRect, designed);
+    Form* form = Show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    if (menus.isEmpty()) {
+        QVERIFY(!form->hasMenuBar());
+        QCOMPARE(form->clientArea()->geometry(), form->rect());
+        return;
+    }
+    QVERIFY(form->hasMenuBar());
+    const QMenuBar* bar = form->menuBar();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->y(), 0);
+    QVERIFY(bar->height() > 0);
+    QStringList titles;
+    for (const QAction* menu : bar->actions()) {
+        titles << menu->text();
+    }
+    QCOMPARE(titles, menus);
+    // The client area is as designed, right below the bar; the frame grew by
+    // the bar's height.
+    const QSize pixels = toPixels(client.width(), client.height());
+    QCOMPARE(form->clientArea()->geometry(), QRect(QPoint(0, bar->height()), pixels));
+    QCOMPARE(form->size(), QSize(pixels.width(), pixels.height() + bar->height()));
+    // A control keeps its designed place in the client area.
+    const auto* widget = form->findChild<QWidget*>(control);
+    QVERIFY(widget != nullptr);
+    const QRect expected =
+        toPixels(TwipsRect{designed.x(), designed.y(), designed.width(), designed.height()});
+    QCOMPARE(widget->geometry(), expected);
+    QCOMPARE(widget->mapTo(form, QPoint(0, 0)), expected.topLeft() + QPoint(0, bar->height()));
 }
 
 void TestProgram::designFontsResolveToInstalledChineseFaces_data() {
@@ -182,7 +248,8 @@ void TestProgram::everyCaptionIsDrawnWhole() {
         QCOMPARE(designed.topLeft(), label->pos());
         QCOMPARE(designed.width(), label->width());
         const QRect below(designed.bottomLeft() + QPoint(0, 1), label->geometry().bottomRight());
-        for (const QWidget* other : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other :
+             form->clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != label && !other->isWindow() && below.isValid()) {
                 QVERIFY2(!other->geometry().intersects(below),
                          qPrintable(label->objectName() + QStringLiteral(" covers ") +

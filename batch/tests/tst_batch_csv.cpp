@@ -346,8 +346,14 @@ void TestBatchCsv::headerMapping_data() {
                                                           "型材腹板厚度(mm)", "型材面板宽度(mm)",
                                                           "型材面板厚度(mm)"}
                               << QList<int>{1, 2, 3, 4, 5, 6, 0} << "";
-    QTest::newRow("caption must be exact")
-        << pipe << QStringList{"钢管外径（mm）", "t"} << QList<int>{} << "missing D";
+    // Full-width forms and blanks, as a Chinese input method types them, do
+    // not count; the characters themselves do.
+    QTest::newRow("caption with full-width brackets")
+        << pipe << QStringList{"钢管外径（mm）", "t"} << QList<int>{0, 1} << "";
+    QTest::newRow("caption with a blank before the unit")
+        << pipe << QStringList{"钢管外径 (mm)", "t"} << QList<int>{0, 1} << "";
+    QTest::newRow("caption must name the input")
+        << pipe << QStringList{"钢管内径(mm)", "t"} << QList<int>{} << "missing D";
     QTest::newRow("missing") << stiffener << QStringList{"b", "tp", "hw", "tw", "bf", "tf"}
                              << QList<int>{} << "missing l";
     QTest::newRow("twice by name")

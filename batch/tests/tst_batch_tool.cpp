@@ -128,6 +128,12 @@ class TestBatchTool : public QObject {
     void netSectionIsTheReducedSection_data();
     void netSectionIsTheReducedSection();
     void netDeductionThatConsumesAPlate();
+    void netColumnsSaySo_data();
+    void netColumnsSaySo();
+    void rerunReplacesItsEarlierColumnsInPlace();
+    void rowsOfBlankCellsAreBlankRows();
+    void headerSpellings_data();
+    void headerSpellings();
     void helpFollowsTheLocale_data();
     void helpFollowsTheLocale();
     void versionAndUsageErrors();
@@ -247,7 +253,12 @@ void TestBatchTool::badCells_data() {
                                << QStringLiteral("第 2 行 l：没有数值 / row 2 l: empty");
     QTest::newRow("decimal comma")
         << QByteArray("600,10,300,\"10,5\",100,12,2400")
-        << QStringLiteral("第 2 行 tw：不是数字 / row 2 tw: not a number");
+        << QStringLiteral("第 2 行 tw：不是数字（小数点用“.”，不用千位分隔符） / row 2 tw: not a "
+                          "number (decimal point '.' and no thousands separators)");
+    QTest::newRow("thousands separator")
+        << QByteArray("600,10,300,10,100,12,\"2,400\"")
+        << QStringLiteral("第 2 行 l：不是数字（小数点用“.”，不用千位分隔符） / row 2 l: not a "
+                          "number (decimal point '.' and no thousands separators)");
     QTest::newRow("beyond the double range")
         << QByteArray("600,10,300,1e999,100,12,2400")
         << QStringLiteral("第 2 行 tw：不是数字 / row 2 tw: not a number");
@@ -474,11 +485,12 @@ void TestBatchTool::gb18030RoundTripsByteForByte() {
     QVERIFY(out[0].startsWith(rows[0] + ",A_cm2,"));
     QCOMPARE(out[1], rows[1] + ",28.27,3.2,289.81,57.96,22.2,\r");
     QVERIFY(out[2].startsWith(rows[2] + ",,,,,,"));
-    // The message is written in the table's encoding.
+    // The message is written in the table's encoding, and names the column
+    // as the header writes it.
     QCOMPARE(fromGb18030(out[2].mid(rows[2].size() + 6)),
-             QStringLiteral("第 3 行 D：不是数字 / row 3 D: not a number\r"));
+             QStringLiteral("第 3 行 钢管外径(mm)：不是数字 / row 3 钢管外径(mm): not a number\r"));
     // Standard error stays UTF-8, for the terminal.
-    QVERIFY(run.errText().contains(QStringLiteral("第 3 行 D：不是数字")));
+    QVERIFY(run.errText().contains(QStringLiteral("第 3 行 钢管外径(mm)：不是数字")));
 }
 
 void TestBatchTool::byteOrderMarkIsKept() {
@@ -492,7 +504,7 @@ void TestBatchTool::byteOrderMarkIsKept() {
     const Run gb = runTool({"pipe"}, gbMark + toGb18030(QStringLiteral("钢管外径(mm),t\nx,1\n")));
     QCOMPARE(gb.status, 1);
     QVERIFY(gb.out.startsWith(gbMark + toGb18030(QStringLiteral("钢管外径(mm),t,A_cm2"))));
-    QVERIFY(fromGb18030(gb.out).contains(QStringLiteral("第 2 行 D：不是数字")));
+    QVERIFY(fromGb18030(gb.out).contains(QStringLiteral("第 2 行 钢管外径(mm)：不是数字")));
 
     // Without a mark in the input, none in the output.
     const Run plain = runTool({"pipe"}, lines({"D,t", "100,10"}));
@@ -570,9 +582,11 @@ void TestBatchTool::delimiters_data() {
                   "100;10;;28.27;3.2;289.81;57.96;22.2;"});
     QTest::newRow("forced tab") << QStringList{"--delimiter", "tab"}
                                 << lines({"D\tt\tu,v", "100\t10,5\tx"})
-                                << lines({"D\tt\tu,v\tA_cm2\ti_cm\tI_cm4\tW_cm3\tm_kg\terror",
-                                          "100\t10,5\tx\t\t\t\t\t\t第 2 行 t：不是数字 / row 2 t: "
-                                          "not a number"});
+                                << lines(
+                                       {"D\tt\tu,v\tA_cm2\ti_cm\tI_cm4\tW_cm3\tm_kg\terror",
+                                        "100\t10,5\tx\t\t\t\t\t\t第 2 行 t：不是数字（小数点用“.”，"
+                                        "不用千位分隔符） / row 2 t: not a number (decimal "
+                                        "point '.' and no thousands separators)"});
     // Detection would take ';' here.
     QTest::newRow("forced comma") << QStringList{"--delimiter=,"}
                                   << lines({"D,t,a;b;c;d", "100,10,x"})
@@ -628,8 +642,16 @@ void TestBatchTool::detailColumns() {
     // A pipe: the fibre moduli are W, the mass is m; results below 1 keep
     // the window's form in the result columns.
     const Run pipe = runTool({"pipe", "--detail"}, lines({"D,t", "10,1"}));
+    // e is D/2 from the outer surface; m_kg is already per metre, so no
+    // second mass column.
+    QCOMPARE(
+        pipe.out.split('\n').at(0),
+        QByteArray("D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,e_cm,Wtop_cm3,Wbottom_cm3,Wmin_cm3,error"));
     QCOMPARE(pipe.out.split('\n').at(1),
-             QByteArray("10,1,.28,.32,.03,.06,.22,0,0.06,0.06,0.06,0.22,"));
+             QByteArray("10,1,.28,.32,.03,.06,.22,0.5,0.06,0.06,0.06,"));
+    const Run pipe100 = runTool({"pipe", "--detail"}, lines({"D,t", "100,10"}));
+    QCOMPARE(pipe100.out.split('\n').at(1),
+             QByteArray("100,10,28.27,3.2,289.81,57.96,22.2,5,57.96,57.96,57.96,"));
 
     const Run stiffener = runTool({"stiffener", "--detail"},
                                   lines({"b,tp,hw,tw,bf,tf,l", "600,10,300,10,100,12,2400"}));
@@ -683,7 +705,8 @@ void TestBatchTool::netSectionIsTheReducedSection() {
     QCOMPARE(direct.status, 0);
     const QByteArray netRow = net.out.split('\n').at(1);
     const QByteArray directRow = direct.out.split('\n').at(1);
-    QCOMPARE(netRow.mid(gross.size()), directRow.mid(reduced.size()));
+    // The net row holds the deduction in dt_mm, then the reduced section's values.
+    QCOMPARE(netRow.mid(gross.size()), "," + deduction.toUtf8() + directRow.mid(reduced.size()));
     QVERIFY(netRow.startsWith(gross + ","));
 }
 
@@ -693,10 +716,120 @@ void TestBatchTool::netDeductionThatConsumesAPlate() {
                 lines({"b1,t1,h,tw,b2,t2", "100,10,200,8,100,10", "100,10,200,9,100,10"}));
     QCOMPARE(run.status, 1);
     const QList<QByteArray> out = run.out.split('\n');
-    QCOMPARE(QString::fromUtf8(out[1]),
-             QStringLiteral("100,10,200,8,100,10,,,第 2 行：扣除 8 mm 后腹板（厚 8 mm）已无剩余 / "
-                            "row 2: a deduction of 8 mm leaves nothing of the web (8 mm thick)"));
+    QCOMPARE(
+        QString::fromUtf8(out[1]),
+        QStringLiteral("100,10,200,8,100,10,8,,,第 2 行：扣除 8 mm 后腹板（厚 8 mm）已无剩余 / "
+                       "row 2: a deduction of 8 mm leaves nothing of the web (8 mm thick)"));
     QVERIFY(!out[2].endsWith(",,"));
+}
+
+void TestBatchTool::netColumnsSaySo_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("gross") << QStringList{"stiffener"}
+                           << QByteArray("b,tp,hw,tw,bf,tf,l,I_cm4,W_cm3,error");
+    QTest::newRow("net") << QStringList{"stiffener", "--net", "1"}
+                         << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,I_net_cm4,W_net_cm3,error");
+    QTest::newRow("net with details")
+        << QStringList{"stiffener", "--net=0.5", "--detail"}
+        << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,I_net_cm4,W_net_cm3,e_net_cm,Wtop_net_cm3,"
+                      "Wbottom_net_cm3,Wmin_net_cm3,m_net_kg_m,m_plating_net_kg_m,error");
+    QTest::newRow("net pipe") << QStringList{"pipe", "--net", "0"}
+                              << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,A_net_cm2,i_net_cm,"
+                                            "I_net_cm4,W_net_cm3,m_net_kg,error");
+}
+
+void TestBatchTool::netColumnsSaySo() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, header);
+    const QByteArray input = args.first() == "pipe" ? lines({"b,tp,hw,tw,bf,tf,l,D,t", ""})
+                                                    : lines({"b,tp,hw,tw,bf,tf,l"});
+    const Run run = runTool(args, input);
+    QCOMPARE(run.status, 0);
+    const QByteArray expected =
+        args.first() == "pipe" ? QByteArray(header).replace("l,dt_mm", "l,D,t,dt_mm") : header;
+    QCOMPARE(run.out.split('\n').at(0), expected);
+}
+
+void TestBatchTool::rerunReplacesItsEarlierColumnsInPlace() {
+    // A gross run, then the designer edits a thickness and runs the tool
+    // again on its own output, then a net run on that: gross and net live in
+    // one table, each set once.
+    const Run first = runTool({"pipe"}, lines({"no,D,t", "P1,100,10", "P2,x,1"}));
+    QCOMPARE(first.status, 1);
+    QByteArray edited = first.out;
+    edited.replace("P1,100,10,", "P1,40,20,");
+    edited.replace("P2,x,1,", "P2,10,1,");
+    const Run second = runTool({"pipe"}, edited);
+    QCOMPARE(second.status, 0);
+    QCOMPARE(second.out,
+             lines({"no,D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error", "P1,40,20,12.57,1,12.57,6.28,9.86,",
+                    "P2,10,1,.28,.32,.03,.06,.22,"}));
+    QVERIFY2(second.errText().contains("A_cm2, i_cm, I_cm4, W_cm3, m_kg, error"),
+             qPrintable(second.errText()));
+    QVERIFY(second.errText().contains("replaced"));
+
+    // The error column moved by the user still takes the message in place.
+    const Run moved = runTool({"pipe"}, lines({"error,D,t", "old,y,10"}));
+    QCOMPARE(moved.status, 1);
+    QCOMPARE(moved.out.split('\n').at(0), QByteArray("error,D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg"));
+    QCOMPARE(QString::fromUtf8(moved.out.split('\n').at(1)),
+             QStringLiteral("第 2 行 D：不是数字 / row 2 D: not a number,y,10,,,,,"));
+
+    const Run net = runTool({"pipe", "--net", "0.5"}, second.out);
+    QCOMPARE(net.status, 0);
+    QVERIFY(net.out.split('\n').at(1).startsWith("P1,40,20,12.57,1,12.57,6.28,9.86,,0.5,"));
+    QVERIFY(net.out.startsWith("no,D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error,dt_mm,A_net_cm2"));
+    const Run netAgain = runTool({"pipe", "--net", "0.25"}, net.out);
+    QCOMPARE(netAgain.out.split('\n').at(0), net.out.split('\n').at(0));
+}
+
+void TestBatchTool::rowsOfBlankCellsAreBlankRows() {
+    // LibreOffice and Excel write formatted empty rows as rows of delimiters.
+    const QByteArray commas = ",,,,,,";
+    const Run run = runTool({"stiffener"}, lines({"b,tp,hw,tw,bf,tf,l", "600,10,300,10,100,12,2400",
+                                                  commas, " , ,\"\",,,,", ",,,,,,,,"}));
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out.size(), 6);
+    QCOMPARE(out[2], commas);
+    QCOMPARE(out[3], QByteArray(" , ,\"\",,,,"));
+    QCOMPARE(out[4], QByteArray(",,,,,,,,"));
+}
+
+void TestBatchTool::headerSpellings_data() {
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("named"); // the bad cell's column in the message
+    QTest::newRow("captions") << QByteArray("型材带板宽度(mm),型材带板厚度(mm),型材腹板高度(mm),"
+                                            "型材腹板厚度(mm),型材面板宽度(mm),型材面板厚度(mm),"
+                                            "型材带板长度(mm)")
+                              << QStringLiteral("型材腹板厚度(mm)");
+    QTest::newRow("full-width brackets")
+        << QByteArray("型材带板宽度（mm）,型材带板厚度（mm）,型材腹板高度（mm）,型材腹板厚度（mm）,"
+                      "型材面板宽度（mm）,型材面板厚度（mm）,型材带板长度（mm）")
+        << QStringLiteral("型材腹板厚度（mm）");
+    QTest::newRow("blank before the unit")
+        << QByteArray("型材带板宽度 (mm),型材带板厚度 (mm),型材腹板高度 (mm),型材腹板厚度 (mm),"
+                      "型材面板宽度 (mm),型材面板厚度 (mm),型材带板长度 (mm)")
+        << QStringLiteral("型材腹板厚度 (mm)");
+    QTest::newRow("full-width letters and ideographic space")
+        << QByteArray("ｂ,ＴＰ,h w,tw,bf,tf,　l　") << QStringLiteral("tw");
+}
+
+void TestBatchTool::headerSpellings() {
+    QFETCH(QByteArray, header);
+    QFETCH(QString, named);
+    const Run run = runTool({"stiffener"}, lines({header, "600,10,300,10,100,12,2400",
+                                                  "600,10,300,"
+                                                  "z,100,12,2400"}));
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out.split('\n').at(1), QByteArray("600,10,300,10,100,12,2400,13027.85,605.81,"));
+    QVERIFY2(
+        run.errText().contains(QStringLiteral("第 3 行 ") + named + QStringLiteral("：不是数字")),
+        qPrintable(run.errText()));
+    QVERIFY2(run.errText().contains("row 3 " + named + ": not a number"),
+             qPrintable(run.errText()));
 }
 
 void TestBatchTool::helpFollowsTheLocale_data() {

@@ -14,9 +14,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -25,10 +27,14 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextItem>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <memory>
 
 using namespace corvane;
 
@@ -123,6 +129,10 @@ class TestResultExport : public QObject {
 
     void actionsFollowTheCalculationInMenuOrder();
     void copyPutsTheExactRowsAsTextAndHtml();
+    void menuBarOffersWhatTheContextMenuOffers_data();
+    void menuBarOffersWhatTheContextMenuOffers();
+    void copiedCaptionsNameEachPlateAndResult_data();
+    void copiedCaptionsNameEachPlateAndResult();
     void sheetOfEachSectionHoldsInputsAndResultsOnOnePage_data();
     void sheetOfEachSectionHoldsInputsAndResultsOnOnePage();
     void proposalUsesTitleTimeAndTheLastFolder();
@@ -142,6 +152,15 @@ class TestResultExport : public QObject {
     void detailsWindowOffersTheSheetAndTheDrawing();
     void detailsDeductionAndProjectReachTheSheet();
     void scaleIsTheLargestOfTheSeriesThatFits();
+    void longProjectIsPrintedWholeOnEveryPage();
+    void firstWorkedExampleFitsOnePage_data();
+    void firstWorkedExampleFitsOnePage();
+    void numbersLineUpOnTheirPoints();
+    void detailsCopyWhatTheyShow();
+    void drawingLabelsStayWhole_data();
+    void drawingLabelsStayWhole();
+    void notesFitTheSection();
+    void svgIsInMillimetresWithFallbackFaces();
 
   private:
     QTemporaryDir dir_;
@@ -218,15 +237,15 @@ void TestResultExport::copyPutsTheExactRowsAsTextAndHtml() {
 
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     QVERIFY(mime != nullptr);
-    QCOMPARE(mime->text(), QStringLiteral("型材带板宽度(mm)\t600\n"
-                                          "型材带板厚度(mm)\t10\n"
-                                          "型材腹板高度(mm)\t300\n"
-                                          "型材腹板厚度(mm)\t10\n"
-                                          "型材面板宽度(mm)\t100\n"
-                                          "型材面板厚度(mm)\t12\n"
-                                          "型材带板长度(mm)\t2400\n"
-                                          "极惯性矩(cm4)\t13027.85\n"
-                                          "剖面模数(cm3)\t605.81\n"));
+    QCOMPARE(mime->text(), QStringLiteral("型材带板宽度 b (mm)\t600\n"
+                                          "型材带板厚度 tp (mm)\t10\n"
+                                          "型材腹板高度 hw (mm)\t300\n"
+                                          "型材腹板厚度 tw (mm)\t10\n"
+                                          "型材面板宽度 bf (mm)\t100\n"
+                                          "型材面板厚度 tf (mm)\t12\n"
+                                          "型材带板长度（跨距） ℓ (mm)\t2400\n"
+                                          "惯性矩 I (cm⁴)\t13027.85\n"
+                                          "剖面模数（面板中线） W (cm³)\t605.81\n"));
     QVERIFY(mime->hasHtml());
     const QString html = mime->html();
     QVERIFY(html.contains(QStringLiteral("charset=\"utf-8\"")));
@@ -238,6 +257,90 @@ void TestResultExport::copyPutsTheExactRowsAsTextAndHtml() {
         rows << match.captured(1) + QLatin1Char('\t') + match.captured(2);
     }
     QCOMPARE(rows.join(QLatin1Char('\n')) + QLatin1Char('\n'), mime->text());
+}
+
+void TestResultExport::menuBarOffersWhatTheContextMenuOffers_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("hull") << "Form1" << QStringList{"600", "10", "300", "10", "100", "12", "2400"};
+    QTest::newRow("built-up") << "Form3" << QStringList{"100", "10", "200", "8", "100", "10"};
+    QTest::newRow("pipe") << "Form4" << QStringList{"100", "10"};
+}
+
+void TestResultExport::menuBarOffersWhatTheContextMenuOffers() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    SectionForm* form = openWithCalculation(window, entries);
+    const auto shortcutsOf = [](const QMenu* menu) {
+        QStringList found;
+        for (const QAction* action : menu->actions()) {
+            found << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+        }
+        return found;
+    };
+    QCOMPARE(shortcutsOf(form->fileMenu()),
+             QStringList({"导出计算书(PDF)… Ctrl+S", "打印计算书… Ctrl+P"}));
+    QCOMPARE(shortcutsOf(form->editMenu()), QStringList{"复制结果 Ctrl+Shift+C"});
+    QCOMPARE(shortcutsOf(form->viewMenu()), QStringList{"剖面详图… F2"});
+    for (const QMenu* menu : {form->fileMenu(), form->editMenu(), form->viewMenu()}) {
+        for (QAction* action : menu->actions()) {
+            QVERIFY(form->contextMenu()->actions().contains(action));
+            QVERIFY(action->isEnabled());
+        }
+    }
+
+    // Shift+F10 opens the context menu of what has the focus, as the Menu key does.
+    auto* calculate = form->findChild<QPushButton*>("Command5");
+    calculate->setFocus();
+    QVERIFY(!form->contextMenu()->isVisible());
+    QTest::keyClick(calculate, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(form->contextMenu()->isVisible());
+    form->contextMenu()->hide();
+    QTest::mouseClick(form->findChild<QPushButton*>("Command7"), Qt::LeftButton);
+}
+
+void TestResultExport::copiedCaptionsNameEachPlateAndResult_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("text");
+    // An unsymmetrical T: the window's captions for the two face plates are
+    // alike; the copied table tells them apart.
+    QTest::newRow("built-up profile")
+        << "Form3" << QStringList{"120", "12", "300", "10", "200", "14"}
+        << QStringLiteral("面板1宽度 b1 (mm)\t120\n面板1厚度 t1 (mm)\t12\n腹板高度 h (mm)\t300\n"
+                          "腹板厚度 tw (mm)\t10\n面板2宽度 b2 (mm)\t200\n面板2厚度 t2 (mm)\t14\n"
+                          "惯性矩 I (cm⁴)\t%1\n剖面模数（面板2中线） W (cm³)\t%2\n");
+    QTest::newRow("pipe") << "Form4" << QStringList{"100", "10"}
+                          << QStringLiteral("钢管外径 D (mm)\t100\n钢管壁厚 t (mm)\t10\n"
+                                            "剖面积 A (cm²)\t28.27\n惯性半径 i (cm)\t3.2\n"
+                                            "惯性矩 I (cm⁴)\t289.81\n"
+                                            "剖面模数（外表面） W (cm³)\t57.96\n"
+                                            "每米质量 m (kg/m)\t22.2\n");
+}
+
+void TestResultExport::copiedCaptionsNameEachPlateAndResult() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, text);
+    SectionForm* form = openWithCalculation(window, entries);
+    if (text.contains(QStringLiteral("%1"))) {
+        text = text.arg(form->resultFields()[0]->text().trimmed(),
+                        form->resultFields()[1]->text().trimmed());
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(form->entryFields()[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QVERIFY(!text.contains(QStringLiteral("极惯性矩")));
+
+    // The window keeps its designed captions and explains them.
+    const QString inertiaLabel = window == "Form4" ? "Label1(6)" : "Label3(0)";
+    auto* label = form->findChild<QLabel*>(inertiaLabel);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), window == "Form4" ? QStringLiteral("每米钢管质量(kg)")
+                                              : QStringLiteral("极惯性矩(cm4)"));
+    QVERIFY(label->toolTip().contains(window == "Form4" ? QStringLiteral("kg/m")
+                                                        : QStringLiteral("惯性矩 I (cm⁴)")));
+    QTest::mouseClick(form->findChild<QPushButton*>("Command7"), Qt::LeftButton);
 }
 
 void TestResultExport::sheetOfEachSectionHoldsInputsAndResultsOnOnePage_data() {
@@ -708,6 +811,314 @@ void TestResultExport::detailsDeductionAndProjectReachTheSheet() {
     const QString text = run("pdftotext", {"-layout", path, "-"});
     QVERIFY2(text.contains(QStringLiteral("项目：PRJ-8500 hold frame 35")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("管壁（净）")));
+}
+
+namespace {
+
+// The text a page draws, each piece with where it starts, for checks of
+// where numbers stand.
+class TextRecorder : public QPaintDevice {
+  public:
+    struct Piece {
+        QString text;
+        QPointF at;
+        QFont font;
+    };
+    std::vector<Piece> pieces;
+
+    QPaintEngine* paintEngine() const override { return engine_.get(); }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return 2100;
+        case PdmHeight:
+            return 2970;
+        case PdmWidthMM:
+            return 210;
+        case PdmHeightMM:
+            return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 254;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+  private:
+    class Engine : public QPaintEngine {
+      public:
+        explicit Engine(TextRecorder* owner) : QPaintEngine(AllFeatures), owner_(owner) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& item) override {
+            owner_->pieces.push_back({item.text(), painter()->transform().map(p), item.font()});
+        }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        Type type() const override { return User; }
+
+      private:
+        TextRecorder* owner_;
+    };
+    std::unique_ptr<Engine> engine_ = std::make_unique<Engine>(this);
+};
+
+CalcSheet exampleSheet(const QString& window, const QStringList& entries, double deduction,
+                       const QString& project = {}) {
+    SectionForm* form = openWithCalculation(window, entries);
+    return sectionSheet(*form,
+                        window == "Form1"   ? hullSheetSpec()
+                        : window == "Form3" ? builtUpSheetSpec()
+                                            : pipeSheetSpec(),
+                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), project, deduction});
+}
+
+} // namespace
+
+void TestResultExport::longProjectIsPrintedWholeOnEveryPage() {
+    // About 90 characters: more than one line of the header.
+    const QString project = QStringLiteral(
+        "某某船厂 12000 吨多用途船 第 35 号肋位 舷侧纵骨与强框架剖面模数校核（依据钢质海船入级规范"
+        "第 2 篇第 3 章）项目编号 PRJ-8500-A 终");
+    CalcSheet sheet;
+    sheet.calculatorName = QStringLiteral("长表");
+    sheet.program = QStringLiteral("Corvane");
+    sheet.project = project;
+    sheet.issuedAt = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
+    sheet.inputs = {QStringLiteral("输入数据"),
+                    {QStringLiteral("名称"), QStringLiteral("数值")},
+                    {{QStringLiteral("a"), QStringLiteral("1")}},
+                    {},
+                    1,
+                    {}};
+    SheetTable table{
+        QStringLiteral("长表"), {QStringLiteral("行"), QStringLiteral("值")}, {}, {}, 1, {}};
+    for (int r = 0; r < 90; ++r) {
+        table.rows.push_back({QStringLiteral("row%1").arg(r), QStringLiteral("%1.5").arg(r)});
+    }
+    sheet.tables.push_back(table);
+    const int pages = sheetPageCount(sheet);
+    QVERIFY(pages >= 2);
+    const QString path = dir_.filePath("project.pdf");
+    QString error;
+    QVERIFY2(ResultExport::writeSheetPdf(sheet, path, &error), qPrintable(error));
+    for (int p = 1; p <= pages; ++p) {
+        QString text =
+            run("pdftotext", {"-f", QString::number(p), "-l", QString::number(p), path, "-"});
+        text.remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+        // The whole project, its end included, and the date on every page.
+        QVERIFY2(text.contains(QString(project).remove(QLatin1Char(' '))),
+                 qPrintable(QStringLiteral("page %1: %2").arg(p).arg(text.left(300))));
+        QVERIFY2(text.contains(QStringLiteral("2026-12-0809:30")), qPrintable(text.left(300)));
+    }
+}
+
+void TestResultExport::firstWorkedExampleFitsOnePage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<double>("deduction");
+    const QStringList hull{"600", "10", "300", "10", "100", "12", "2400"};
+    const QStringList beam{"100", "10", "200", "8", "100", "10"};
+    const QStringList pipe{"100", "10"};
+    QTest::newRow("hull gross") << "Form1" << hull << 0.0;
+    QTest::newRow("hull net") << "Form1" << hull << 1.0;
+    QTest::newRow("built-up gross") << "Form3" << beam << 0.0;
+    QTest::newRow("built-up net") << "Form3" << beam << 1.0;
+    QTest::newRow("pipe gross") << "Form4" << pipe << 0.0;
+    QTest::newRow("pipe net") << "Form4" << pipe << 1.0;
+}
+
+void TestResultExport::firstWorkedExampleFitsOnePage() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, entries);
+    QFETCH(double, deduction);
+    const CalcSheet sheet =
+        exampleSheet(window, entries, deduction, QStringLiteral("PRJ-8500 hold frame 35"));
+    QCOMPARE(sheetPageCount(sheet), 1);
+    if (!qEnvironmentVariableIsEmpty("CORVANE_SHEET_DIR")) {
+        QString error;
+        QVERIFY(ResultExport::writeSheetPdf(
+            sheet,
+            qEnvironmentVariable("CORVANE_SHEET_DIR") + QStringLiteral("/") +
+                QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') +
+                QStringLiteral(".pdf"),
+            &error));
+    }
+}
+
+void TestResultExport::numbersLineUpOnTheirPoints() {
+    // The property table of the hull example: 21.5 (e) and 13027.85 (I) in
+    // one column; their decimal points stand one above the other.
+    const CalcSheet sheet =
+        exampleSheet("Form1", {"600", "10", "300", "10", "100", "12", "2400"}, 0);
+    TextRecorder recorder;
+    QPainter painter(&recorder);
+    paintSheetPage(sheet, 0, painter, QRectF(0, 0, 2100, 2970));
+    painter.end();
+    const auto pointAt = [&recorder](const QString& whole, const QString& fraction) {
+        // Either drawn as one piece or as the whole part and the fraction.
+        for (const auto& piece : recorder.pieces) {
+            const QFontMetricsF metrics(piece.font);
+            if (piece.text == whole + fraction) {
+                return piece.at.x() + metrics.horizontalAdvance(whole);
+            }
+            if (piece.text == fraction) {
+                return piece.at.x();
+            }
+        }
+        return -1.0;
+    };
+    const double e = pointAt(QStringLiteral("21"), QStringLiteral(".5"));
+    const double inertia = pointAt(QStringLiteral("13027"), QStringLiteral(".85"));
+    QVERIFY(e > 0 && inertia > 0);
+    QVERIFY2(std::fabs(e - inertia) < 0.5,
+             qPrintable(QStringLiteral("%1 vs %2").arg(e).arg(inertia)));
+    QCOMPARE(decimalParts(QStringLiteral("21.38")).fraction, QStringLiteral(".38"));
+    QCOMPARE(decimalParts(QStringLiteral("47")).fraction, QString());
+    QCOMPARE(decimalParts(QStringLiteral("—")).whole, QStringLiteral("—"));
+}
+
+void TestResultExport::detailsCopyWhatTheyShow() {
+    SectionForm* form =
+        openWithCalculation("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    SectionDetailsWindow* details = form->detailsWindow();
+    details->deductionField()->setText(QStringLiteral("1"));
+    QGuiApplication::clipboard()->clear();
+    actionNamed(details, "复制结果")->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QCOMPARE(lines[0], QStringLiteral("项目\t毛尺寸\t净尺寸 (Δt = 1 mm)"));
+    QVERIFY2(lines.filter(QStringLiteral("惯性矩 I (cm⁴)＊\t13027.85\t")).size() == 1,
+             qPrintable(text));
+    QVERIFY(lines.contains(QStringLiteral("中和轴距面板中线 e (cm)\t21.5\t") +
+                           details->propertyTable()->item(3, 1)->text()));
+    QVERIFY(lines.contains(
+        QStringLiteral("板件\tAᵢ (cm²)\tyᵢ 距参考线 (cm)\tAᵢyᵢ (cm³)\tAᵢyᵢ² (cm⁴)\tI₀ᵢ (cm⁴)")));
+    QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^合计\t87.36\t"))).isEmpty());
+    QVERIFY(!lines.filter(QStringLiteral("合计（净）")).isEmpty());
+    // Not the calculator's two-column table.
+    QVERIFY(!text.contains(QStringLiteral("型材带板宽度 b (mm)")));
+    // The drawing's two actions have shortcuts of their own.
+    QCOMPARE(actionNamed(details, "复制图形")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    QCOMPARE(actionNamed(details, "导出图形(SVG)…")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+}
+
+void TestResultExport::drawingLabelsStayWhole_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("details about 800 px wide") << QSize(440, 520);
+    QTest::newRow("narrow") << QSize(330, 400);
+    QTest::newRow("wide") << QSize(900, 600);
+}
+
+void TestResultExport::drawingLabelsStayWhole() {
+    QFETCH(QSize, size);
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400});
+    QVERIFY(geometry);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(designFont(QStringLiteral("宋体"), 9));
+    const SectionDrawingLayout layout =
+        paintSection(painter, QRectF(QPointF(0, 0), QSizeF(size)), *geometry);
+    painter.end();
+    QVERIFY(layout.annotated);
+    QCOMPARE(layout.texts.size(), static_cast<qsizetype>(layout.textBoxes.size()));
+    for (const QString& text : layout.texts) {
+        QVERIFY2(!text.contains(QStringLiteral("…")), qPrintable(text));
+    }
+    // Symbols with real subscripts, the neutral axis in the table's unit.
+    QVERIFY(layout.texts.contains(QStringLiteral("b_f = 100")));
+    QVERIFY(layout.texts.contains(QStringLiteral("h_w = 300")));
+    QVERIFY(layout.texts.contains(QStringLiteral("k·b = 453.57")));
+    QVERIFY(!layout.texts.filter(QStringLiteral("e = 21.5 cm")).isEmpty());
+    // No tick crosses a text, and every text lies in the drawing.
+    for (std::size_t i = 0; i < layout.textBoxes.size(); ++i) {
+        const QRectF box = layout.textBoxes[i];
+        QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1).contains(box),
+                 qPrintable(layout.texts[static_cast<qsizetype>(i)]));
+        for (const QLineF& tick : layout.ticks) {
+            const QRectF line =
+                QRectF(tick.p1(), tick.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+            QVERIFY2(!line.intersects(box), qPrintable(layout.texts[static_cast<qsizetype>(i)]));
+        }
+    }
+}
+
+void TestResultExport::notesFitTheSection() {
+    // The pipe: its wall is deducted from the inside, no plate widths.
+    const CalcSheet pipe = exampleSheet("Form4", {"100", "10"}, 1);
+    const QStringList pipeNotes = pipe.tables[1].notes;
+    QVERIFY(pipeNotes.filter(QStringLiteral("各板厚")).isEmpty());
+    QVERIFY(!pipeNotes.filter(QStringLiteral("壁厚自内壁减去 Δt，外径不变")).isEmpty());
+
+    // A flat bar: no face plate, so the reference line is the web's free edge
+    // and no plate of zeros is listed.
+    const CalcSheet flat = exampleSheet("Form1", {"600", "10", "300", "10", "0", "0", "2400"}, 0);
+    for (const QStringList& row : flat.tables[0].rows) {
+        QVERIFY2(row[0] != QStringLiteral("面板"), qPrintable(row.join(' ')));
+    }
+    QCOMPARE(flat.tables[0].rows.size(), std::size_t(3)); // plating, web, total
+    QStringList captions;
+    for (const QStringList& row : flat.tables[1].rows) {
+        captions << row[0];
+    }
+    QVERIFY(captions.filter(QStringLiteral("面板")).isEmpty());
+    QVERIFY(!captions.filter(QStringLiteral("腹板自由边")).isEmpty());
+    QVERIFY(!flat.method.filter(QStringLiteral("参考线为腹板自由边")).isEmpty());
+    QVERIFY(!flat.method.filter(QStringLiteral("ℓ/b = 4")).isEmpty());
+    QVERIFY(flat.method.filter(QStringLiteral("l/b")).isEmpty());
+    QCOMPARE(flat.inputs.rows.back()[1], QStringLiteral("ℓ"));
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 0, 0, 2400});
+    QImage image(640, 520, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const SectionDrawingLayout layout = paintSection(painter, QRectF(image.rect()), *geometry);
+    painter.end();
+    QVERIFY(!layout.texts.filter(QStringLiteral("腹板自由边(W)")).isEmpty());
+    QVERIFY(layout.texts.filter(QStringLiteral("面板中线")).isEmpty());
+
+    // The pipe's wall thickness has a leader to the wall.
+    const auto ring = sectionGeometry(PipeDimensions{100, 10});
+    QPainter ringPainter(&image);
+    const SectionDrawingLayout ringLayout = paintSection(ringPainter, QRectF(image.rect()), *ring);
+    ringPainter.end();
+    QVERIFY(ringLayout.texts.contains(QStringLiteral("t = 10")));
+}
+
+void TestResultExport::svgIsInMillimetresWithFallbackFaces() {
+    const auto geometry = sectionGeometry(StiffenerDimensions{600, 10, 300, 10, 100, 12, 2400});
+    const QString path = dir_.filePath("mm.svg");
+    QString error;
+    QVERIFY2(ResultExport::writeDrawingSvg(*geometry, QStringLiteral("剖面图"), path, &error),
+             qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // Sized in millimetres, and the scale it is drawn at stated on it.
+    QVERIFY2(svg.contains(QRegularExpression(QStringLiteral("<svg[^>]*width=\"88mm\""))),
+             qPrintable(svg.left(600)));
+    const QRegularExpressionMatch scale =
+        QRegularExpression(QStringLiteral("比例 (1:\\d+(\\.\\d+)?)")).match(svg);
+    QVERIFY2(scale.hasMatch(), qPrintable(svg.left(600)));
+    // Every face named comes with fallbacks.
+    QVERIFY(!svg.contains(QStringLiteral("font-family=\"宋体\"")));
+    QVERIFY(svg.contains(QStringLiteral("SimSun")));
+    QVERIFY(svg.contains(QStringLiteral("serif\"")));
 }
 
 CORVANE_TEST_MAIN(TestResultExport)

@@ -114,6 +114,9 @@ class TestSectionDetailsWindow : public QObject {
     void clearDisablesTheActionOnly();
     void returnTakesTheDetailsAlong();
     void keyboardWalksEntryAndTables();
+    void frameFitsTheScreen_data();
+    void frameFitsTheScreen();
+    void inputLineUsesRealSubscripts();
     void tablesAreAccessible();
     void drawingScalesWithTheWindow();
     void companionActionsReachTheDetails();
@@ -322,10 +325,19 @@ void TestSectionDetailsWindow::unreadableDeductionShowsOneLine() {
     typeEntries(form_, hullExample);
     calculate(form_);
     SectionDetailsWindow* details = openDetails(form_);
+    // The message moves nothing: the project field and the tables stay put.
+    const auto* project = details->findChild<QLineEdit*>("project");
+    QVERIFY(project != nullptr);
+    const QPoint projectAt = project->mapTo(details, QPoint(0, 0));
+    const QRect tableAt = details->propertyTable()->geometry();
     details->deductionField()->selectAll();
     QTest::keyClicks(details->deductionField(), "-1");
     QVERIFY(details->refusalLabel()->isVisible());
     QCOMPARE(details->propertyTable()->columnCount(), 1);
+    QApplication::processEvents();
+    QCOMPARE(project->mapTo(details, QPoint(0, 0)), projectAt);
+    QCOMPARE(details->propertyTable()->geometry(), tableAt);
+    QVERIFY(!details->refusalLabel()->geometry().intersects(QRect(projectAt, project->size())));
     // A full-width number from an input method reads like the ASCII one.
     details->deductionField()->selectAll();
     QInputMethodEvent commit;
@@ -378,8 +390,14 @@ void TestSectionDetailsWindow::keyboardWalksEntryAndTables() {
     calculate(form_);
     SectionDetailsWindow* details = openDetails(form_);
     QVERIFY(details != nullptr);
+    // The fields in the order they stand: Δt, the project line beside it,
+    // then the tables.
+    auto* project = details->findChild<QLineEdit*>("project");
+    QVERIFY(project != nullptr);
     details->deductionField()->setFocus();
     QTest::keyClick(details->deductionField(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), project);
+    QTest::keyClick(project, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), details->propertyTable());
     QTest::keyClick(details->propertyTable(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), details->workingTable());
@@ -394,6 +412,46 @@ void TestSectionDetailsWindow::keyboardWalksEntryAndTables() {
     QCOMPARE(QApplication::focusWidget(), details->deductionField());
     QTest::keyClick(details, Qt::Key_W, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), details->workingTable());
+}
+
+void TestSectionDetailsWindow::frameFitsTheScreen_data() {
+    QTest::addColumn<QRect>("wanted");    // the frame beside the section window
+    QTest::addColumn<QRect>("available"); // the screen without its panels
+    // 1180 × 700 inside, a 30 px title bar and 1 px borders: 1182 × 731.
+    QTest::newRow("1366×768, panel at the bottom")
+        << QRect(560, 120, 1182, 731) << QRect(0, 0, 1366, 728);
+    QTest::newRow("1600×1000") << QRect(700, 200, 1182, 731) << QRect(0, 27, 1600, 973);
+    QTest::newRow("panel on the left") << QRect(-20, 0, 1182, 731) << QRect(64, 0, 1536, 1000);
+}
+
+void TestSectionDetailsWindow::frameFitsTheScreen() {
+    QFETCH(QRect, wanted);
+    QFETCH(QRect, available);
+    const QRect frame = fittedFrame(wanted, available);
+    QVERIFY(available.contains(frame));
+    // Moved, and shrunk only where the screen is smaller.
+    QCOMPARE(frame.width(), std::min(wanted.width(), available.width()));
+    QCOMPARE(frame.height(), std::min(wanted.height(), available.height()));
+
+    // The window itself: its whole frame, title bar included, lies within
+    // the screen's available area once shown.
+    typeEntries(form_, hullExample);
+    calculate(form_);
+    SectionDetailsWindow* details = openDetails(form_);
+    QVERIFY(details != nullptr);
+    QVERIFY(details->screen()->availableGeometry().contains(details->frameGeometry()));
+}
+
+void TestSectionDetailsWindow::inputLineUsesRealSubscripts() {
+    typeEntries(form_, hullExample);
+    calculate(form_);
+    SectionDetailsWindow* details = openDetails(form_);
+    const auto* inputs = details->findChild<QLabel*>("inputs");
+    QVERIFY(inputs != nullptr);
+    QVERIFY(!inputs->text().contains(QStringLiteral("t_p")));
+    QVERIFY(inputs->text().contains(QStringLiteral("t<sub>p</sub> = 10")));
+    QVERIFY(inputs->text().contains(QStringLiteral("h<sub>w</sub> = 300")));
+    QVERIFY(inputs->text().contains(QStringLiteral("ℓ = 2400")));
 }
 
 void TestSectionDetailsWindow::tablesAreAccessible() {
