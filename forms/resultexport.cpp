@@ -1,9 +1,10 @@
 #include "resultexport.h"
 
+#include "appobject.h"
 #include "exportdialogs.h"
 #include "msgbox.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "sectionform.h"
 
 #include <QAction>
@@ -42,7 +43,30 @@ void setSetting(const QString& key, const QVariant& value) {
     QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).setValue(key, value);
 }
 
+QString programName() {
+    return QStringLiteral("%1 %2.%3.%4")
+        .arg(App::Title)
+        .arg(App::Major)
+        .arg(App::Minor)
+        .arg(App::Revision);
+}
+
 } // namespace
+
+std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
+    std::vector<std::pair<QString, QString>> rows;
+    const auto& last = form.lastCalculation();
+    if (!last) {
+        return rows;
+    }
+    for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
+        rows.emplace_back(form.entryFields()[i]->accessibleName(), last->entryTexts[i]);
+    }
+    for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
+        rows.emplace_back(form.resultFields()[i]->accessibleName(), shownResult(last->results[i]));
+    }
+    return rows;
+}
 
 ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
     : QObject(form), form_(form), spec_(std::move(spec)), deduction_([] { return 0.0; }) {
@@ -76,7 +100,8 @@ void ResultExport::copyResults() {
 }
 
 CalcSheet ResultExport::sheet() const {
-    return sectionSheet(*form_, spec_, {QDateTime::currentDateTime(), project(), deduction_()});
+    return sectionSheet(form_->windowTitle(), form_->lastCalculation()->entries, spec_,
+                        {QDateTime::currentDateTime(), programName(), project(), deduction_()});
 }
 
 QString ResultExport::lastFolder() {

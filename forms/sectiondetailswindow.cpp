@@ -3,7 +3,7 @@
 #include "asciiforms.h"
 #include "form.h"
 #include "numtext.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "sectiontext.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "menustub.h"
 #include "resultexport.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "testsupport.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "forms.h"
 #include "menustub.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "testsupport.h"
 
 #include <QAction>

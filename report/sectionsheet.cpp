@@ -1,11 +1,9 @@
 #include "sectionsheet.h"
 
-#include "appobject.h"
 #include "numtext.h"
 #include "sectiondrawing.h"
 #include "sectiontext.h"
 
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPicture>
@@ -16,14 +14,6 @@
 namespace corvane {
 
 namespace {
-
-QString programName() {
-    return QStringLiteral("%1 %2.%3.%4")
-        .arg(App::Title)
-        .arg(App::Major)
-        .arg(App::Minor)
-        .arg(App::Revision);
-}
 
 QStringList hullMethod(const SectionDetails& d) {
     const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
@@ -74,21 +64,6 @@ SectionSheetSpec pipeSheetSpec() {
 
 QString shownResult(double value) {
     return QString::fromStdString(bareStr(value));
-}
-
-std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
-    std::vector<std::pair<QString, QString>> rows;
-    const auto& last = form.lastCalculation();
-    if (!last) {
-        return rows;
-    }
-    for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
-        rows.emplace_back(form.entryFields()[i]->accessibleName(), last->entryTexts[i]);
-    }
-    for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
-        rows.emplace_back(form.resultFields()[i]->accessibleName(), shownResult(last->results[i]));
-    }
-    return rows;
 }
 
 QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows) {
@@ -148,16 +123,15 @@ QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionG
                          : QStringLiteral("—");
 }
 
-CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
-                       const SheetContext& context) {
-    const SectionCalculation& calc = *form.lastCalculation();
+CalcSheet sectionSheet(const QString& calculatorName, const std::vector<double>& entries,
+                       const SectionSheetSpec& spec, const SheetContext& context) {
     CalcSheet sheet;
-    sheet.calculatorName = form.windowTitle();
+    sheet.calculatorName = calculatorName;
     sheet.issuedAt = context.issuedAt;
-    sheet.program = programName();
+    sheet.program = context.program;
     sheet.project = context.project;
 
-    const auto dimensions = sectionDimensions(spec.kind, calc.entries);
+    const auto dimensions = sectionDimensions(spec.kind, entries);
     const auto details = dimensions ? sectionDetails(*dimensions, context.deduction) : std::nullopt;
     if (!details) {
         return sheet; // the window refuses such entries before they get here

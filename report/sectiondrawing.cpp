@@ -3,7 +3,6 @@
 #include "sectiontext.h"
 
 #include <QFontMetricsF>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -411,38 +410,8 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
     return layout;
 }
 
-SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, inkColour);
-    setPalette(colours);
-    setAccessibleName(QStringLiteral("剖面图"));
-}
-
-void SectionDrawing::setSection(const std::optional<SectionGeometry>& geometry) {
-    geometry_ = geometry;
-    update();
-}
-
-QSize SectionDrawing::sizeHint() const {
-    return {460, 400};
-}
-
-QSize SectionDrawing::minimumSizeHint() const {
-    return {160, 140};
-}
-
-void SectionDrawing::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    if (!geometry_) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("尚无计算结果"));
-        layout_ = {};
-        return;
-    }
-    SectionDrawingStyle style;
-    style.font = font();
-    layout_ = paintSection(painter, QRectF(rect()).adjusted(6, 6, -6, -6), *geometry_, style);
+QColor sectionDrawingInk() {
+    return inkColour;
 }
 
 } // namespace corvane
