@@ -36,36 +36,25 @@ const QString folderKey = QStringLiteral("calcSheet/lastFolder");
 const QString projectKey = QStringLiteral("calcSheet/project");
 
 QVariant setting(const QString& key) {
-    return QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).value(key);
+    return QSettings(App::SettingsOrganization, App::SettingsApplication).value(key);
 }
 
 void setSetting(const QString& key, const QVariant& value) {
-    QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).setValue(key, value);
+    QSettings(App::SettingsOrganization, App::SettingsApplication).setValue(key, value);
 }
 
 QString programName() {
-    return QStringLiteral("%1 %2.%3.%4")
-        .arg(App::Title)
-        .arg(App::Major)
-        .arg(App::Minor)
-        .arg(App::Revision);
+    return App::Title + QLatin1Char(' ') + App::versionText();
 }
 
 } // namespace
 
 std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
-    std::vector<std::pair<QString, QString>> rows;
     const auto& last = form.lastCalculation();
     if (!last) {
-        return rows;
+        return {};
     }
-    for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
-        rows.emplace_back(form.entryFields()[i]->accessibleName(), last->entryTexts[i]);
-    }
-    for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
-        rows.emplace_back(form.resultFields()[i]->accessibleName(), shownResult(last->results[i]));
-    }
-    return rows;
+    return resultRows(form.sectionKind(), last->entryTexts, last->results);
 }
 
 ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
@@ -223,7 +212,10 @@ void paintDrawing(QPainter& painter, const QSize& size, const SectionGeometry& g
 QSize drawingSize(const SectionDetailsWindow* details) {
     const QSize shown =
         details != nullptr && details->drawing() != nullptr ? details->drawing()->size() : QSize();
-    return shown.width() >= 160 && shown.height() >= 140 ? shown : QSize(640, 520);
+    return shown.width() >= sectionDrawingMinimumSize.width() &&
+                   shown.height() >= sectionDrawingMinimumSize.height()
+               ? shown
+               : QSize(640, 520);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ QSize SectionDrawing::sizeHint() const {
 }
 
 QSize SectionDrawing::minimumSizeHint() const {
-    return {160, 140};
+    return sectionDrawingMinimumSize;
 }
 
 void SectionDrawing::paintEvent(QPaintEvent* /*event*/) {

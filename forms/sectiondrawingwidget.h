@@ -10,6 +10,10 @@
 
 namespace corvane {
 
+// Below this size the widget does not shrink; an export of the drawing as the
+// window shows it takes the widget's size only from this size up.
+inline constexpr QSize sectionDrawingMinimumSize(160, 140);
+
 // A widget that shows paintSection at its own size, so the drawing scales
 // with the window. Without a section it shows a short hint.
 class SectionDrawing : public QWidget {

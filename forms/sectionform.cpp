@@ -5,6 +5,7 @@
 #include "msgbox.h"
 #include "numtext.h"
 #include "sectiondetailswindow.h"
+#include "windownames.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -20,8 +21,16 @@
 
 namespace corvane {
 
+QString inputCaption(SectionKind kind, std::size_t input) {
+    return QString::fromUtf8(describe(kind).inputs[input].caption);
+}
+
+QString resultCaption(SectionKind kind, std::size_t result) {
+    return QString::fromUtf8(describe(kind).results[result].caption);
+}
+
 SectionForm::SectionForm(const SectionFormDesign& design)
-    : Form(design.window), compute_(design.compute), kind_(design.sectionKind) {
+    : Form(design.window), description_(describe(design.sectionKind)), kind_(design.sectionKind) {
     for (const ControlSpec& spec : design.controls) {
         QWidget* control = nullptr;
         switch (spec.kind) {
@@ -41,9 +50,13 @@ SectionForm::SectionForm(const SectionFormDesign& design)
             control->setFont(font);
         }
     }
-    required_ = fields(design.requiredFields);
     entries_ = fields(design.entryFields);
     results_ = fields(design.resultFields);
+    for (std::size_t i = 0; i < entries_.size() && i < description_.inputs.size(); ++i) {
+        if (description_.inputs[i].required) {
+            required_.push_back(entries_[i]);
+        }
+    }
     // Full-width digits and signs typed through a Chinese input method, or
     // pasted, become ASCII before any handler or Val reads the entry.
     for (QLineEdit* field : entries_) {
@@ -60,7 +73,7 @@ SectionForm::SectionForm(const SectionFormDesign& design)
 
     menu_ = new QMenu(this);
 
-    if (kind_) {
+    {
         detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
         detailsAction_->setObjectName(QStringLiteral("detailsAction"));
         detailsAction_->setShortcut(Qt::Key_F2);
@@ -77,8 +90,8 @@ SectionForm::SectionForm(const SectionFormDesign& design)
 }
 
 SectionDetailsWindow* SectionForm::detailsWindow() {
-    if (details_ == nullptr && kind_) {
-        details_ = new SectionDetailsWindow(*kind_, this);
+    if (details_ == nullptr) {
+        details_ = new SectionDetailsWindow(kind_, this);
         if (last_) {
             details_->setEntries(last_->entries);
         }
@@ -174,14 +187,18 @@ void SectionForm::Command5_Click() {
     }
     const bool inRange = std::all_of(millimetres.begin(), millimetres.end(),
                                      [](double value) { return std::isfinite(value); });
-    const auto results = inRange ? compute_(millimetres) : std::nullopt;
-    if (!results || results->size() != results_.size()) {
+    const bool complete = millimetres.size() == description_.inputs.size() &&
+                          results_.size() == description_.results.size();
+    const auto results =
+        inRange && complete ? description_.compute(millimetres.data()) : std::nullopt;
+    if (!results) {
         MsgBox(this, inputErrorText, inputErrorTitle);
         return;
     }
     for (std::size_t i = 0; i < results_.size(); ++i) {
         results_[i]->setEnabled(true);
-        setTextBoxText(results_[i], QString::fromStdString(Str((*results)[i])));
+        setTextBoxText(results_[i],
+                       QString::fromStdString(Str((*results).*description_.results[i].value)));
         results_[i]->setEnabled(false);
     }
     SectionCalculation done;
@@ -208,7 +225,7 @@ void SectionForm::Command6_Click() {
 
 void SectionForm::Command7_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form2"));
+    corvane::Show(WindowName::MainMenu);
 }
 
 } // namespace corvane

@@ -1,5 +1,6 @@
 #include "sectiondrawing.h"
 
+#include "sectionkind.h"
 #include "sectiontext.h"
 
 #include <QFontMetricsF>
@@ -107,8 +108,14 @@ Annotations annotationsFor(const SectionGeometry& g, double lineWidth) {
         {g.bottomFibre, lowerFibre + QStringLiteral("  ") + fromAxis(g.bottomFibre), fibrePen},
     };
 
-    const QString upperSymbol = stiffener ? QStringLiteral("b") : QStringLiteral("b1");
-    const QString lowerSymbol = stiffener ? QStringLiteral("b_f") : QStringLiteral("b2");
+    // Widths and the web's height by the symbols of the inputs they come from.
+    const SectionKindDescription& kind = describe(g.kind);
+    const auto symbolOf = [&kind](std::size_t plate) {
+        return QString::fromUtf8(
+            kind.inputs[static_cast<std::size_t>(kind.plates[plate].extent)].symbol);
+    };
+    const QString upperSymbol = symbolOf(0);
+    const QString lowerSymbol = symbolOf(2);
     if (stiffener && g.effectiveBreadth != upper.width() && upper.present()) {
         a.top.push_back({-g.effectiveBreadth / 2, g.effectiveBreadth / 2,
                          QStringLiteral("k·b = %1").arg(detailResult(g.effectiveBreadth))});
@@ -123,10 +130,9 @@ Annotations annotationsFor(const SectionGeometry& g, double lineWidth) {
              QStringLiteral("%1 = %2").arg(lowerSymbol, detailNumber(lower.width()))});
     }
     if (web.thickness() != 0) {
-        a.side = Dimension{
-            web.bottom, web.top,
-            QStringLiteral("%1 = %2").arg(stiffener ? QStringLiteral("h_w") : QStringLiteral("h"),
-                                          detailNumber(web.thickness()))};
+        a.side =
+            Dimension{web.bottom, web.top,
+                      QStringLiteral("%1 = %2").arg(symbolOf(1), detailNumber(web.thickness()))};
     }
     QStringList plates;
     for (const PlateRect& plate : g.plates) {

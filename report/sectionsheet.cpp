@@ -3,6 +3,7 @@
 #include "numtext.h"
 #include "sectiondrawing.h"
 #include "sectiontext.h"
+#include "steel.h"
 
 #include <QMimeData>
 #include <QPainter>
@@ -18,9 +19,9 @@ namespace {
 QStringList hullMethod(const SectionDetails& d) {
     const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
     return {
-        QStringLiteral("带板有效宽度 k·b，k = 0.3·(l/b)^(2/3)，k 不大于 1（带板最多按全宽计）；"
-                       "本例 l/b = %1，k = %2，k·b = %3 mm。")
-            .arg(detailNumber(mm.span / mm.plateWidth),
+        QStringLiteral("带板有效宽度 k·b，k = %1，k 不大于 1（带板最多按全宽计）；"
+                       "本例 l/b = %2，k = %3，k·b = %4 mm。")
+            .arg(effectiveBreadthRule(), detailNumber(mm.span / mm.plateWidth),
                  QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
                  detailResult(d.gross.effectiveBreadth)),
         QStringLiteral("带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
@@ -43,8 +44,9 @@ QStringList pipeMethod(const SectionDetails&) {
     return {
         QStringLiteral("A = π·[(D/2)² - (D/2 - t)²]，I = π·[D⁴ - (D - 2t)⁴] / 64，i = √(I/A)，"
                        "W = I / (D/2)；尺寸换算为 cm 计算。"),
-        QStringLiteral("每米质量 m = π·(D - t)·t·7.85 / 10 (kg/m)；"
-                       "常数 π 取 3.14159265，钢材密度取 7.85 t/m³。"),
+        QStringLiteral(
+            "每米质量 m = π·(D - t)·t·%1 / 10 (kg/m)；常数 π 取 %2，钢材密度取 %1 t/m³。")
+            .arg(detailNumber(steelDensity), detailNumber(pipePi)),
     };
 }
 
@@ -64,6 +66,20 @@ SectionSheetSpec pipeSheetSpec() {
 
 QString shownResult(double value) {
     return QString::fromStdString(bareStr(value));
+}
+
+std::vector<std::pair<QString, QString>> resultRows(SectionKind kind,
+                                                    const std::vector<QString>& entryTexts,
+                                                    const SectionResults& results) {
+    const SectionKindDescription& description = describe(kind);
+    std::vector<std::pair<QString, QString>> rows;
+    for (std::size_t i = 0; i < description.inputs.size() && i < entryTexts.size(); ++i) {
+        rows.emplace_back(QString::fromUtf8(description.inputs[i].caption), entryTexts[i]);
+    }
+    for (const ResultDescription& result : description.results) {
+        rows.emplace_back(QString::fromUtf8(result.caption), shownResult(results.*result.value));
+    }
+    return rows;
 }
 
 QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows) {
@@ -123,6 +139,58 @@ QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionG
                          : QStringLiteral("—");
 }
 
+namespace {
+
+// The millimetres the computation read, which the results rest on.
+SheetTable inputsTable(const SectionDetails& details) {
+    SheetTable inputs;
+    inputs.title = QStringLiteral("输入数据");
+    inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
+                      QStringLiteral("单位")};
+    inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
+    inputs.firstNumberColumn = 2;
+    for (const InputItem& item : inputItems(details.dimensions)) {
+        inputs.rows.push_back({item.caption, item.symbol, detailNumber(item.value), item.unit});
+    }
+    return inputs;
+}
+
+SheetTable workingTable(const SectionDetails& details) {
+    SheetTable working;
+    working.title =
+        showsNet(details) ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
+    working.headers = workingTableHeaders(details.gross.kind);
+    working.columnWeights = {1.6, 1.0, 1.3, 1.1, 1.2, 1.1};
+    working.rows = workingTableRows(details);
+    return working;
+}
+
+SheetTable propertiesTable(const SectionDetails& details) {
+    const bool withNet = showsNet(details);
+    SheetTable properties;
+    properties.title = QStringLiteral("剖面特性与计算结果");
+    properties.headers = {QStringLiteral("项目"), grossHeading()};
+    properties.columnWeights = {3.4, 1.3};
+    if (withNet) {
+        properties.headers << netHeading(details.deduction);
+        properties.columnWeights.push_back(1.3);
+    }
+    for (const PropertyRow& row : propertyRows(details)) {
+        QStringList cells{row.caption, row.gross};
+        if (withNet) {
+            cells << row.net;
+        }
+        properties.rows.push_back(cells);
+    }
+    if (details.deduction > 0 && !withNet) {
+        properties.notes << refusalLine(details);
+    }
+    properties.notes << footnotes(details);
+    return properties;
+}
+
+} // namespace
+
 CalcSheet sectionSheet(const QString& calculatorName, const std::vector<double>& entries,
                        const SectionSheetSpec& spec, const SheetContext& context) {
     CalcSheet sheet;
@@ -136,57 +204,15 @@ CalcSheet sectionSheet(const QString& calculatorName, const std::vector<double>&
     if (!details) {
         return sheet; // the window refuses such entries before they get here
     }
-
-    sheet.inputs.title = QStringLiteral("输入数据");
-    sheet.inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
-                            QStringLiteral("单位")};
-    sheet.inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
-    sheet.inputs.firstNumberColumn = 2;
-    for (const InputItem& item : inputItems(details->dimensions)) {
-        // The millimetres the computation read, which the results rest on.
-        sheet.inputs.rows.push_back(
-            {item.caption, item.symbol, detailNumber(item.value), item.unit});
-    }
+    sheet.inputs = inputsTable(*details);
     if (spec.method) {
         sheet.method = spec.method(*details);
     }
     sheet.drawing.paint = [geometry = details->geometry](QPainter& painter, const QRectF& box) {
         return paintSectionToScale(painter, box, geometry);
     };
-
-    const bool withNet = context.deduction > 0 && details->net.has_value();
-    SheetTable working;
-    working.title = withNet ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
-    working.headers = workingTableHeaders(spec.kind);
-    working.columnWeights = {1.6, 1.0, 1.3, 1.1, 1.2, 1.1};
-    working.rows = workingTableRows(details->gross);
-    if (withNet) {
-        for (QStringList& row : workingTableRows(*details->net, QStringLiteral("（净）"))) {
-            working.rows.push_back(std::move(row));
-        }
-    }
-    sheet.tables.push_back(working);
-
-    SheetTable properties;
-    properties.title = QStringLiteral("剖面特性与计算结果");
-    properties.headers = {QStringLiteral("项目"), grossHeading()};
-    properties.columnWeights = {3.4, 1.3};
-    if (withNet) {
-        properties.headers << netHeading(context.deduction);
-        properties.columnWeights.push_back(1.3);
-    }
-    for (const PropertyRow& row : propertyRows(*details)) {
-        QStringList cells{row.caption, row.gross};
-        if (withNet) {
-            cells << row.net;
-        }
-        properties.rows.push_back(cells);
-    }
-    if (context.deduction > 0 && !withNet) {
-        properties.notes << refusalLine(*details);
-    }
-    properties.notes << footnotes(*details);
-    sheet.tables.push_back(properties);
+    sheet.tables.push_back(workingTable(*details));
+    sheet.tables.push_back(propertiesTable(*details));
     return sheet;
 }
 

@@ -5,6 +5,7 @@
 
 #include "calcsheet.h"
 #include "sectiondetails.h"
+#include "sectionkind.h"
 
 #include <QString>
 
@@ -26,6 +27,13 @@ struct SectionSheetSpec {
 SectionSheetSpec hullSheetSpec();
 SectionSheetSpec builtUpSheetSpec();
 SectionSheetSpec pipeSheetSpec();
+
+// The rows of the copied result table of one calculation: one per input
+// (its caption with the unit, the text as typed) and one per result (its
+// caption with the unit, the value as the window shows it), as the kind's
+// description names them.
+std::vector<std::pair<QString, QString>>
+resultRows(SectionKind kind, const std::vector<QString>& entryTexts, const SectionResults& results);
 
 // The rows as tab-separated UTF-8 text and as an HTML table, together.
 QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows);

@@ -2,91 +2,17 @@
 
 #include "numtext.h"
 #include "rounding.h"
+#include "sectionkind.h"
+#include "steel.h"
+#include "stiffener.h"
 
 #include <cmath>
-#include <functional>
 
 namespace corvane {
 
 namespace {
 
-const QString seededMark = QStringLiteral("＊");
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A property as a function of one set of properties, so that the gross and
-// the net column come from the same line.
-struct PropertyLine {
-    QString caption;
-    std::function<double(const SectionProperties&)> value;
-    bool seeded = false;
-};
-
-std::vector<PropertyLine> stiffenerLines() {
-    using P = const SectionProperties&;
-    return {
-        {QStringLiteral("有效宽度系数 k"), [](P p) { return p.effectiveBreadthFactor; }},
-        {QStringLiteral("有效带板宽度 k·b (mm)"), [](P p) { return p.effectiveBreadth; }},
-        {QStringLiteral("计算所用剖面积 A (cm²)"), [](P p) { return p.area; }},
-        {QStringLiteral("中和轴距面板中线 e (cm)"), [](P p) { return p.neutralAxis; }},
-        {QStringLiteral("惯性矩 I (cm⁴)"), [](P p) { return p.seeded[0]; }, true},
-        {QStringLiteral("剖面模数（面板中线） W (cm³)"), [](P p) { return p.seeded[1]; }, true},
-        {QStringLiteral("带板外表面距中和轴 (cm)"), [](P p) { return p.topFibreDistance; }},
-        {QStringLiteral("剖面模数（带板外表面） (cm³)"), [](P p) { return p.topModulus; }},
-        {QStringLiteral("面板外表面距中和轴 (cm)"), [](P p) { return p.bottomFibreDistance; }},
-        {QStringLiteral("剖面模数（面板外表面） (cm³)"), [](P p) { return p.bottomModulus; }},
-        {QStringLiteral("最小剖面模数 (cm³)"), [](P p) { return p.minModulus; }},
-        {QStringLiteral("惯性半径 √(I/A) (cm)"), [](P p) { return p.radiusOfGyration; }},
-        {QStringLiteral("型材每米质量（腹板与面板） (kg/m)"),
-         [](P p) { return p.profileMassPerMetre; }},
-        {QStringLiteral("带板每米质量（全宽） (kg/m)"), [](P p) { return p.platingMassPerMetre; }},
-    };
-}
-
-std::vector<PropertyLine> builtUpLines() {
-    using P = const SectionProperties&;
-    return {
-        {QStringLiteral("剖面积 A (cm²)"), [](P p) { return p.area; }},
-        {QStringLiteral("中和轴距面板2中线 e (cm)"), [](P p) { return p.neutralAxis; }},
-        {QStringLiteral("惯性矩 I (cm⁴)"), [](P p) { return p.seeded[0]; }, true},
-        {QStringLiteral("剖面模数（面板2中线） W (cm³)"), [](P p) { return p.seeded[1]; }, true},
-        {QStringLiteral("面板1外表面距中和轴 (cm)"), [](P p) { return p.topFibreDistance; }},
-        {QStringLiteral("剖面模数（面板1外表面） (cm³)"), [](P p) { return p.topModulus; }},
-        {QStringLiteral("面板2外表面距中和轴 (cm)"), [](P p) { return p.bottomFibreDistance; }},
-        {QStringLiteral("剖面模数（面板2外表面） (cm³)"), [](P p) { return p.bottomModulus; }},
-        {QStringLiteral("最小剖面模数 (cm³)"), [](P p) { return p.minModulus; }},
-        {QStringLiteral("惯性半径 √(I/A) (cm)"), [](P p) { return p.radiusOfGyration; }},
-        {QStringLiteral("每米质量 (kg/m)"), [](P p) { return p.profileMassPerMetre; }},
-    };
-}
-
-std::vector<PropertyLine> pipeLines() {
-    using P = const SectionProperties&;
-    return {
-        {QStringLiteral("剖面积 A (cm²)"), [](P p) { return p.seeded[0]; }, true},
-        {QStringLiteral("惯性半径 i (cm)"), [](P p) { return p.seeded[1]; }, true},
-        {QStringLiteral("惯性矩 I (cm⁴)"), [](P p) { return p.seeded[2]; }, true},
-        {QStringLiteral("剖面模数（外表面） W (cm³)"), [](P p) { return p.seeded[3]; }, true},
-        {QStringLiteral("每米质量 m (kg/m)"), [](P p) { return p.seeded[4]; }, true},
-        {QStringLiteral("外表面距中和轴 D/2 (cm)"), [](P p) { return p.topFibreDistance; }},
-        {QStringLiteral("内径 d (mm)"), [](P p) { return p.innerDiameter; }},
-        {QStringLiteral("每米外表面积 (m²/m)"), [](P p) { return p.outerSurfacePerMetre; }},
-    };
-}
-
-std::vector<PropertyLine> linesFor(SectionKind kind) {
-    switch (kind) {
-    case SectionKind::Stiffener:
-        return stiffenerLines();
-    case SectionKind::BuiltUp:
-        return builtUpLines();
-    case SectionKind::Pipe:
-        return pipeLines();
-    }
-    return {};
-}
+const QString shownMark = QStringLiteral("＊");
 
 } // namespace
 
@@ -102,15 +28,7 @@ QString detailResult(double value) {
 }
 
 QString calculatorName(SectionKind kind) {
-    switch (kind) {
-    case SectionKind::Stiffener:
-        return QStringLiteral("船体结构剖面");
-    case SectionKind::BuiltUp:
-        return QStringLiteral("组合型材");
-    case SectionKind::Pipe:
-        return QStringLiteral("钢管");
-    }
-    return {};
+    return QString::fromUtf8(describe(kind).calculatorName);
 }
 
 QString detailsTitle(SectionKind kind) {
@@ -118,37 +36,22 @@ QString detailsTitle(SectionKind kind) {
 }
 
 QString plateCaption(PlateRole role) {
-    return fromUtf8(plateName(role));
+    return QString::fromUtf8(plateDescription(role).chinese);
+}
+
+QString effectiveBreadthRule() {
+    return QStringLiteral("%1·(l/b)^(2/3)").arg(detailNumber(effectiveBreadthCoefficient));
 }
 
 std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
-    const QString mm = QStringLiteral("mm");
-    if (const auto* s = std::get_if<StiffenerDimensions>(&dimensions)) {
-        return {
-            {QStringLiteral("型材带板宽度"), QStringLiteral("b"), s->plateWidth, mm},
-            {QStringLiteral("型材带板厚度"), QStringLiteral("t_p"), s->plateThickness, mm},
-            {QStringLiteral("型材腹板高度"), QStringLiteral("h_w"), s->webHeight, mm},
-            {QStringLiteral("型材腹板厚度"), QStringLiteral("t_w"), s->webThickness, mm},
-            {QStringLiteral("型材面板宽度"), QStringLiteral("b_f"), s->facePlateWidth, mm},
-            {QStringLiteral("型材面板厚度"), QStringLiteral("t_f"), s->facePlateThickness, mm},
-            {QStringLiteral("型材带板长度（跨距）"), QStringLiteral("l"), s->span, mm},
-        };
+    const std::vector<double> mm = sectionEntries(dimensions);
+    const auto inputs = describe(sectionKind(dimensions)).inputs;
+    std::vector<InputItem> items;
+    for (std::size_t i = 0; i < inputs.size() && i < mm.size(); ++i) {
+        items.push_back({QString::fromUtf8(inputs[i].name), QString::fromUtf8(inputs[i].symbol),
+                         mm[i], QStringLiteral("mm")});
     }
-    if (const auto* b = std::get_if<BuiltUpDimensions>(&dimensions)) {
-        return {
-            {QStringLiteral("面板1宽度"), QStringLiteral("b1"), b->facePlate1Width, mm},
-            {QStringLiteral("面板1厚度"), QStringLiteral("t1"), b->facePlate1Thickness, mm},
-            {QStringLiteral("腹板高度"), QStringLiteral("h"), b->webHeight, mm},
-            {QStringLiteral("腹板厚度"), QStringLiteral("t_w"), b->webThickness, mm},
-            {QStringLiteral("面板2宽度"), QStringLiteral("b2"), b->facePlate2Width, mm},
-            {QStringLiteral("面板2厚度"), QStringLiteral("t2"), b->facePlate2Thickness, mm},
-        };
-    }
-    const auto& p = std::get<PipeDimensions>(dimensions);
-    return {
-        {QStringLiteral("钢管外径"), QStringLiteral("D"), p.outerDiameter, mm},
-        {QStringLiteral("钢管壁厚"), QStringLiteral("t"), p.wallThickness, mm},
-    };
+    return items;
 }
 
 QString inputSummary(const SectionDimensions& dimensions) {
@@ -161,14 +64,15 @@ QString inputSummary(const SectionDimensions& dimensions) {
 
 std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
     std::vector<PropertyRow> rows;
-    for (const PropertyLine& line : linesFor(details.gross.kind)) {
+    for (const PropertyDescription& line : describe(details.gross.kind).properties) {
+        const QString caption = QString::fromUtf8(line.caption);
         PropertyRow row;
-        row.caption = line.seeded ? line.caption + seededMark : line.caption;
+        row.caption = line.shown ? caption + shownMark : caption;
         row.gross = detailResult(line.value(details.gross));
-        if (details.net) {
+        if (showsNet(details)) {
             row.net = detailResult(line.value(*details.net));
         }
-        row.seeded = line.seeded;
+        row.shown = line.shown;
         rows.push_back(row);
     }
     return rows;
@@ -194,6 +98,16 @@ std::vector<QStringList> workingTableRows(const SectionProperties& properties,
     rows.push_back({QStringLiteral("合计") + suffix, detailResult(total.area), QString(),
                     detailResult(total.firstMoment), detailResult(total.transfer),
                     detailResult(total.ownInertia)});
+    return rows;
+}
+
+std::vector<QStringList> workingTableRows(const SectionDetails& details) {
+    std::vector<QStringList> rows = workingTableRows(details.gross);
+    if (showsNet(details)) {
+        for (QStringList& row : workingTableRows(*details.net, QStringLiteral("（净）"))) {
+            rows.push_back(std::move(row));
+        }
+    }
     return rows;
 }
 
@@ -225,11 +139,12 @@ QString refusalLine(const SectionDetails& details) {
 
 QStringList footnotes(const SectionDetails& details) {
     QStringList notes;
-    notes << seededMark + QStringLiteral(" 与计算器窗口显示的结果相同（同一计算，同一舍入）。");
+    notes << shownMark + QStringLiteral(" 与计算器窗口显示的结果相同（同一计算，同一舍入）。");
     switch (details.gross.kind) {
     case SectionKind::Stiffener:
-        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = 0.3·(l/b)^(2/3)，不大于 1），"
+        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
                                 "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。")
+                     .arg(effectiveBreadthRule())
               << QStringLiteral("yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
                                 "不是外表面处的剖面模数。");
         break;
@@ -238,12 +153,13 @@ QStringList footnotes(const SectionDetails& details) {
                                 "不是外表面处的剖面模数。");
         break;
     case SectionKind::Pipe:
-        notes << QStringLiteral("计算取 π = 3.14159265，钢材密度 7.85 t/m³；"
-                                "腐蚀扣除自内壁计，外径不变。");
+        notes << QStringLiteral("计算取 π = %1，钢材密度 %2 t/m³；腐蚀扣除自内壁计，外径不变。")
+                     .arg(detailNumber(pipePi), detailNumber(steelDensity));
         break;
     }
     notes << QStringLiteral("净尺寸：各板厚减去 Δt，宽度与高度不变；质量按实际面积、"
-                            "钢材密度 7.85 t/m³ 计。");
+                            "钢材密度 %1 t/m³ 计。")
+                 .arg(detailNumber(steelDensity));
     return notes;
 }
 

@@ -1,3 +1,4 @@
+#include "appobject.h"
 #include "calcsheet.h"
 #include "exportdialogs.h"
 #include "form1.h"
@@ -160,7 +161,7 @@ void TestResultExport::initTestCase() {
 }
 
 void TestResultExport::init() {
-    QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).clear();
+    QSettings(App::SettingsOrganization, App::SettingsApplication).clear();
     setPrinterAsker([](QWidget*, QPrinter&) {
         QTest::qFail("unexpected print dialog", __FILE__, __LINE__);
         return false;
@@ -421,7 +422,7 @@ void TestResultExport::cancelledSaveOrPrintChangesNothing() {
     QTest::keyClick(form->entryFields()[0], Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(asked, 1);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
-    QCOMPARE(QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).allKeys(),
+    QCOMPARE(QSettings(App::SettingsOrganization, App::SettingsApplication).allKeys(),
              QStringList());
 }
 
