@@ -31,7 +31,15 @@ QString resultCaption(SectionKind kind, std::size_t result) {
 
 SectionForm::SectionForm(const SectionFormDesign& design)
     : Form(design.window), description_(describe(design.sectionKind)), kind_(design.sectionKind) {
-    for (const ControlSpec& spec : design.controls) {
+    addControls(design.controls);
+    findFields(design);
+    connectButtons();
+    menu_ = new QMenu(this);
+    addDetailsAction();
+}
+
+void SectionForm::addControls(const std::vector<ControlSpec>& controls) {
+    for (const ControlSpec& spec : controls) {
         QWidget* control = nullptr;
         switch (spec.kind) {
         case ControlSpec::Kind::Label:
@@ -50,6 +58,9 @@ SectionForm::SectionForm(const SectionFormDesign& design)
             control->setFont(font);
         }
     }
+}
+
+void SectionForm::findFields(const SectionFormDesign& design) {
     entries_ = fields(design.entryFields);
     results_ = fields(design.resultFields);
     for (std::size_t i = 0; i < entries_.size() && i < description_.inputs.size(); ++i) {
@@ -62,7 +73,9 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     for (QLineEdit* field : entries_) {
         keepAsciiForms(field);
     }
+}
 
+void SectionForm::connectButtons() {
     const auto connectButton = [this](const char* name, void (SectionForm::*handler)()) {
         auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
         connect(button, &QPushButton::clicked, this, handler);
@@ -70,23 +83,21 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     connectButton("Command5", &SectionForm::Command5_Click);
     connectButton("Command6", &SectionForm::Command6_Click);
     connectButton("Command7", &SectionForm::Command7_Click);
+}
 
-    menu_ = new QMenu(this);
-
-    {
-        detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
-        detailsAction_->setObjectName(QStringLiteral("detailsAction"));
-        detailsAction_->setShortcut(Qt::Key_F2);
-        connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
-        addCalculationAction(detailsAction_);
-        // The details follow every successful 计算; after 清除 they keep
-        // showing the last calculation, which their input line names.
-        connect(this, &SectionForm::calculationChanged, this, [this] {
-            if (details_ != nullptr && last_) {
-                details_->setEntries(last_->entries);
-            }
-        });
-    }
+void SectionForm::addDetailsAction() {
+    detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
+    detailsAction_->setObjectName(QStringLiteral("detailsAction"));
+    detailsAction_->setShortcut(Qt::Key_F2);
+    connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
+    addCalculationAction(detailsAction_);
+    // The details follow every successful 计算; after 清除 they keep showing
+    // the last calculation, which their input line names.
+    connect(this, &SectionForm::calculationChanged, this, [this] {
+        if (details_ != nullptr && last_) {
+            details_->setEntries(last_->entries);
+        }
+    });
 }
 
 SectionDetailsWindow* SectionForm::detailsWindow() {

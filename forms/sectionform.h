@@ -141,6 +141,12 @@ class SectionForm : public Form {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void addControls(const std::vector<ControlSpec>& controls);
+    // The entry, result and required fields, the required ones as the
+    // description says.
+    void findFields(const SectionFormDesign& design);
+    void connectButtons();
+    void addDetailsAction();
     std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
     void setCalculation(std::optional<SectionCalculation> calculation);
 

@@ -209,13 +209,11 @@ std::optional<SectionProperties> pipeProperties(const PipeDimensions& mm) {
 
 } // namespace
 
+// The variant's alternatives stand in SectionKind order.
+static_assert(std::variant_size_v<SectionDimensions> == sectionKindCount);
+
 SectionKind sectionKind(const SectionDimensions& dimensions) {
-    return std::visit(Overloaded{
-                          [](const StiffenerDimensions&) { return SectionKind::Stiffener; },
-                          [](const BuiltUpDimensions&) { return SectionKind::BuiltUp; },
-                          [](const PipeDimensions&) { return SectionKind::Pipe; },
-                      },
-                      dimensions);
+    return static_cast<SectionKind>(dimensions.index());
 }
 
 std::optional<SectionDimensions> sectionDimensions(SectionKind kind, const std::vector<double>& e) {

@@ -47,7 +47,7 @@ struct PipeDimensions {
 };
 
 // The dimensions of one section, in millimetres, exactly as its calculator
-// takes them.
+// takes them; the alternatives in SectionKind order.
 using SectionDimensions = std::variant<StiffenerDimensions, BuiltUpDimensions, PipeDimensions>;
 
 SectionKind sectionKind(const SectionDimensions& dimensions);
