@@ -2,6 +2,7 @@
 
 #include "appobject.h"
 #include "forms.h"
+#include "windownames.h"
 
 #include <QAction>
 #include <QDialog>
@@ -31,7 +32,7 @@ float nextLeft(float left) {
 } // namespace
 
 Form2::Form2()
-    : Form({QStringLiteral("Form2"), QStringLiteral("Corvane"), 6960, 6030, BorderStyle::Sizable,
+    : Form({WindowName::MainMenu, App::Title, 6960, 6030, BorderStyle::Sizable,
             SystemColour::scrollBar(), designFont(QStringLiteral("宋体"), 9)}) {
     label1_ = addLabel(QStringLiteral("Label1"),
                        QStringLiteral("经验交流E-mail：%1。").arg(App::ContactAddress),
@@ -148,34 +149,36 @@ void Form2::showUsage() {
 
 void Form2::Command1_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form1"));
+    corvane::Show(WindowName::HullSection);
 }
 
 void Form2::Command2_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form3"));
+    corvane::Show(WindowName::BuiltUpSection);
 }
 
 void Form2::Command3_Click() {
     Hide();
-    corvane::Show(QStringLiteral("frmAbout"));
+    corvane::Show(WindowName::About);
 }
 
 void Form2::Command4_Click() {
-    for (const char* name : {"Form1", "Form3", "frmAbout", "Form4", "Form5", "Form2"}) {
-        corvane::Unload(QString::fromLatin1(name));
+    for (const QString& name :
+         {WindowName::HullSection, WindowName::BuiltUpSection, WindowName::About, WindowName::Pipe,
+          WindowName::Calculator, WindowName::MainMenu}) {
+        corvane::Unload(name);
     }
 }
 
 void Form2::Command5_Click() {
     // The pipe calculator appears before the menu goes.
-    corvane::Show(QStringLiteral("Form4"));
+    corvane::Show(WindowName::Pipe);
     Hide();
 }
 
 void Form2::Command6_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form5"));
+    corvane::Show(WindowName::Calculator);
 }
 
 void Form2::Timer1_Timer() {

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "msgbox.h"
 #include "twips.h"
+#include "windownames.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,7 +49,7 @@ void paintBlackText(QLabel* label) {
 } // namespace
 
 frmAbout::frmAbout(Registry& registry, SystemServices& system)
-    : Form({QStringLiteral("frmAbout"), QString(), 6795, 4545, BorderStyle::FixedDialog, lightBlue,
+    : Form({WindowName::About, QString(), 6795, 4545, BorderStyle::FixedDialog, lightBlue,
             designFont(QStringLiteral("宋体"), 9), /*inTaskbar=*/false}),
       sysInfo_(registry, system) {
     const QPixmap icon(QStringLiteral(":/pictures/icon.png"));
@@ -98,19 +99,18 @@ frmAbout::frmAbout(Registry& registry, SystemServices& system)
 
 void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("关于 ") + App::Title);
-    lblVersion_->setText(
-        QStringLiteral("版本 %1.%2.%3").arg(App::Major).arg(App::Minor).arg(App::Revision));
+    lblVersion_->setText(QStringLiteral("版本 ") + App::versionText());
     lblTitle_->setText(App::Title);
 }
 
 void frmAbout::cmdOK_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form2"));
+    corvane::Show(WindowName::MainMenu);
 }
 
 void frmAbout::picIcon_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form2"));
+    corvane::Show(WindowName::MainMenu);
 }
 
 void frmAbout::cmdSysInfo_Click() {

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
+#include "windownames.h"
 
 #include <QApplication>
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     defineWindows(windows);
     windows.setOnLastUnload([] { QCoreApplication::quit(); });
 
-    windows.Show(QStringLiteral("Form2"));
+    windows.Show(WindowName::MainMenu);
     const int status = QApplication::exec();
     // Unloaded windows are destroyed by the event loop; let it finish them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -7,16 +7,17 @@
 #include "form5.h"
 #include "forms.h"
 #include "frmabout.h"
+#include "windownames.h"
 
 namespace corvane {
 
 void defineWindows(WindowRuntime& windows) {
-    windows.define(QStringLiteral("Form2"), [] { return new Form2; });
-    windows.define(QStringLiteral("Form1"), [] { return new Form1; });
-    windows.define(QStringLiteral("Form3"), [] { return new Form3; });
-    windows.define(QStringLiteral("Form4"), [] { return new Form4; });
-    windows.define(QStringLiteral("Form5"), [] { return new Form5; });
-    windows.define(QStringLiteral("frmAbout"), [] { return new frmAbout; });
+    windows.define(WindowName::MainMenu, [] { return new Form2; });
+    windows.define(WindowName::HullSection, [] { return new Form1; });
+    windows.define(WindowName::BuiltUpSection, [] { return new Form3; });
+    windows.define(WindowName::Pipe, [] { return new Form4; });
+    windows.define(WindowName::Calculator, [] { return new Form5; });
+    windows.define(WindowName::About, [] { return new frmAbout; });
 }
 
 } // namespace corvane

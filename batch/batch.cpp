@@ -91,50 +91,19 @@ std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_
     return zh + " / " + en;
 }
 
-// English names of the plates, beside plateName's Chinese ones.
-std::string_view plateNameEnglish(PlateRole role) {
-    switch (role) {
-    case PlateRole::AttachedPlating:
-        return "attached plating";
-    case PlateRole::Web:
-        return "web";
-    case PlateRole::FacePlate:
-        return "face plate";
-    case PlateRole::FacePlate1:
-        return "face plate 1";
-    case PlateRole::FacePlate2:
-        return "face plate 2";
-    case PlateRole::PipeWall:
-        return "pipe wall";
-    }
-    return "plate";
-}
-
 std::string refusalMessage(std::uint64_t row, double deduction, const NetRefusal& refusal) {
     const std::string number = std::to_string(row);
     const std::string dt = generalDouble(deduction);
     if (refusal.reason == NetRefusal::Reason::PlateConsumed) {
         const std::string thickness = generalDouble(refusal.thickness);
         return "第 " + number + " 行：扣除 " + dt + " mm 后" +
-               std::string(plateName(refusal.plate)) + "（厚 " + thickness +
+               std::string(plateDescription(refusal.plate).chinese) + "（厚 " + thickness +
                " mm）已无剩余 / row " + number + ": a deduction of " + dt +
-               " mm leaves nothing of the " + std::string(plateNameEnglish(refusal.plate)) + " (" +
-               thickness + " mm thick)";
+               " mm leaves nothing of the " + std::string(plateDescription(refusal.plate).english) +
+               " (" + thickness + " mm thick)";
     }
     return "第 " + number + " 行：扣除 " + dt + " mm 后的净截面无法计算 / row " + number +
            ": the net section after a deduction of " + dt + " mm cannot be computed";
-}
-
-SectionKind sectionKindOf(Kind kind) {
-    switch (kind) {
-    case Kind::Stiffener:
-        return SectionKind::Stiffener;
-    case Kind::BuiltUp:
-        return SectionKind::BuiltUp;
-    case Kind::Pipe:
-        return SectionKind::Pipe;
-    }
-    return SectionKind::Stiffener;
 }
 
 // A row computed through the section details, for --detail and --net.
@@ -146,8 +115,7 @@ struct DetailedRow {
 
 DetailedRow computeDetailed(const Options& options, const double* mm, std::size_t inputs) {
     DetailedRow row;
-    const auto dimensions =
-        sectionDimensions(sectionKindOf(options.kind), std::vector<double>(mm, mm + inputs));
+    const auto dimensions = sectionDimensions(options.kind, std::vector<double>(mm, mm + inputs));
     if (!dimensions) {
         return row;
     }
@@ -165,8 +133,9 @@ DetailedRow computeDetailed(const Options& options, const double* mm, std::size_
         properties = &*details->net;
     }
     Results results;
-    for (std::size_t r = 0; r < properties->seeded.size() && r < maxResults; ++r) {
-        results.values[r] = properties->seeded[r];
+    const auto shown = describe(options.kind).results;
+    for (std::size_t r = 0; r < shown.size() && r < maxResults; ++r) {
+        results.values[r] = properties->shown.*shown[r].value;
     }
     row.results = results;
     // The pipe's neutral axis is its centre, D/2 from the outer surface its

@@ -1,40 +1,16 @@
 #include "columns.h"
 
-#include "builtup.h"
-#include "pipe.h"
-#include "stiffener.h"
+#include <algorithm>
+#include <utility>
 
 namespace corvane::batch {
 
 namespace {
 
-// The captions are those beside the windows' entry fields; the short names
-// are the symbols engineers write in scantling tables.
-constexpr InputColumn stiffenerInputs[] = {
-    {"b", "型材带板宽度(mm)", true},  {"tp", "型材带板厚度(mm)", true},
-    {"hw", "型材腹板高度(mm)", true}, {"tw", "型材腹板厚度(mm)", true},
-    {"bf", "型材面板宽度(mm)", true}, {"tf", "型材面板厚度(mm)", true},
-    {"l", "型材带板长度(mm)", true},
-};
-// Face plate 1 on top, the web, face plate 2 below; the window requires only
-// face plate 2, so a T-profile leaves face plate 1 out.
-constexpr InputColumn builtUpInputs[] = {
-    {"b1", "型材面板宽度(mm)", false}, {"t1", "型材面板厚度(mm)", false},
-    {"h", "型材腹板高度(mm)", false},  {"tw", "型材腹板厚度(mm)", false},
-    {"b2", "型材面板宽度(mm)", true},  {"t2", "型材面板厚度(mm)", true},
-};
-constexpr InputColumn pipeInputs[] = {
-    {"D", "钢管外径(mm)", true},
-    {"t", "钢管壁厚(mm)", true},
-};
-
-constexpr const char* sectionResults[] = {"I_cm4", "W_cm3"};
-constexpr const char* pipeResults[] = {"A_cm2", "i_cm", "I_cm4", "W_cm3", "m_kg"};
-
-// Top: the plating's outer surface (stiffener), face plate 1's (built-up
-// profile); bottom: the face plate's, face plate 2's; for the pipe both are
-// the outer surface. The stiffener's profile mass leaves out the plating,
-// which has a column of its own.
+// The columns --detail appends. Top: the plating's outer surface (stiffener),
+// face plate 1's (built-up profile); bottom: the face plate's, face plate
+// 2's; for the pipe both are the outer surface. The stiffener's profile mass
+// leaves out the plating, which has a column of its own.
 constexpr const char* stiffenerDetails[] = {"e_cm",     "Wtop_cm3", "Wbottom_cm3",
                                             "Wmin_cm3", "m_kg_m",   "m_plating_kg_m"};
 constexpr const char* sectionDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3", "m_kg_m"};
@@ -42,34 +18,59 @@ constexpr const char* sectionDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wm
 // lies D/2 from the outer surface.
 constexpr const char* pipeDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3"};
 
-std::optional<Results> stiffener(const double* mm) {
-    const auto r = computeStiffenerSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5], mm[6]});
-    if (!r) {
-        return std::nullopt;
+std::span<const char* const> detailColumns(const SectionKindDescription& description,
+                                           bool plated) {
+    if (plated) {
+        return stiffenerDetails;
     }
-    return Results{{r->inertia, r->modulus}};
+    // A ring's mass per metre is already among its results.
+    return description.kind == SectionKind::Pipe ? std::span<const char* const>(pipeDetails)
+                                                 : std::span<const char* const>(sectionDetails);
 }
 
-std::optional<Results> builtUp(const double* mm) {
-    const auto r = computeBuiltUpSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5]});
-    if (!r) {
+// The results of a kind's computation in the order of its result columns.
+std::optional<Results> computeKind(SectionKind kind, const double* mm) {
+    const SectionKindDescription& description = describe(kind);
+    const auto computed = description.compute(mm);
+    if (!computed) {
         return std::nullopt;
     }
-    return Results{{r->inertia, r->modulus}};
-}
-
-std::optional<Results> pipe(const double* mm) {
-    const auto r = computePipeSection(mm[0], mm[1]);
-    if (!r) {
-        return std::nullopt;
+    Results results;
+    for (std::size_t r = 0; r < description.results.size() && r < maxResults; ++r) {
+        results.values[r] = (*computed).*description.results[r].value;
     }
-    return Results{{r->area, r->radiusOfGyration, r->inertia, r->modulus, r->massPerMetre}};
+    return results;
 }
 
-const KindTable tables[] = {
-    {"stiffener", stiffenerInputs, sectionResults, stiffenerDetails, stiffener},
-    {"builtup", builtUpInputs, sectionResults, sectionDetails, builtUp},
-    {"pipe", pipeInputs, pipeResults, pipeDetails, pipe},
+template <std::size_t... k> constexpr auto computations(std::index_sequence<k...>) {
+    return std::array<std::optional<Results> (*)(const double*), sizeof...(k)>{
+        [](const double* mm) { return computeKind(static_cast<SectionKind>(k), mm); }...};
+}
+
+// Every kind's table, from its description, in SectionKind order.
+struct Tables {
+    static constexpr std::size_t kinds = sectionKindCount;
+    std::array<std::array<const char*, maxResults>, kinds> resultNames{};
+    std::vector<KindTable> tables;
+
+    Tables() {
+        constexpr auto compute = computations(std::make_index_sequence<kinds>());
+        for (const SectionKindDescription& description : sectionKinds()) {
+            const auto k = static_cast<std::size_t>(description.kind);
+            std::size_t count = 0;
+            for (const ResultDescription& result : description.results) {
+                resultNames[k][count++] = result.column;
+            }
+            // A kind with attached plating reports the plating's mass apart.
+            const bool plated = std::any_of(description.plates.begin(), description.plates.end(),
+                                            [](const PlateDescription& plate) {
+                                                return plate.role == PlateRole::AttachedPlating;
+                                            });
+            tables.push_back({description.name, description.inputs,
+                              {resultNames[k].data(), count}, detailColumns(description, plated),
+                              compute[k]});
+        }
+    }
 };
 
 char lower(char c) {
@@ -116,13 +117,14 @@ bool sameName(std::string_view header, std::string_view name) {
 } // namespace
 
 const KindTable& kindTable(Kind kind) {
-    return tables[static_cast<std::size_t>(kind)];
+    static const Tables tables;
+    return tables.tables[static_cast<std::size_t>(kind)];
 }
 
 std::optional<Kind> kindFromName(std::string_view name) {
-    for (const Kind kind : {Kind::Stiffener, Kind::BuiltUp, Kind::Pipe}) {
-        if (name == kindTable(kind).name) {
-            return kind;
+    for (const SectionKindDescription& description : sectionKinds()) {
+        if (name == std::string_view(description.name)) {
+            return description.kind;
         }
     }
     return std::nullopt;

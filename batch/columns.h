@@ -1,8 +1,11 @@
 #pragma once
 
-// The three kinds of section the batch tool computes: their input columns,
-// as short names and as the captions of the window's entry fields, which of
-// them the window requires, and the result columns.
+// The kinds of section the batch tool computes, as their descriptions give
+// them: the input columns, as short names and as the captions of the
+// window's entry fields, which of them the window requires, the result
+// columns and the computation; and the detail columns of --detail.
+
+#include "sectionkind.h"
 
 #include <array>
 #include <cstddef>
@@ -14,13 +17,11 @@
 
 namespace corvane::batch {
 
-enum class Kind { Stiffener, BuiltUp, Pipe };
+using Kind = SectionKind;
 
-struct InputColumn {
-    const char* shortName;
-    const char* caption; // UTF-8, exactly as beside the window's entry field
-    bool required;       // an empty cell is an error; otherwise it reads 0
-};
+// shortName, caption (UTF-8, exactly as beside the window's entry field) and
+// required (an empty cell is an error; otherwise it reads 0).
+using InputColumn = InputDescription;
 
 constexpr std::size_t maxInputs = 7;
 constexpr std::size_t maxResults = 5;

@@ -14,7 +14,7 @@ runs=${2:-5}
 tool="$build/batch/corvane-batch"
 floor="$build/bench/batch_floor"
 for program in "$tool" "$floor"; do
-    [ -x "$program" ] || { echo "missing $program: build first" >&2; exit 2; }
+    [ -x "$program" ] || { echo "missing $program: build with -DCORVANE_BENCH=ON first" >&2; exit 2; }
 done
 
 work=$(mktemp -d)

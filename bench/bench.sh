@@ -8,6 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 runs=${2:-5}
 idle_seconds=20
+for program in "$build/app/corvane" "$build/bench/minimal_qt_window" "$build/bench/sheet_bench"; do
+    [ -x "$program" ] || { echo "missing $program: build with -DCORVANE_BENCH=ON first" >&2; exit 2; }
+done
 
 source "$root/scripts/xvfb.sh"
 start_xvfb

@@ -14,6 +14,7 @@
 #include "msgbox.h"
 #include "resultexport.h"
 #include "runtime.h"
+#include "windownames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,8 +33,8 @@ using namespace corvane;
 
 namespace {
 
-SectionForm* calculate(const char* window, const QStringList& entries) {
-    auto* form = static_cast<SectionForm*>(Show(QString::fromLatin1(window)));
+SectionForm* calculate(const QString& window, const QStringList& entries) {
+    auto* form = static_cast<SectionForm*>(Show(window));
     for (std::size_t i = 0; i < form->entryFields().size(); ++i) {
         form->entryFields()[i]->setText(entries[static_cast<int>(i)]);
     }
@@ -64,9 +65,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
     });
     WindowRuntime& windows = WindowRuntime::instance();
-    windows.define(QStringLiteral("Form1"), [] { return new Form1; });
-    windows.define(QStringLiteral("Form3"), [] { return new Form3; });
-    windows.define(QStringLiteral("Form4"), [] { return new Form4; });
+    windows.define(WindowName::HullSection, [] { return new Form1; });
+    windows.define(WindowName::BuiltUpSection, [] { return new Form3; });
+    windows.define(WindowName::Pipe, [] { return new Form4; });
 
     QString target;
     setSavePathAsker([&target](const SavePathRequest&) { return target; });
@@ -77,13 +78,13 @@ int main(int argc, char** argv) {
         const QDir dir(arguments[2]);
         ResultExport::setProject(QStringLiteral("示例项目"));
         const struct {
-            const char* window;
+            QString window;
             QStringList entries;
             const char* file;
         } examples[] = {
-            {"Form1", {"600", "10", "300", "10", "100", "12", "2400"}, "hull.pdf"},
-            {"Form3", {"100", "10", "200", "8", "100", "10"}, "builtup.pdf"},
-            {"Form4", {"100", "10"}, "pipe.pdf"},
+            {WindowName::HullSection, {"600", "10", "300", "10", "100", "12", "2400"}, "hull.pdf"},
+            {WindowName::BuiltUpSection, {"100", "10", "200", "8", "100", "10"}, "builtup.pdf"},
+            {WindowName::Pipe, {"100", "10"}, "pipe.pdf"},
         };
         for (const auto& example : examples) {
             SectionForm* form = calculate(example.window, example.entries);
@@ -96,7 +97,8 @@ int main(int argc, char** argv) {
 
     const int runs = arguments.size() > 1 ? arguments[1].toInt() : 20;
     QTemporaryDir dir;
-    SectionForm* form = calculate("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    SectionForm* form =
+        calculate(WindowName::HullSection, {"600", "10", "300", "10", "100", "12", "2400"});
     QAction* action = exportAction(form);
     target = dir.filePath(QStringLiteral("sheet.pdf"));
     // The first run loads and indexes the fonts; it is reported apart.

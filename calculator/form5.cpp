@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "keyboard.h"
 #include "memoryindicator.h"
+#include "windownames.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -102,7 +103,7 @@ const OptionSpec options[] = {
 };
 
 FormDesign design() {
-    return {QStringLiteral("Form5"),
+    return {WindowName::Calculator,
             QStringLiteral("工程计算器"),
             7245,
             6030,
@@ -397,7 +398,7 @@ void Form5::Command30_Click() {
 
 // The menu comes first, then this window hides, keeping everything in it.
 void Form5::Command31_Click() {
-    corvane::Show(QStringLiteral("Form2"));
+    corvane::Show(WindowName::MainMenu);
     Hide();
 }
 

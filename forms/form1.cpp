@@ -4,7 +4,7 @@
 
 #include "keypress.h"
 #include "msgbox.h"
-#include "stiffener.h"
+#include "windownames.h"
 
 #include <QLineEdit>
 
@@ -12,17 +12,12 @@ namespace corvane {
 
 namespace {
 
-// Entry captions in input order; the span field (6) stands at the top.
-const QString entryCaptions[] = {
-    QStringLiteral("型材带板宽度(mm)"), QStringLiteral("型材带板厚度(mm)"),
-    QStringLiteral("型材腹板高度(mm)"), QStringLiteral("型材腹板厚度(mm)"),
-    QStringLiteral("型材面板宽度(mm)"), QStringLiteral("型材面板厚度(mm)"),
-    QStringLiteral("型材带板长度(mm)"),
-};
+constexpr SectionKind kind = SectionKind::Stiffener;
 
 SectionFormDesign design() {
     SectionFormDesign d;
-    d.window = {QStringLiteral("Form1"),
+    d.sectionKind = kind;
+    d.window = {WindowName::HullSection,
                 QStringLiteral("船体结构剖面模数计算器"),
                 7770,
                 5700,
@@ -30,23 +25,23 @@ SectionFormDesign design() {
                 SystemColour::scrollBar(),
                 designFont(QStringLiteral("楷体_GB2312"), 14.25)};
 
-    // Span row at top 480, then inputs 0..5 every 600 twips from 1080.
+    // Entries in input order; the span field (6) stands at the top. Span row
+    // at top 480, then inputs 0..5 every 600 twips from 1080.
     const int entryTop[] = {1080, 1680, 2280, 2880, 3480, 4080, 480};
     const int labelTab[] = {0, 1, 2, 3, 4, 5, 21};
     const int fieldTab[] = {6, 7, 8, 9, 10, 11, 20};
     for (int i = 0; i < 7; ++i) {
-        d.controls.push_back(ControlSpec::label(controlName(QStringLiteral("Label1"), i),
-                                                entryCaptions[i], {360, entryTop[i], 2415, 375},
-                                                labelTab[i]));
+        const QString caption = inputCaption(kind, static_cast<std::size_t>(i));
+        d.controls.push_back(ControlSpec::label(controlName(QStringLiteral("Label1"), i), caption,
+                                                {360, entryTop[i], 2415, 375}, labelTab[i]));
         d.controls.push_back(ControlSpec::textBox(controlName(QStringLiteral("Text1"), i),
                                                   {3000, entryTop[i], 1335, 390}, fieldTab[i],
-                                                  entryCaptions[i]));
+                                                  caption));
         d.entryFields.push_back(controlName(QStringLiteral("Text1"), i));
     }
-    d.requiredFields = d.entryFields;
 
-    const QString inertiaCaption = QStringLiteral("极惯性矩(cm4)");
-    const QString modulusCaption = QStringLiteral("剖面模数(cm3)");
+    const QString inertiaCaption = resultCaption(kind, 0);
+    const QString modulusCaption = resultCaption(kind, 1);
     d.controls.insert(d.controls.end(),
                       {
                           ControlSpec::label(QStringLiteral("Label2"), QStringLiteral("结果："),
@@ -68,15 +63,6 @@ SectionFormDesign design() {
                       });
     d.resultFields = {QStringLiteral("Text2"), QStringLiteral("Text3")};
 
-    d.sectionKind = SectionKind::Stiffener;
-    d.compute = [](const std::vector<double>& mm) -> std::optional<std::vector<double>> {
-        const auto result =
-            computeStiffenerSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5], mm[6]});
-        if (!result) {
-            return std::nullopt;
-        }
-        return std::vector<double>{result->inertia, result->modulus};
-    };
     return d;
 }
 

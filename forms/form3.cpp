@@ -2,23 +2,18 @@
 
 #include "resultexport.h"
 
-#include "builtup.h"
+#include "windownames.h"
 
 namespace corvane {
 
 namespace {
 
-// Entry captions from the top field down: face plate 1, the web, face
-// plate 2, the order in which the plates are stacked.
-const QString entryCaptions[] = {
-    QStringLiteral("型材面板宽度(mm)"), QStringLiteral("型材面板厚度(mm)"),
-    QStringLiteral("型材腹板高度(mm)"), QStringLiteral("型材腹板厚度(mm)"),
-    QStringLiteral("型材面板宽度(mm)"), QStringLiteral("型材面板厚度(mm)"),
-};
+constexpr SectionKind kind = SectionKind::BuiltUp;
 
 SectionFormDesign design() {
     SectionFormDesign d;
-    d.window = {QStringLiteral("Form3"),
+    d.sectionKind = kind;
+    d.window = {WindowName::BuiltUpSection,
                 QStringLiteral("组合型材剖面模数计算器"),
                 7635,
                 5070,
@@ -26,26 +21,28 @@ SectionFormDesign design() {
                 SystemColour::menu(),
                 designFont(QStringLiteral("楷体_GB2312"), 14.25)};
 
-    // Rows every 600 twips from 480; the tab indexes run upwards, so Tab
-    // walks the entry fields from the bottom one to the top one.
+    // Entries from the top field down: face plate 1, the web, face plate 2,
+    // the order in which the plates are stacked. Rows every 600 twips from
+    // 480; the tab indexes run upwards, so Tab walks the entry fields from
+    // the bottom one to the top one. Only face plate 2 is required (the
+    // description says so): an empty field above it reads as 0, so a
+    // T-profile is entered by leaving face plate 1 out.
     for (int i = 0; i < 6; ++i) {
         const int top = 480 + 600 * i;
         d.controls.push_back(ControlSpec::label(controlName(QStringLiteral("Label1"), i),
-                                                entryCaptions[i], {360, top, 2415, 375}, 19 - i));
+                                                inputCaption(kind, static_cast<std::size_t>(i)),
+                                                {360, top, 2415, 375}, 19 - i));
     }
     for (int i = 0; i < 6; ++i) {
         const int top = 480 + 600 * i;
         d.controls.push_back(ControlSpec::textBox(controlName(QStringLiteral("Text1"), i),
                                                   {3000, top, 1335, 390}, 10 - i,
-                                                  entryCaptions[i]));
+                                                  inputCaption(kind, static_cast<std::size_t>(i))));
         d.entryFields.push_back(controlName(QStringLiteral("Text1"), i));
     }
-    // Only face plate 2 must be filled in: an empty field above it reads as
-    // 0, so a T-profile is entered by leaving face plate 1 out.
-    d.requiredFields = {QStringLiteral("Text1(4)"), QStringLiteral("Text1(5)")};
 
-    const QString inertiaCaption = QStringLiteral("极惯性矩(cm4)");
-    const QString modulusCaption = QStringLiteral("剖面模数(cm3)");
+    const QString inertiaCaption = resultCaption(kind, 0);
+    const QString modulusCaption = resultCaption(kind, 1);
     d.controls.insert(d.controls.end(),
                       {
                           ControlSpec::label(QStringLiteral("Label2"), QStringLiteral("结果："),
@@ -67,14 +64,6 @@ SectionFormDesign design() {
                       });
     d.resultFields = {QStringLiteral("Text2"), QStringLiteral("Text3")};
 
-    d.sectionKind = SectionKind::BuiltUp;
-    d.compute = [](const std::vector<double>& mm) -> std::optional<std::vector<double>> {
-        const auto result = computeBuiltUpSection({mm[0], mm[1], mm[2], mm[3], mm[4], mm[5]});
-        if (!result) {
-            return std::nullopt;
-        }
-        return std::vector<double>{result->inertia, result->modulus};
-    };
     return d;
 }
 

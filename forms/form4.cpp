@@ -2,16 +2,17 @@
 
 #include "resultexport.h"
 
-#include "pipe.h"
+#include "windownames.h"
 
 namespace corvane {
 
 namespace {
 
-// One member of the Text1 array with its Label1 caption of the same index.
+constexpr SectionKind kind = SectionKind::Pipe;
+
+// One member of the Text1 array with its Label1 of the same index.
 struct Field {
     int index;
-    const char* caption; // UTF-8
     TwipsRect label;
     int labelTab;
     TwipsRect box;
@@ -20,7 +21,8 @@ struct Field {
 
 SectionFormDesign design() {
     SectionFormDesign d;
-    d.window = {QStringLiteral("Form4"),
+    d.sectionKind = kind;
+    d.window = {WindowName::Pipe,
                 QStringLiteral("管材参数计算"),
                 8085,
                 4695,
@@ -33,16 +35,24 @@ SectionFormDesign design() {
     // per metre on a row of its own. The mass field comes last in tab order,
     // after the buttons.
     const Field fields[] = {
-        {0, "钢管外径(mm)", {240, 360, 1935, 375}, 9, {2160, 360, 1575, 405}, 0},
-        {1, "钢管壁厚(mm)", {4080, 360, 1935, 375}, 10, {6000, 360, 1575, 405}, 1},
-        {2, "剖面积(cm2)", {240, 1680, 1815, 375}, 11, {2160, 1680, 1575, 405}, 2},
-        {4, "惯性矩(cm4)", {4080, 1680, 2055, 375}, 13, {6120, 1680, 1575, 405}, 4},
-        {3, "惯性半径(cm)", {240, 2280, 1815, 375}, 12, {2160, 2280, 1575, 405}, 3},
-        {5, "剖面模数(cm3)", {4080, 2280, 2055, 375}, 14, {6120, 2280, 1575, 405}, 5},
-        {6, "每米钢管质量(kg)", {240, 3000, 2655, 375}, 17, {2760, 2880, 1815, 405}, 16},
+        {0, {240, 360, 1935, 375}, 9, {2160, 360, 1575, 405}, 0},
+        {1, {4080, 360, 1935, 375}, 10, {6000, 360, 1575, 405}, 1},
+        {2, {240, 1680, 1815, 375}, 11, {2160, 1680, 1575, 405}, 2},
+        {4, {4080, 1680, 2055, 375}, 13, {6120, 1680, 1575, 405}, 4},
+        {3, {240, 2280, 1815, 375}, 12, {2160, 2280, 1575, 405}, 3},
+        {5, {4080, 2280, 2055, 375}, 14, {6120, 2280, 1575, 405}, 5},
+        {6, {240, 3000, 2655, 375}, 17, {2760, 2880, 1815, 405}, 16},
+    };
+    // Entries and results share the one array: 0 and 1 in (the inputs of
+    // the description), 2 to 6 out (its results).
+    const auto captionOf = [](int index) {
+        const auto i = static_cast<std::size_t>(index);
+        return i < describe(kind).inputs.size()
+                   ? inputCaption(kind, i)
+                   : resultCaption(kind, i - describe(kind).inputs.size());
     };
     for (const Field& f : fields) {
-        const QString caption = QString::fromUtf8(f.caption);
+        const QString caption = captionOf(f.index);
         d.controls.push_back(ControlSpec::label(controlName(QStringLiteral("Label1"), f.index),
                                                 caption, f.label, f.labelTab));
         d.controls.push_back(ControlSpec::textBox(controlName(QStringLiteral("Text1"), f.index),
@@ -60,22 +70,11 @@ SectionFormDesign design() {
                                               {5880, 3720, 1575, 495}, 8),
                       });
 
-    // Entries and results share the one array: 0 and 1 in, 2 to 6 out.
-    d.requiredFields = {QStringLiteral("Text1(0)"), QStringLiteral("Text1(1)")};
-    d.entryFields = d.requiredFields;
+    d.entryFields = {QStringLiteral("Text1(0)"), QStringLiteral("Text1(1)")};
     for (int i = 2; i <= 6; ++i) {
         d.resultFields.push_back(controlName(QStringLiteral("Text1"), i));
     }
 
-    d.sectionKind = SectionKind::Pipe;
-    d.compute = [](const std::vector<double>& mm) -> std::optional<std::vector<double>> {
-        const auto p = computePipeSection(mm[0], mm[1]);
-        if (!p) {
-            return std::nullopt;
-        }
-        return std::vector<double>{p->area, p->radiusOfGyration, p->inertia, p->modulus,
-                                   p->massPerMetre};
-    };
     return d;
 }
 

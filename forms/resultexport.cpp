@@ -1,9 +1,10 @@
 #include "resultexport.h"
 
+#include "appobject.h"
 #include "exportdialogs.h"
 #include "msgbox.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "sectionform.h"
 
 #include <QAction>
@@ -39,14 +40,26 @@ const QString folderKey = QStringLiteral("calcSheet/lastFolder");
 const QString projectKey = QStringLiteral("calcSheet/project");
 
 QVariant setting(const QString& key) {
-    return QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).value(key);
+    return QSettings(App::SettingsOrganization, App::SettingsApplication).value(key);
 }
 
 void setSetting(const QString& key, const QVariant& value) {
-    QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).setValue(key, value);
+    QSettings(App::SettingsOrganization, App::SettingsApplication).setValue(key, value);
+}
+
+QString programName() {
+    return App::Title + QLatin1Char(' ') + App::versionText();
 }
 
 } // namespace
+
+std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
+    const auto& last = form.lastCalculation();
+    if (!last) {
+        return {};
+    }
+    return resultRows(form.sectionKind(), last->entryTexts, last->results);
+}
 
 ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
     : QObject(form), form_(form), spec_(std::move(spec)), deduction_([] { return 0.0; }) {
@@ -80,7 +93,8 @@ void ResultExport::copyResults() {
 }
 
 CalcSheet ResultExport::sheet() const {
-    return sectionSheet(*form_, spec_, {QDateTime::currentDateTime(), project(), deduction_()});
+    return sectionSheet(form_->windowTitle(), form_->lastCalculation()->entries, spec_,
+                        {QDateTime::currentDateTime(), programName(), project(), deduction_()});
 }
 
 QString ResultExport::lastFolder() {
@@ -202,7 +216,10 @@ void paintDrawing(QPainter& painter, const QSize& size, const SectionGeometry& g
 QSize drawingSize(const SectionDetailsWindow* details) {
     const QSize shown =
         details != nullptr && details->drawing() != nullptr ? details->drawing()->size() : QSize();
-    return shown.width() >= 160 && shown.height() >= 140 ? shown : QSize(640, 520);
+    return shown.width() >= sectionDrawingMinimumSize.width() &&
+                   shown.height() >= sectionDrawingMinimumSize.height()
+               ? shown
+               : QSize(640, 520);
 }
 
 } // namespace

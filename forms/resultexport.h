@@ -108,6 +108,11 @@ class ResultExport : public QObject {
     std::function<double()> deduction_;
 };
 
+// One row per entry (caption with its unit, the text as typed) and one per
+// result (caption with its unit, the value as the window shows it), from the
+// last successful calculation; empty when there is none.
+std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form);
+
 // Adds a separator and the three actions to the window's context menu.
 ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec);
 

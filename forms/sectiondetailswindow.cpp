@@ -4,7 +4,7 @@
 #include "calcsheet.h"
 #include "form.h"
 #include "numtext.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "sectiontext.h"
 
 #include <QAction>
@@ -322,7 +322,7 @@ void SectionDetailsWindow::fillPropertyTable() {
         return;
     }
     const std::vector<PropertyRow> rows = propertyRows(*details_);
-    const bool withNet = details_->net.has_value();
+    const bool withNet = showsNet(*details_);
     table->setColumnCount(withNet ? 2 : 1);
     table->setRowCount(static_cast<int>(rows.size()));
     QStringList columns{grossHeading()};
@@ -356,13 +356,7 @@ void SectionDetailsWindow::fillWorkingTable() {
         return;
     }
     const QStringList headers = workingTableHeaders(kind_);
-    std::vector<QStringList> rows = workingTableRows(details_->gross);
-    if (details_->net && details_->deduction != 0) {
-        const QString suffix = QStringLiteral("（净）");
-        for (QStringList& row : workingTableRows(*details_->net, suffix)) {
-            rows.push_back(std::move(row));
-        }
-    }
+    const std::vector<QStringList> rows = workingTableRows(*details_);
     // The plate names head the rows; the quantities head the columns.
     table->setColumnCount(static_cast<int>(headers.size()) - 1);
     table->setHorizontalHeaderLabels(headers.mid(1));

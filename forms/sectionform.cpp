@@ -5,6 +5,7 @@
 #include "msgbox.h"
 #include "numtext.h"
 #include "sectiondetailswindow.h"
+#include "windownames.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -21,9 +22,25 @@
 
 namespace corvane {
 
+QString inputCaption(SectionKind kind, std::size_t input) {
+    return QString::fromUtf8(describe(kind).inputs[input].caption);
+}
+
+QString resultCaption(SectionKind kind, std::size_t result) {
+    return QString::fromUtf8(describe(kind).results[result].caption);
+}
+
 SectionForm::SectionForm(const SectionFormDesign& design)
-    : Form(design.window), compute_(design.compute), kind_(design.sectionKind) {
-    for (const ControlSpec& spec : design.controls) {
+    : Form(design.window), description_(describe(design.sectionKind)), kind_(design.sectionKind) {
+    addControls(design.controls);
+    findFields(design);
+    connectButtons();
+    addMenus();
+    addDetailsAction();
+}
+
+void SectionForm::addControls(const std::vector<ControlSpec>& controls) {
+    for (const ControlSpec& spec : controls) {
         QWidget* control = nullptr;
         switch (spec.kind) {
         case ControlSpec::Kind::Label:
@@ -42,15 +59,24 @@ SectionForm::SectionForm(const SectionFormDesign& design)
             control->setFont(font);
         }
     }
-    required_ = fields(design.requiredFields);
+}
+
+void SectionForm::findFields(const SectionFormDesign& design) {
     entries_ = fields(design.entryFields);
     results_ = fields(design.resultFields);
+    for (std::size_t i = 0; i < entries_.size() && i < description_.inputs.size(); ++i) {
+        if (description_.inputs[i].required) {
+            required_.push_back(entries_[i]);
+        }
+    }
     // Full-width digits and signs typed through a Chinese input method, or
     // pasted, become ASCII before any handler or Val reads the entry.
     for (QLineEdit* field : entries_) {
         keepAsciiForms(field);
     }
+}
 
+void SectionForm::connectButtons() {
     const auto connectButton = [this](const char* name, void (SectionForm::*handler)()) {
         auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
         connect(button, &QPushButton::clicked, this, handler);
@@ -58,7 +84,9 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     connectButton("Command5", &SectionForm::Command5_Click);
     connectButton("Command6", &SectionForm::Command6_Click);
     connectButton("Command7", &SectionForm::Command7_Click);
+}
 
+void SectionForm::addMenus() {
     menu_ = new QMenu(this);
     // The menu bar shows what the context menu offers, above the client
     // area; the window grows by its height and no control moves.
@@ -69,27 +97,27 @@ SectionForm::SectionForm(const SectionFormDesign& design)
     editMenu_->setObjectName(QStringLiteral("editMenu"));
     viewMenu_->setObjectName(QStringLiteral("viewMenu"));
     addContextMenuKey(this);
+}
 
-    if (kind_) {
-        detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
-        detailsAction_->setObjectName(QStringLiteral("detailsAction"));
-        detailsAction_->setShortcut(Qt::Key_F2);
-        connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
-        addCalculationAction(detailsAction_);
-        viewMenu_->addAction(detailsAction_);
-        // The details follow every successful 计算; after 清除 they keep
-        // showing the last calculation, which their input line names.
-        connect(this, &SectionForm::calculationChanged, this, [this] {
-            if (details_ != nullptr && last_) {
-                details_->setEntries(last_->entries);
-            }
-        });
-    }
+void SectionForm::addDetailsAction() {
+    detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
+    detailsAction_->setObjectName(QStringLiteral("detailsAction"));
+    detailsAction_->setShortcut(Qt::Key_F2);
+    connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
+    addCalculationAction(detailsAction_);
+    viewMenu_->addAction(detailsAction_);
+    // The details follow every successful 计算; after 清除 they keep showing
+    // the last calculation, which their input line names.
+    connect(this, &SectionForm::calculationChanged, this, [this] {
+        if (details_ != nullptr && last_) {
+            details_->setEntries(last_->entries);
+        }
+    });
 }
 
 SectionDetailsWindow* SectionForm::detailsWindow() {
-    if (details_ == nullptr && kind_) {
-        details_ = new SectionDetailsWindow(*kind_, this);
+    if (details_ == nullptr) {
+        details_ = new SectionDetailsWindow(kind_, this);
         if (last_) {
             details_->setEntries(last_->entries);
         }
@@ -191,14 +219,18 @@ void SectionForm::Command5_Click() {
     }
     const bool inRange = std::all_of(millimetres.begin(), millimetres.end(),
                                      [](double value) { return std::isfinite(value); });
-    const auto results = inRange ? compute_(millimetres) : std::nullopt;
-    if (!results || results->size() != results_.size()) {
+    const bool complete = millimetres.size() == description_.inputs.size() &&
+                          results_.size() == description_.results.size();
+    const auto results =
+        inRange && complete ? description_.compute(millimetres.data()) : std::nullopt;
+    if (!results) {
         MsgBox(this, inputErrorText, inputErrorTitle);
         return;
     }
     for (std::size_t i = 0; i < results_.size(); ++i) {
         results_[i]->setEnabled(true);
-        setTextBoxText(results_[i], QString::fromStdString(Str((*results)[i])));
+        setTextBoxText(results_[i],
+                       QString::fromStdString(Str((*results).*description_.results[i].value)));
         results_[i]->setEnabled(false);
     }
     SectionCalculation done;
@@ -225,7 +257,7 @@ void SectionForm::Command6_Click() {
 
 void SectionForm::Command7_Click() {
     Hide();
-    corvane::Show(QStringLiteral("Form2"));
+    corvane::Show(WindowName::MainMenu);
 }
 
 } // namespace corvane

@@ -3,8 +3,8 @@
 // What the three section calculator windows share. Each is a table of
 // controls plus the computation it calls; this class gives them the same
 // Calculate, Clear and Return:
-// - Calculate checks the required entry fields in order and reports the first
-//   exactly empty one; reads every entry with Val; computes; writes each
+// - Calculate checks the entry fields the description requires and reports
+//   an exactly empty one; reads every entry with Val; computes; writes each
 //   result field in order (enable, write with Str, disable). A computation
 //   that cannot be formed, or an entry beyond the double range, gets the same
 //   message as an empty field, and no result is touched.
@@ -22,6 +22,7 @@
 
 #include "form.h"
 #include "sectiondetails.h"
+#include "sectionkind.h"
 
 #include <QString>
 
@@ -70,29 +71,28 @@ struct ControlSpec {
     }
 };
 
-// Millimetre entries in, results (already rounded) out; empty when the
-// section has no defined result.
-using SectionComputation =
-    std::function<std::optional<std::vector<double>>(const std::vector<double>& entries)>;
-
+// A window's own design around its section kind. The kind's description
+// (sectionkind.h) gives what the window computes, the captions of its entry
+// and result fields and which entries it requires; the design places them.
 struct SectionFormDesign {
     FormDesign window;
+    SectionKind sectionKind = SectionKind::Stiffener;
     std::vector<ControlSpec> controls;
-    std::vector<QString> requiredFields; // tested for emptiness, in this order
-    std::vector<QString> entryFields;    // read in this order
-    std::vector<QString> resultFields;   // written in this order
-    SectionComputation compute;
-    // The section the entries describe; with it the window offers its
-    // details ("剖面详图…", F2) in the context menu.
-    std::optional<SectionKind> sectionKind;
+    std::vector<QString> entryFields;  // one per input of the description, in its order
+    std::vector<QString> resultFields; // one per result of the description, in its order
 };
 
 // What one successful 计算 read and wrote.
 struct SectionCalculation {
     std::vector<QString> entryTexts; // the entry fields' texts, as typed
     std::vector<double> entries;     // the millimetres read from them
-    std::vector<double> results;     // the rounded results, as written
+    SectionResults results;          // the rounded results, as written
 };
+
+// The caption of an input or a result of the window's kind, as its label and
+// its field's accessible name show it.
+QString inputCaption(SectionKind kind, std::size_t input);
+QString resultCaption(SectionKind kind, std::size_t result);
 
 class SectionForm : public Form {
     Q_OBJECT
@@ -114,15 +114,16 @@ class SectionForm : public Form {
     QMenu* editMenu() const { return editMenu_; }
     QMenu* viewMenu() const { return viewMenu_; }
 
+    SectionKind sectionKind() const { return kind_; }
+    const SectionKindDescription& description() const { return description_; }
+
     // The details window of this section window, created (hidden) on the
-    // first request; nullptr for a window without a section kind.
+    // first request.
     SectionDetailsWindow* detailsWindow();
     // Opens or raises the details window; does nothing before a successful
     // calculation.
     void showDetails();
     QAction* detailsAction() const { return detailsAction_; }
-
-    const std::optional<SectionKind>& sectionKind() const { return kind_; }
 
     const std::vector<QLineEdit*>& entryFields() const { return entries_; }
     const std::vector<QLineEdit*>& resultFields() const { return results_; }
@@ -150,20 +151,28 @@ class SectionForm : public Form {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void addControls(const std::vector<ControlSpec>& controls);
+    // The entry, result and required fields, the required ones as the
+    // description says.
+    void findFields(const SectionFormDesign& design);
+    void connectButtons();
+    // The menu bar above the client area and the context menu.
+    void addMenus();
+    void addDetailsAction();
     std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
     void setCalculation(std::optional<SectionCalculation> calculation);
 
+    const SectionKindDescription& description_;
     std::vector<QLineEdit*> required_;
     std::vector<QLineEdit*> entries_;
     std::vector<QLineEdit*> results_;
-    SectionComputation compute_;
     std::optional<SectionCalculation> last_;
     QMenu* menu_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     std::vector<QAction*> calculationActions_;
-    std::optional<SectionKind> kind_;
+    SectionKind kind_;
     QAction* detailsAction_ = nullptr;
     SectionDetailsWindow* details_ = nullptr;
     bool detailsWereOpen_ = false;

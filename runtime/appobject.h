@@ -16,6 +16,19 @@ inline constexpr int Minor = CORVANE_VERSION_MINOR;
 inline constexpr int Revision = CORVANE_VERSION_PATCH;
 inline const QString Version = QStringLiteral(CORVANE_VERSION);
 
+// The version as the program states it: "1.1.0" (the About box, the sheet).
+inline QString versionText() {
+    return QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision);
+}
+
+// Where the remembered settings live (the last folder a sheet went to, the
+// project line): organisation and application of QSettings, ~/.config/
+// Corvane/Corvane.conf. They stay apart from the application name "corvane"
+// the desktop knows the program by, so that settings remembered by earlier
+// versions are kept.
+inline const QString SettingsOrganization = QStringLiteral("Corvane");
+inline const QString SettingsApplication = QStringLiteral("Corvane");
+
 // The reverse-DNS id under which the desktop knows the program: the name of
 // its desktop entry, its AppStream metainfo and its icon.
 inline const QString AppId = QStringLiteral(CORVANE_APP_ID);

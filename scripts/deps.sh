@@ -7,13 +7,12 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build          # toolchain
     qt6-base-dev                        # Qt 6 Widgets, Print Support, Qt Test, the xcb and offscreen platforms
-    qt6-svg-dev                         # SVG export of the section drawing
+    qt6-svg-dev                         # SVG export of the section drawing, the picture tool's scalable icon
     poppler-utils                       # pdftotext and pdffonts, to check the calculation sheets
     qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
     fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
     dpkg-dev lintian desktop-file-utils appstream # building and checking the .deb and desktop files
-    qt6-svg-dev                         # the picture tool's scalable icon
     time                                # /usr/bin/time for the peak memory in bench/batch_bench.sh
     clang-14 libclang-rt-14-dev         # libFuzzer and the sanitizers for the fuzz targets
 )

@@ -12,7 +12,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 debbuild=${2:-"$root/build-deb"}
-app_id=org.example.Corvane
 
 fail() {
     echo "FAIL: $*" >&2
@@ -21,6 +20,10 @@ fail() {
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+# The application id as the build configured it (CORVANE_APP_ID in the top
+# CMakeLists.txt), from the header it generated for the program.
+app_id=$(sed -n 's/^#define CORVANE_APP_ID "\(.*\)"$/\1/p' "$build/runtime/generated/corvaneversion.h")
+[ -n "$app_id" ] || fail "no application id in $build/runtime/generated/corvaneversion.h"
 
 # corvane-batch, the companion tool, is installed when the build has it.
 programs=(corvane)

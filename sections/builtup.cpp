@@ -6,6 +6,12 @@
 
 namespace corvane {
 
+// Like the stiffener (stiffener.cpp), three rectangles about one line, but in
+// this calculator's own order of operations, kept exactly: areas as
+// thickness times width in centimetres, (a1 + a2) + a3, levers as
+// (t1/2 + h) + t2/2, each own term as height³·(width·(1/12)). The last digit
+// of a result on a rounding boundary depends on that order, so the two
+// computations stay apart rather than share a routine with one order.
 BuiltUpSectionDetail builtUpSectionDetail(const BuiltUpDimensions& mm) {
     const double b1 = mm.facePlate1Width / 10;
     const double t1 = mm.facePlate1Thickness / 10;

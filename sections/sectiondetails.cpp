@@ -145,7 +145,8 @@ std::optional<SectionProperties> stiffenerProperties(const StiffenerDimensions& 
     p.rows[0].area = d.plateArea;
     p.platingOwnMomentAtFullBreadth = true;
     aboutTheSeededAxis(p, plates, d.neutralAxis, d.inertia, d.modulus);
-    p.seeded = {seeded->inertia, seeded->modulus};
+    p.shown.inertia = seeded->inertia;
+    p.shown.modulus = seeded->modulus;
     p.profileMassPerMetre = massPerMetre(p.rows[1].area + p.rows[2].area);
     p.platingMassPerMetre = massPerMetre(platingArea);
     p.effectiveBreadthFactor = d.k;
@@ -163,7 +164,8 @@ std::optional<SectionProperties> builtUpProperties(const BuiltUpDimensions& mm) 
 
     SectionProperties p = plateRows(SectionKind::BuiltUp, plates);
     aboutTheSeededAxis(p, plates, d.neutralAxis, d.inertia, d.modulus);
-    p.seeded = {seeded->inertia, seeded->modulus};
+    p.shown.inertia = seeded->inertia;
+    p.shown.modulus = seeded->modulus;
     p.profileMassPerMetre = massPerMetre(p.area);
     return p;
 }
@@ -189,8 +191,8 @@ std::optional<SectionProperties> pipeProperties(const PipeDimensions& mm) {
     p.area = d.area;
     p.inertia = d.inertia;
     p.modulus = d.modulus;
-    p.seeded = {seeded->area, seeded->radiusOfGyration, seeded->inertia, seeded->modulus,
-                seeded->massPerMetre};
+    p.shown = {seeded->area, seeded->radiusOfGyration, seeded->inertia, seeded->modulus,
+               seeded->massPerMetre};
     // The calculator's modulus already is the outer-fibre modulus, at D/2 on
     // either side.
     p.topFibreDistance = mm.outerDiameter / 10 / 2;
@@ -205,61 +207,52 @@ std::optional<SectionProperties> pipeProperties(const PipeDimensions& mm) {
     return p;
 }
 
-// The candidates for a deduction: the thickness of each present plate.
-struct Thickness {
-    PlateRole role;
-    double* value;
-    bool present;
-};
-
 } // namespace
 
+// The variant's alternatives stand in SectionKind order.
+static_assert(std::variant_size_v<SectionDimensions> == sectionKindCount);
+
 SectionKind sectionKind(const SectionDimensions& dimensions) {
-    return std::visit(Overloaded{
-                          [](const StiffenerDimensions&) { return SectionKind::Stiffener; },
-                          [](const BuiltUpDimensions&) { return SectionKind::BuiltUp; },
-                          [](const PipeDimensions&) { return SectionKind::Pipe; },
-                      },
-                      dimensions);
+    return static_cast<SectionKind>(dimensions.index());
 }
 
 std::optional<SectionDimensions> sectionDimensions(SectionKind kind, const std::vector<double>& e) {
+    if (e.size() != describe(kind).inputs.size()) {
+        return std::nullopt;
+    }
     switch (kind) {
     case SectionKind::Stiffener:
-        if (e.size() == 7) {
-            return StiffenerDimensions{e[0], e[1], e[2], e[3], e[4], e[5], e[6]};
-        }
-        break;
+        return StiffenerDimensions{e[0], e[1], e[2], e[3], e[4], e[5], e[6]};
     case SectionKind::BuiltUp:
-        if (e.size() == 6) {
-            return BuiltUpDimensions{e[0], e[1], e[2], e[3], e[4], e[5]};
-        }
-        break;
+        return BuiltUpDimensions{e[0], e[1], e[2], e[3], e[4], e[5]};
     case SectionKind::Pipe:
-        if (e.size() == 2) {
-            return PipeDimensions{e[0], e[1]};
-        }
-        break;
+        return PipeDimensions{e[0], e[1]};
     }
     return std::nullopt;
 }
 
+std::vector<double> sectionEntries(const SectionDimensions& dimensions) {
+    return std::visit(
+        Overloaded{
+            [](const StiffenerDimensions& mm) {
+                return std::vector<double>{
+                    mm.plateWidth,     mm.plateThickness,     mm.webHeight, mm.webThickness,
+                    mm.facePlateWidth, mm.facePlateThickness, mm.span};
+            },
+            [](const BuiltUpDimensions& mm) {
+                return std::vector<double>{mm.facePlate1Width, mm.facePlate1Thickness,
+                                           mm.webHeight,       mm.webThickness,
+                                           mm.facePlate2Width, mm.facePlate2Thickness};
+            },
+            [](const PipeDimensions& mm) {
+                return std::vector<double>{mm.outerDiameter, mm.wallThickness};
+            },
+        },
+        dimensions);
+}
+
 std::string_view plateName(PlateRole role) {
-    switch (role) {
-    case PlateRole::AttachedPlating:
-        return "带板";
-    case PlateRole::Web:
-        return "腹板";
-    case PlateRole::FacePlate:
-        return "面板";
-    case PlateRole::FacePlate1:
-        return "面板1";
-    case PlateRole::FacePlate2:
-        return "面板2";
-    case PlateRole::PipeWall:
-        return "管壁";
-    }
-    return {};
+    return plateDescription(role).chinese;
 }
 
 std::optional<SectionProperties> sectionProperties(const SectionDimensions& dimensions) {
@@ -327,53 +320,32 @@ std::variant<SectionDimensions, NetRefusal> netDimensions(const SectionDimension
     if (deduction == 0) {
         return gross;
     }
-    SectionDimensions net = gross;
-    std::vector<Thickness> thicknesses;
-    std::visit(
-        Overloaded{
-            [&](StiffenerDimensions& mm) {
-                thicknesses = {
-                    {PlateRole::AttachedPlating, &mm.plateThickness,
-                     mm.plateWidth != 0 && mm.plateThickness != 0},
-                    {PlateRole::Web, &mm.webThickness, mm.webHeight != 0 && mm.webThickness != 0},
-                    {PlateRole::FacePlate, &mm.facePlateThickness,
-                     mm.facePlateWidth != 0 && mm.facePlateThickness != 0},
-                };
-            },
-            [&](BuiltUpDimensions& mm) {
-                thicknesses = {
-                    {PlateRole::FacePlate1, &mm.facePlate1Thickness,
-                     mm.facePlate1Width != 0 && mm.facePlate1Thickness != 0},
-                    {PlateRole::Web, &mm.webThickness, mm.webHeight != 0 && mm.webThickness != 0},
-                    {PlateRole::FacePlate2, &mm.facePlate2Thickness,
-                     mm.facePlate2Width != 0 && mm.facePlate2Thickness != 0},
-                };
-            },
-            [&](PipeDimensions& mm) {
-                // The wall wastes from the inside; the outer diameter
-                // stays.
-                thicknesses = {{PlateRole::PipeWall, &mm.wallThickness,
-                                mm.outerDiameter != 0 && mm.wallThickness != 0}};
-            },
-        },
-        net);
-
-    const Thickness* consumed = nullptr;
-    for (const Thickness& t : thicknesses) {
-        if (t.present && *t.value - deduction <= 0 &&
-            (consumed == nullptr || *t.value < *consumed->value)) {
-            consumed = &t;
+    // Each present plate's thickness, as its kind's description names it
+    // (a pipe's wall wastes from the inside: its outer diameter stays).
+    const SectionKindDescription& kind = describe(sectionKind(gross));
+    std::vector<double> mm = sectionEntries(gross);
+    const PlateDescription* consumed = nullptr;
+    for (const PlateDescription& plate : kind.plates) {
+        const double thickness = mm[static_cast<std::size_t>(plate.thickness)];
+        const bool present = platePresent(mm[static_cast<std::size_t>(plate.extent)], thickness);
+        if (present && thickness - deduction <= 0 &&
+            (consumed == nullptr ||
+             thickness < mm[static_cast<std::size_t>(consumed->thickness)])) {
+            consumed = &plate;
         }
     }
     if (consumed != nullptr) {
-        return NetRefusal{NetRefusal::Reason::PlateConsumed, consumed->role, *consumed->value};
+        return NetRefusal{NetRefusal::Reason::PlateConsumed, consumed->role,
+                          mm[static_cast<std::size_t>(consumed->thickness)]};
     }
-    for (const Thickness& t : thicknesses) {
-        if (t.present) {
-            *t.value -= deduction;
+    std::vector<double> net = mm;
+    for (const PlateDescription& plate : kind.plates) {
+        const auto t = static_cast<std::size_t>(plate.thickness);
+        if (platePresent(mm[static_cast<std::size_t>(plate.extent)], mm[t])) {
+            net[t] = mm[t] - deduction;
         }
     }
-    return net;
+    return *sectionDimensions(kind.kind, net);
 }
 
 std::optional<SectionDetails> sectionDetails(const SectionDimensions& dimensions,
@@ -401,6 +373,10 @@ std::optional<SectionDetails> sectionDetails(const SectionDimensions& dimensions
         details.refusal = NetRefusal{NetRefusal::Reason::Undefined, PlateRole::Web, 0};
     }
     return details;
+}
+
+bool showsNet(const SectionDetails& details) {
+    return details.deduction > 0 && details.net.has_value();
 }
 
 } // namespace corvane

@@ -30,6 +30,7 @@
 //   its outer surface in m2 per metre.
 
 #include "builtup.h"
+#include "sectionkind.h"
 #include "stiffener.h"
 
 #include <optional>
@@ -39,12 +40,6 @@
 
 namespace corvane {
 
-enum class SectionKind {
-    Stiffener, // hull stiffener with attached plating (船体结构剖面)
-    BuiltUp,   // built-up I- or T-profile (组合型材)
-    Pipe,      // round steel pipe (钢管)
-};
-
 // The pipe's two dimensions in millimetres, in the order of its entry fields.
 struct PipeDimensions {
     double outerDiameter = 0; // 0: D
@@ -52,31 +47,25 @@ struct PipeDimensions {
 };
 
 // The dimensions of one section, in millimetres, exactly as its calculator
-// takes them.
+// takes them; the alternatives in SectionKind order.
 using SectionDimensions = std::variant<StiffenerDimensions, BuiltUpDimensions, PipeDimensions>;
 
 SectionKind sectionKind(const SectionDimensions& dimensions);
 
 // The dimensions from the millimetres a calculator window read from its entry
 // fields, in field-index order (7 for the stiffener, 6 for the built-up
-// profile, 2 for the pipe). Empty when the count does not fit the kind.
+// profile, 2 for the pipe: one per input of the kind's description). Empty
+// when the count does not fit the kind.
 std::optional<SectionDimensions> sectionDimensions(SectionKind kind,
                                                    const std::vector<double>& entries);
+// The other way round: the millimetres in input order.
+std::vector<double> sectionEntries(const SectionDimensions& dimensions);
 
 // ---------------------------------------------------------------------------
 // Geometry
 
-enum class PlateRole {
-    AttachedPlating, // stiffener: the plating strip at its full breadth
-    Web,             // stiffener and built-up profile
-    FacePlate,       // stiffener
-    FacePlate1,      // built-up profile: the upper face plate
-    FacePlate2,      // built-up profile: the lower one, on the reference line
-    PipeWall,        // pipe: the ring (working table only; drawn from SectionRing)
-};
-
 // The plate's name as the program writes it, UTF-8: "带板", "腹板", "面板",
-// "面板1", "面板2", "管壁".
+// "面板1", "面板2", "管壁" (from the kinds' descriptions).
 std::string_view plateName(PlateRole role);
 
 // One rectangle, in mm, in the frame above.
@@ -91,7 +80,7 @@ struct PlateRect {
     double thickness() const { return top - bottom; } // the vertical extent
     // A plate of zero width or zero height takes no part in the section (a
     // T-profile's missing face plate); it is neither drawn nor deducted.
-    bool present() const { return width() != 0 && thickness() != 0; }
+    bool present() const { return platePresent(width(), thickness()); }
 };
 
 // The pipe wall, centred on (0, 0), in mm.
@@ -153,9 +142,9 @@ struct SectionProperties {
     double modulus = 0;     // the calculator's W, unrounded, cm3
 
     // The calculator's results exactly as its window shows them (rounded to
-    // hundredths), in result-field order: stiffener and built-up profile
-    // (I, W); pipe (A, i, I, W, m).
-    std::vector<double> seeded;
+    // hundredths): the stiffener and the built-up profile fill I and W, the
+    // pipe A, i, I, W and m.
+    SectionResults shown;
 
     // Distances from the neutral axis to the two extreme fibres (cm) and the
     // moduli there (cm3). Top: the plating's outer surface (stiffener), face
@@ -241,5 +230,11 @@ struct SectionDetails {
 
 std::optional<SectionDetails> sectionDetails(const SectionDimensions& dimensions,
                                              double deduction = 0);
+
+// The one rule for showing net values beside the gross ones (a net column,
+// net rows of the working table): a deduction above 0 that leaves a net
+// section. At a deduction of 0 the net section is the gross one, and a second
+// column would only repeat it.
+bool showsNet(const SectionDetails& details);
 
 } // namespace corvane

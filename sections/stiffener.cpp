@@ -8,7 +8,8 @@
 namespace corvane {
 
 double effectiveBreadthFactor(double spanMetres, double plateWidthMetres) {
-    const double k = 0.3 * std::pow(spanMetres / plateWidthMetres, 2.0 / 3.0);
+    const double k =
+        effectiveBreadthCoefficient * std::pow(spanMetres / plateWidthMetres, 2.0 / 3.0);
     // The factor reaches 1 at l/b = (1/0.3)^1.5, about 6.09; beyond that the
     // effective breadth stays the full breadth instead of exceeding it, which
     // would overstate the section modulus of long spans.
@@ -24,6 +25,14 @@ double plateOwnInertia(double widthCm, double heightCm) {
     return twelfth * widthCm * std::pow(heightCm, 3);
 }
 
+// The built-up profile (builtup.cpp) sums three rectangles the same way, but
+// the two are deliberately not one routine: each keeps the exact sequence of
+// operations of its own calculator. Here the plating's area comes from the
+// factor and the width in metres, ((10·k·b)·t_p)·10, and the levers are
+// h_w + t_p/2 + t_f/2; there the areas are formed in centimetres and the
+// levers as (t1/2 + h) + t2/2. Another grouping of the same products and sums
+// rounds differently in the last bit, and a result on a rounding boundary
+// (x.xx5) would then show another last digit than the window always has.
 StiffenerSectionDetail stiffenerSectionDetail(const StiffenerDimensions& mm) {
     // The plate width enters twice: in metres in the span ratio and the plate
     // area, in centimetres in the plate's own second moment.

@@ -31,8 +31,18 @@ struct StiffenerSectionResult {
     double modulus = 0;
 };
 
+// The coefficient of the effective-breadth factor k = 0.3 (l/b)^(2/3).
+inline constexpr double effectiveBreadthCoefficient = 0.3;
+
 // Effective-breadth factor 0.3 (l/b)^(2/3), capped at 1: the plating never
 // counts with more than its real breadth. Not finite when b is 0 or l/b < 0.
+//
+// The rule is the classification societies' simplified effective breadth of
+// the plating attached to a stiffener under lateral load, the span-to-
+// breadth fit to the shear-lag analysis of H. A. Schade, "The effective
+// breadth of stiffened plating under bending loads", Transactions SNAME 59
+// (1951). A rule book may tabulate the factor instead; the calculator keeps
+// the closed form.
 double effectiveBreadthFactor(double spanMetres, double plateWidthMetres);
 
 // The plating's area as it counts in the section, cm2: the effective breadth

@@ -13,22 +13,9 @@ namespace {
 
 const QString inputError = QStringLiteral("输入内容有误,请重新检查");
 
-QLineEdit* entry(Form3* form, int index) {
-    return form->textBox(controlName("Text1", index));
-}
-
-void click(Form3* form, const char* button) {
-    QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
-}
-
-// Types into the entry fields as a user would, index order 0..5; an empty
-// text leaves the field empty.
-void typeEntries(Form3* form, const QStringList& texts) {
-    for (int i = 0; i < texts.size(); ++i) {
-        entry(form, i)->clear();
-        QTest::keyClicks(entry(form, i), texts[i]);
-    }
-}
+using test::click;
+using test::entry;
+using test::typeEntries;
 
 QStringList entryTexts(Form3* form) {
     QStringList texts;
@@ -56,11 +43,7 @@ class TestForm3 : public QObject {
     void calculates();
     void emptyFacePlate2GivesOneMessage_data();
     void emptyFacePlate2GivesOneMessage();
-    void undefinedSectionKeepsPreviousResults_data();
-    void undefinedSectionKeepsPreviousResults();
     void clearRightAfterOpening();
-    void returnAndReopenKeepEverything();
-    void closeBoxActsAsReturn();
 };
 
 void TestForm3::init() {
@@ -176,31 +159,6 @@ void TestForm3::emptyFacePlate2GivesOneMessage() {
     QVERIFY(form_->textBox("Text3")->isEnabled());
 }
 
-void TestForm3::undefinedSectionKeepsPreviousResults_data() {
-    QTest::addColumn<QStringList>("entries");
-    // Fields 0 to 3 pass the empty test and read 0: what is left is a bare
-    // face plate 2, whose neutral axis lies on its own mid-plane.
-    QTest::newRow("only face plate 2") << QStringList{"", "", "", "", "100", "10"};
-    QTest::newRow("no area at all") << QStringList{"0", "0", "0", "0", "0", "0"};
-    QTest::newRow("letters read as 0") << QStringList{"abc", "", "x", "", "0", "0"};
-    QTest::newRow("beyond the double range") << QStringList{"100", "10", "1e400", "8", "100", "10"};
-}
-
-void TestForm3::undefinedSectionKeepsPreviousResults() {
-    QFETCH(QStringList, entries);
-    typeEntries(form_, {"100", "10", "200", "8", "100", "10"});
-    click(form_, "Command5");
-    typeEntries(form_, entries);
-    test::MessageBoxRecorder boxes;
-    click(form_, "Command5");
-    QCOMPARE(boxes.shown.size(), std::size_t(1));
-    QCOMPARE(boxes.shown[0].text, inputError);
-    QCOMPARE(boxes.shown[0].title, QStringLiteral("注意"));
-    QCOMPARE(form_->textBox("Text2")->text(), QStringLiteral(" 2740"));
-    QCOMPARE(form_->textBox("Text3")->text(), QStringLiteral(" 260.95"));
-    QCOMPARE(entryTexts(form_), entries);
-}
-
 void TestForm3::clearRightAfterOpening() {
     // Before the first Clear the result fields are still open to typing.
     typeEntries(form_, {"100", "10", "200", "8", "100", "10"});
@@ -213,31 +171,6 @@ void TestForm3::clearRightAfterOpening() {
     QCOMPARE(entryTexts(form_), QStringList({"100", "10", "200", "8", "100", "10"}));
     click(form_, "Command5");
     QCOMPARE(form_->textBox("Text3")->text(), QStringLiteral(" 260.95"));
-}
-
-void TestForm3::returnAndReopenKeepEverything() {
-    typeEntries(form_, {"", "", "200", "10", "150", "12"});
-    click(form_, "Command5");
-    click(form_, "Command7");
-    QVERIFY(!form_->isVisible());
-    QVERIFY(WindowRuntime::instance().isLoaded("Form3"));
-    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
-
-    QCOMPARE(Show("Form3"), form_);
-    QVERIFY(form_->isVisible());
-    QCOMPARE(entryTexts(form_), QStringList({"", "", "200", "10", "150", "12"}));
-    QCOMPARE(form_->textBox("Text2")->text(), QStringLiteral(" 1733.29"));
-    QCOMPARE(form_->textBox("Text3")->text(), QStringLiteral(" 310.68"));
-    QVERIFY(!form_->textBox("Text2")->isEnabled());
-}
-
-void TestForm3::closeBoxActsAsReturn() {
-    typeEntries(form_, {"100"});
-    form_->close();
-    QVERIFY(!form_->isVisible());
-    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
-    QCOMPARE(Show("Form3"), form_);
-    QCOMPARE(entry(form_, 0)->text(), QStringLiteral("100"));
 }
 
 CORVANE_TEST_MAIN(TestForm3)

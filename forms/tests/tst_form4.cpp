@@ -16,19 +16,14 @@ namespace {
 
 const QString inputError = QStringLiteral("输入内容有误,请重新检查");
 
-QLineEdit* field(Form4* form, int index) {
-    return form->textBox(controlName("Text1", index));
-}
+using test::click;
 
-void click(Form4* form, const char* button) {
-    QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
+QLineEdit* field(Form4* form, int index) {
+    return test::entry(form, index);
 }
 
 void typeEntries(Form4* form, const QString& diameter, const QString& wall) {
-    field(form, 0)->clear();
-    QTest::keyClicks(field(form, 0), diameter);
-    field(form, 1)->clear();
-    QTest::keyClicks(field(form, 1), wall);
+    test::typeEntries(form, {diameter, wall});
 }
 
 // Result fields 2 to 6: A, i, I, W, m.
@@ -67,11 +62,7 @@ class TestForm4 : public QObject {
     void resultsAreWrittenOneFieldAtATime();
     void emptyEntryGivesOneMessage_data();
     void emptyEntryGivesOneMessage();
-    void undefinedSectionKeepsPreviousResults_data();
-    void undefinedSectionKeepsPreviousResults();
     void clearRightAfterOpening();
-    void returnAndReopenKeepEverything();
-    void closeBoxActsAsReturn();
     void longResultShowsItsBeginning();
     void pastedEntryLongerThan32767CharactersIsKeptWhole();
     void fullWidthEntriesBecomeAscii();
@@ -200,38 +191,6 @@ void TestForm4::emptyEntryGivesOneMessage() {
     QCOMPARE(enabledResults(form_), 5);
 }
 
-void TestForm4::undefinedSectionKeepsPreviousResults_data() {
-    QTest::addColumn<QString>("diameter");
-    QTest::addColumn<QString>("wall");
-    QTest::newRow("wall 0") << "100"
-                            << "0";
-    QTest::newRow("wall equal to the diameter") << "100"
-                                                << "100";
-    QTest::newRow("diameter 0") << "0"
-                                << "10";
-    QTest::newRow("diameter not a number") << "abc"
-                                           << "10";
-    QTest::newRow("beyond the double range") << "1e400"
-                                             << "10";
-    QTest::newRow("powers beyond the double range") << "1e100"
-                                                    << "10";
-}
-
-void TestForm4::undefinedSectionKeepsPreviousResults() {
-    QFETCH(QString, diameter);
-    QFETCH(QString, wall);
-    typeEntries(form_, "100", "10");
-    click(form_, "Command5");
-    typeEntries(form_, diameter, wall);
-    test::MessageBoxRecorder boxes;
-    click(form_, "Command5");
-    QCOMPARE(boxes.shown.size(), std::size_t(1));
-    QCOMPARE(boxes.shown[0].text, inputError);
-    QCOMPARE(boxes.shown[0].title, QStringLiteral("注意"));
-    QCOMPARE(results(form_), QStringList({" 28.27", " 3.2", " 289.81", " 57.96", " 22.2"}));
-    QCOMPARE(field(form_, 0)->text(), diameter);
-}
-
 void TestForm4::clearRightAfterOpening() {
     typeEntries(form_, "89", "4.5");
     QTest::keyClicks(field(form_, 6), "typed");
@@ -240,31 +199,6 @@ void TestForm4::clearRightAfterOpening() {
     QCOMPARE(enabledResults(form_), 0);
     QCOMPARE(field(form_, 0)->text(), QStringLiteral("89"));
     QCOMPARE(field(form_, 1)->text(), QStringLiteral("4.5"));
-}
-
-void TestForm4::returnAndReopenKeepEverything() {
-    typeEntries(form_, "89", "4.5");
-    click(form_, "Command5");
-    click(form_, "Command7");
-    QVERIFY(!form_->isVisible());
-    QVERIFY(WindowRuntime::instance().isLoaded("Form4"));
-    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
-
-    QCOMPARE(Show("Form4"), form_);
-    QVERIFY(form_->isVisible());
-    QCOMPARE(field(form_, 0)->text(), QStringLiteral("89"));
-    QCOMPARE(field(form_, 1)->text(), QStringLiteral("4.5"));
-    QCOMPARE(results(form_), QStringList({" 11.95", " 2.99", " 106.92", " 24.03", " 9.38"}));
-    QCOMPARE(enabledResults(form_), 0);
-}
-
-void TestForm4::closeBoxActsAsReturn() {
-    typeEntries(form_, "219", "");
-    form_->close();
-    QVERIFY(!form_->isVisible());
-    QVERIFY(WindowRuntime::instance().find("Form2")->isVisible());
-    QCOMPARE(Show("Form4"), form_);
-    QCOMPARE(field(form_, 0)->text(), QStringLiteral("219"));
 }
 
 void TestForm4::longResultShowsItsBeginning() {

@@ -1,3 +1,4 @@
+#include "appobject.h"
 #include "calcsheet.h"
 #include "exportdialogs.h"
 #include "form1.h"
@@ -7,7 +8,7 @@
 #include "menustub.h"
 #include "resultexport.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -179,7 +180,7 @@ void TestResultExport::initTestCase() {
 }
 
 void TestResultExport::init() {
-    QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).clear();
+    QSettings(App::SettingsOrganization, App::SettingsApplication).clear();
     setPrinterAsker([](QWidget*, QPrinter&) {
         QTest::qFail("unexpected print dialog", __FILE__, __LINE__);
         return false;
@@ -524,7 +525,7 @@ void TestResultExport::cancelledSaveOrPrintChangesNothing() {
     QTest::keyClick(form->entryFields()[0], Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(asked, 1);
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
-    QCOMPARE(QSettings(QStringLiteral("Corvane"), QStringLiteral("Corvane")).allKeys(),
+    QCOMPARE(QSettings(App::SettingsOrganization, App::SettingsApplication).allKeys(),
              QStringList());
 }
 
@@ -879,11 +880,12 @@ class TextRecorder : public QPaintDevice {
 CalcSheet exampleSheet(const QString& window, const QStringList& entries, double deduction,
                        const QString& project = {}) {
     SectionForm* form = openWithCalculation(window, entries);
-    return sectionSheet(*form,
+    return sectionSheet(form->windowTitle(), form->lastCalculation()->entries,
                         window == "Form1"   ? hullSheetSpec()
                         : window == "Form3" ? builtUpSheetSpec()
                                             : pipeSheetSpec(),
-                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), project, deduction});
+                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), QStringLiteral("Corvane"), project,
+                         deduction});
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "forms.h"
 #include "menustub.h"
 #include "sectiondetailswindow.h"
-#include "sectiondrawing.h"
+#include "sectiondrawingwidget.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -24,16 +24,8 @@ namespace {
 
 const QStringList hullExample{"600", "10", "300", "10", "100", "12", "2400"};
 
-QLineEdit* entry(SectionForm* form, int index) {
-    return form->textBox(controlName("Text1", index));
-}
-
-void typeEntries(SectionForm* form, const QStringList& texts) {
-    for (int i = 0; i < texts.size(); ++i) {
-        entry(form, i)->clear();
-        QTest::keyClicks(entry(form, i), texts[i]);
-    }
-}
+using test::entry;
+using test::typeEntries;
 
 void calculate(SectionForm* form) {
     QTest::mouseClick(form->findChild<QPushButton*>("Command5"), Qt::LeftButton);
@@ -110,6 +102,7 @@ class TestSectionDetailsWindow : public QObject {
     void keepsItsDeduction();
     void deductionConsumingAPlateShowsOneLine();
     void unreadableDeductionShowsOneLine();
+    void zeroDeductionShowsTheGrossValuesOnce();
     void escapeClosesAndF2Raises();
     void clearDisablesTheActionOnly();
     void returnTakesTheDetailsAlong();
@@ -346,6 +339,29 @@ void TestSectionDetailsWindow::unreadableDeductionShowsOneLine() {
     QCOMPARE(details->deductionField()->text(), QStringLiteral("0.5"));
     QVERIFY(!details->refusalLabel()->isVisible());
     QCOMPARE(details->propertyTable()->columnCount(), 2);
+}
+
+// At Δt = 0 the net section is the gross one: neither the property table
+// nor the working table repeats it, as the sheet does not.
+void TestSectionDetailsWindow::zeroDeductionShowsTheGrossValuesOnce() {
+    typeEntries(form_, hullExample);
+    calculate(form_);
+    SectionDetailsWindow* details = openDetails(form_);
+    QVERIFY(details != nullptr);
+    details->deductionField()->selectAll();
+    QTest::keyClicks(details->deductionField(), "0");
+    QCOMPARE(details->deduction(), std::optional<double>(0));
+    QVERIFY(!details->refusalLabel()->isVisible());
+    QCOMPARE(details->propertyTable()->columnCount(), 1);
+    QCOMPARE(details->workingTable()->rowCount(), 4); // three plates and the total
+    details->deductionField()->selectAll();
+    QTest::keyClicks(details->deductionField(), "1");
+    QCOMPARE(details->propertyTable()->columnCount(), 2);
+    QCOMPARE(details->workingTable()->rowCount(), 8);
+    details->deductionField()->selectAll();
+    QTest::keyClicks(details->deductionField(), "0.0");
+    QCOMPARE(details->propertyTable()->columnCount(), 1);
+    QCOMPARE(details->workingTable()->rowCount(), 4);
 }
 
 void TestSectionDetailsWindow::escapeClosesAndF2Raises() {

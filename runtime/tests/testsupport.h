@@ -1,13 +1,20 @@
 #pragma once
 
 // Shared by the widget tests: a recorder that answers every message box at
-// once, and a main() that sets the runtime up as the program does.
+// once, a main() that sets the runtime up as the program does, and the few
+// steps every window test takes: typing into an entry field, clicking a
+// button. Numeric comparisons are in near.h, which the Qt-free tests share.
 
+#include "form.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "runtime.h"
 
+#include "near.h"
+
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <initializer_list>
@@ -58,6 +65,25 @@ inline QStringList tabWalk(int steps) {
         names << QApplication::focusWidget()->objectName();
     }
     return names;
+}
+
+// Member `index` of a window's Text1 array, its entry fields.
+inline QLineEdit* entry(const QWidget* window, int index) {
+    return window->findChild<QLineEdit*>(controlName(QStringLiteral("Text1"), index));
+}
+
+// Types into the entry fields as a user would, index order from 0; an empty
+// text leaves the field empty.
+inline void typeEntries(const QWidget* window, const QStringList& texts) {
+    for (int i = 0; i < texts.size(); ++i) {
+        entry(window, i)->clear();
+        QTest::keyClicks(entry(window, i), texts[i]);
+    }
+}
+
+// Clicks the named button of a window with the mouse.
+inline void click(const QWidget* window, const char* button) {
+    QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
 } // namespace corvane::test

@@ -1,6 +1,8 @@
 #include "rounding.h"
 #include "stiffener.h"
 
+#include "near.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -90,7 +92,7 @@ void TestSections::stiffenerResults() {
 void TestSections::stiffenerIntermediatesOfTheReferenceSection() {
     const auto d = stiffenerSectionDetail({600, 10, 300, 10, 100, 12, 2400});
     const auto near = [](double actual, double expected) {
-        return std::fabs(actual - expected) < 5e-7;
+        return test::near(actual, expected, 0, 5e-7);
     };
     QVERIFY(near(d.k, 0.755953));
     QVERIFY(near(d.plateArea, 45.357158));

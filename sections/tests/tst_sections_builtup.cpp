@@ -1,10 +1,13 @@
 #include "builtup.h"
 
+#include "near.h"
+
 #include <QTest>
 
 #include <cmath>
 
 using namespace corvane;
+using test::near;
 
 Q_DECLARE_METATYPE(corvane::BuiltUpDimensions)
 
@@ -92,9 +95,6 @@ void TestBuiltUpSection::bareWebIsARectangle() {
     // edge (where the reference line lies), W = tw h^2 / 6.
     const double h = height / 10;
     const double tw = thickness / 10;
-    const auto near = [](double actual, double expected) {
-        return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-    };
     QVERIFY(near(d.neutralAxis, h / 2));
     QVERIFY(near(d.inertia, tw * h * h * h / 12));
     QVERIFY(near(d.modulus, tw * h * h / 6));

@@ -1,11 +1,14 @@
 #include "pipe.h"
 
+#include "near.h"
+
 #include <QTest>
 
 #include <cmath>
 #include <utility>
 
 using namespace corvane;
+using test::near;
 
 Q_DECLARE_METATYPE(corvane::PipeSectionResult)
 
@@ -88,9 +91,6 @@ void TestPipeSection::solidBarIdentities() {
     const PipeSectionResult p = pipeSectionDetail(diameter, diameter / 2);
     const double pi = 3.14159265;
     const double d = diameter / 10;
-    const auto near = [](double actual, double expected) {
-        return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
-    };
     QVERIFY(near(p.area, pi * d * d / 4));
     QVERIFY(near(p.inertia, pi * d * d * d * d / 64));
     QVERIFY(near(p.modulus, pi * d * d * d / 32));

@@ -1,9 +1,9 @@
 #include "sectiondrawing.h"
 
+#include "sectionkind.h"
 #include "sectiontext.h"
 
 #include <QFontMetricsF>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -142,8 +142,14 @@ Annotations annotationsFor(const SectionGeometry& g) {
                            LineRole::Fibre});
     }
 
-    const QString upperSymbol = stiffener ? QStringLiteral("b") : QStringLiteral("b1");
-    const QString lowerSymbol = stiffener ? QStringLiteral("b_f") : QStringLiteral("b2");
+    // Widths and the web's height by the symbols of the inputs they come from.
+    const SectionKindDescription& kind = describe(g.kind);
+    const auto symbolOf = [&kind](std::size_t plate) {
+        return QString::fromUtf8(
+            kind.inputs[static_cast<std::size_t>(kind.plates[plate].extent)].symbol);
+    };
+    const QString upperSymbol = symbolOf(0);
+    const QString lowerSymbol = symbolOf(2);
     if (stiffener && g.effectiveBreadth != upper.width() && upper.present()) {
         a.top.push_back({-g.effectiveBreadth / 2, g.effectiveBreadth / 2,
                          QStringLiteral("k·b = %1").arg(detailResult(g.effectiveBreadth))});
@@ -158,10 +164,9 @@ Annotations annotationsFor(const SectionGeometry& g) {
              QStringLiteral("%1 = %2").arg(lowerSymbol, detailNumber(lower.width()))});
     }
     if (web.thickness() != 0) {
-        a.side = Dimension{
-            web.bottom, web.top,
-            QStringLiteral("%1 = %2").arg(stiffener ? QStringLiteral("h_w") : QStringLiteral("h"),
-                                          detailNumber(web.thickness()))};
+        a.side =
+            Dimension{web.bottom, web.top,
+                      QStringLiteral("%1 = %2").arg(symbolOf(1), detailNumber(web.thickness()))};
     }
     QStringList plates;
     for (const PlateRect& plate : g.plates) {
@@ -621,38 +626,8 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
     return layout;
 }
 
-SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, inkColour);
-    setPalette(colours);
-    setAccessibleName(QStringLiteral("剖面图"));
-}
-
-void SectionDrawing::setSection(const std::optional<SectionGeometry>& geometry) {
-    geometry_ = geometry;
-    update();
-}
-
-QSize SectionDrawing::sizeHint() const {
-    return {460, 400};
-}
-
-QSize SectionDrawing::minimumSizeHint() const {
-    return {160, 140};
-}
-
-void SectionDrawing::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    if (!geometry_) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("尚无计算结果"));
-        layout_ = {};
-        return;
-    }
-    SectionDrawingStyle style;
-    style.font = font();
-    layout_ = paintSection(painter, QRectF(rect()).adjusted(6, 6, -6, -6), *geometry_, style);
+QColor sectionDrawingInk() {
+    return inkColour;
 }
 
 } // namespace corvane

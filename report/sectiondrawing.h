@@ -15,12 +15,12 @@
 
 #include "sectiondetails.h"
 
+#include <QColor>
 #include <QFont>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <QStringList>
-#include <QWidget>
 
 #include <optional>
 #include <vector>
@@ -63,27 +63,8 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
                                   const SectionGeometry& geometry,
                                   const SectionDrawingStyle& style = {});
 
-// A widget that shows paintSection at its own size, so the drawing scales
-// with the window. Without a section it shows a short hint.
-class SectionDrawing : public QWidget {
-    Q_OBJECT
-
-  public:
-    explicit SectionDrawing(QWidget* parent = nullptr);
-
-    void setSection(const std::optional<SectionGeometry>& geometry);
-    const std::optional<SectionGeometry>& section() const { return geometry_; }
-    const SectionDrawingLayout& lastLayout() const { return layout_; }
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    std::optional<SectionGeometry> geometry_;
-    SectionDrawingLayout layout_;
-};
+// The colour of the drawing's text and dimension lines, for a widget that
+// shows it on its own background.
+QColor sectionDrawingInk();
 
 } // namespace corvane

@@ -1,12 +1,11 @@
 #include "sectionsheet.h"
 
-#include "appobject.h"
 #include "numtext.h"
 #include "sectiondetails.h"
 #include "sectiondrawing.h"
 #include "sectiontext.h"
+#include "steel.h"
 
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPicture>
@@ -18,20 +17,12 @@ namespace corvane {
 
 namespace {
 
-QString programName() {
-    return QStringLiteral("%1 %2.%3.%4")
-        .arg(App::Title)
-        .arg(App::Major)
-        .arg(App::Minor)
-        .arg(App::Revision);
-}
-
 QStringList hullMethod(const SectionDetails& d) {
     const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
     return {
-        QStringLiteral("带板有效宽度 k·b，k = 0.3·(ℓ/b)^(2/3)，k 不大于 1（带板最多按全宽计）；"
-                       "本例 ℓ/b = %1，k = %2，k·b = %3 mm。")
-            .arg(detailNumber(mm.span / mm.plateWidth),
+        QStringLiteral("带板有效宽度 k·b，k = %1，k 不大于 1（带板最多按全宽计）；"
+                       "本例 ℓ/b = %2，k = %3，k·b = %4 mm。")
+            .arg(effectiveBreadthRule(), detailNumber(mm.span / mm.plateWidth),
                  QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
                  detailResult(d.gross.effectiveBreadth)),
         QStringLiteral("带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
@@ -58,8 +49,9 @@ QStringList pipeMethod(const SectionDetails&) {
     return {
         QStringLiteral("A = π·[(D/2)² - (D/2 - t)²]，I = π·[D⁴ - (D - 2t)⁴] / 64，i = √(I/A)，"
                        "W = I / (D/2)；尺寸换算为 cm 计算。"),
-        QStringLiteral("每米质量 m = π·(D - t)·t·7.85 / 10 (kg/m)；"
-                       "常数 π 取 3.14159265，钢材密度取 7.85 t/m³。"),
+        QStringLiteral(
+            "每米质量 m = π·(D - t)·t·%1 / 10 (kg/m)；常数 π 取 %2，钢材密度取 %1 t/m³。")
+            .arg(detailNumber(steelDensity), detailNumber(pipePi)),
     };
 }
 
@@ -81,30 +73,26 @@ QString shownResult(double value) {
     return QString::fromStdString(bareStr(value));
 }
 
-std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
+std::vector<std::pair<QString, QString>> resultRows(SectionKind kind,
+                                                    const std::vector<QString>& entryTexts,
+                                                    const SectionResults& results) {
+    const SectionKindDescription& description = describe(kind);
     std::vector<std::pair<QString, QString>> rows;
-    const auto& last = form.lastCalculation();
-    if (!last) {
-        return rows;
-    }
     // The window's captions name both face plates of the built-up profile
     // alike and call I a polar moment; what leaves the window names each
-    // input and result for what it is.
-    const auto kind = form.sectionKind();
-    const auto dimensions = kind ? sectionDimensions(*kind, last->entries) : std::nullopt;
-    const std::vector<InputItem> items =
-        dimensions ? inputItems(*dimensions) : std::vector<InputItem>();
-    const QStringList results = kind ? resultCaptions(*kind) : QStringList();
-    for (std::size_t i = 0; i < form.entryFields().size() && i < last->entryTexts.size(); ++i) {
-        rows.emplace_back(i < items.size() ? exportedCaption(items[i])
-                                           : form.entryFields()[i]->accessibleName(),
-                          last->entryTexts[i]);
+    // input and result for what it is: "面板1宽度 b1 (mm)", "惯性矩 I (cm⁴)".
+    for (std::size_t i = 0; i < description.inputs.size() && i < entryTexts.size(); ++i) {
+        const InputDescription& input = description.inputs[i];
+        const InputItem item{QString::fromUtf8(input.name), QString::fromUtf8(input.symbol), 0,
+                             QStringLiteral("mm")};
+        rows.emplace_back(exportedCaption(item), entryTexts[i]);
     }
-    for (std::size_t i = 0; i < form.resultFields().size() && i < last->results.size(); ++i) {
-        rows.emplace_back(i < static_cast<std::size_t>(results.size())
-                              ? results[static_cast<qsizetype>(i)]
-                              : form.resultFields()[i]->accessibleName(),
-                          shownResult(last->results[i]));
+    const QStringList captions = resultCaptions(kind);
+    for (std::size_t r = 0; r < description.results.size(); ++r) {
+        const ResultDescription& result = description.results[r];
+        const auto at = static_cast<qsizetype>(r);
+        rows.emplace_back(at < captions.size() ? captions[at] : QString::fromUtf8(result.caption),
+                          shownResult(results.*result.value));
     }
     return rows;
 }
@@ -215,71 +203,80 @@ QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionG
                          : QStringLiteral("—");
 }
 
-CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
-                       const SheetContext& context) {
-    const SectionCalculation& calc = *form.lastCalculation();
-    CalcSheet sheet;
-    sheet.calculatorName = form.windowTitle();
-    sheet.issuedAt = context.issuedAt;
-    sheet.program = programName();
-    sheet.project = context.project;
+namespace {
 
-    const auto dimensions = sectionDimensions(spec.kind, calc.entries);
-    const auto details = dimensions ? sectionDetails(*dimensions, context.deduction) : std::nullopt;
-    if (!details) {
-        return sheet; // the window refuses such entries before they get here
+// The millimetres the computation read, which the results rest on.
+SheetTable inputsTable(const SectionDetails& details) {
+    SheetTable inputs;
+    inputs.title = QStringLiteral("输入数据");
+    inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
+                      QStringLiteral("单位")};
+    inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
+    inputs.firstNumberColumn = 2;
+    for (const InputItem& item : inputItems(details.dimensions)) {
+        inputs.rows.push_back({item.caption, item.symbol, detailNumber(item.value), item.unit});
     }
+    return inputs;
+}
 
-    sheet.inputs.title = QStringLiteral("输入数据");
-    sheet.inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
-                            QStringLiteral("单位")};
-    sheet.inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
-    sheet.inputs.firstNumberColumn = 2;
-    for (const InputItem& item : inputItems(details->dimensions)) {
-        // The millimetres the computation read, which the results rest on.
-        sheet.inputs.rows.push_back(
-            {item.caption, item.symbol, detailNumber(item.value), item.unit});
-    }
-    if (spec.method) {
-        sheet.method = spec.method(*details);
-    }
-    sheet.drawing.paint = [geometry = details->geometry](QPainter& painter, const QRectF& box) {
-        return paintSectionToScale(painter, box, geometry);
-    };
-
-    const bool withNet = context.deduction > 0 && details->net.has_value();
+SheetTable workingTable(const SectionDetails& details) {
     SheetTable working;
-    working.title = withNet ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
-    working.headers = workingTableHeaders(spec.kind);
+    working.title =
+        showsNet(details) ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
+    working.headers = workingTableHeaders(details.gross.kind);
     working.columnWeights = {1.6, 1.0, 1.3, 1.1, 1.2, 1.1};
-    working.rows = workingTableRows(details->gross);
-    if (withNet) {
-        for (QStringList& row : workingTableRows(*details->net, QStringLiteral("（净）"))) {
-            working.rows.push_back(std::move(row));
-        }
-    }
-    sheet.tables.push_back(working);
+    working.rows = workingTableRows(details);
+    return working;
+}
 
+SheetTable propertiesTable(const SectionDetails& details) {
+    const bool withNet = showsNet(details);
     SheetTable properties;
     properties.title = QStringLiteral("剖面特性与计算结果");
     properties.headers = {QStringLiteral("项目"), grossHeading()};
     properties.columnWeights = {3.4, 1.3};
     if (withNet) {
-        properties.headers << netHeading(context.deduction);
+        properties.headers << netHeading(details.deduction);
         properties.columnWeights.push_back(1.3);
     }
-    for (const PropertyRow& row : propertyRows(*details)) {
+    for (const PropertyRow& row : propertyRows(details)) {
         QStringList cells{row.caption, row.gross};
         if (withNet) {
             cells << row.net;
         }
         properties.rows.push_back(cells);
     }
-    if (context.deduction > 0 && !withNet) {
-        properties.notes << refusalLine(*details);
+    if (details.deduction > 0 && !withNet) {
+        properties.notes << refusalLine(details);
     }
-    properties.notes << footnotes(*details);
-    sheet.tables.push_back(properties);
+    properties.notes << footnotes(details);
+    return properties;
+}
+
+} // namespace
+
+CalcSheet sectionSheet(const QString& calculatorName, const std::vector<double>& entries,
+                       const SectionSheetSpec& spec, const SheetContext& context) {
+    CalcSheet sheet;
+    sheet.calculatorName = calculatorName;
+    sheet.issuedAt = context.issuedAt;
+    sheet.program = context.program;
+    sheet.project = context.project;
+
+    const auto dimensions = sectionDimensions(spec.kind, entries);
+    const auto details = dimensions ? sectionDetails(*dimensions, context.deduction) : std::nullopt;
+    if (!details) {
+        return sheet; // the window refuses such entries before they get here
+    }
+    sheet.inputs = inputsTable(*details);
+    if (spec.method) {
+        sheet.method = spec.method(*details);
+    }
+    sheet.drawing.paint = [geometry = details->geometry](QPainter& painter, const QRectF& box) {
+        return paintSectionToScale(painter, box, geometry);
+    };
+    sheet.tables.push_back(workingTable(*details));
+    sheet.tables.push_back(propertiesTable(*details));
     return sheet;
 }
 

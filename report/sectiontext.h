@@ -34,6 +34,8 @@ QString detailsTitle(SectionKind kind);
 // The name of the calculator the section belongs to, as its window is titled.
 QString calculatorName(SectionKind kind);
 QString plateCaption(PlateRole role);
+// The effective-breadth factor's rule as the texts state it: "0.3·(l/b)^(2/3)".
+QString effectiveBreadthRule();
 
 // One input of the calculator: caption (as the entry field's label, without
 // its unit), symbol, value as read, unit.
@@ -58,14 +60,15 @@ QString inputSummary(const SectionDimensions& dimensions);
 // ("t<sub>p</sub>"), everything else escaped.
 QString withSubscripts(const QString& text);
 
-// One row of the property table: the caption with its unit, the gross value
-// and, when a net section exists, the net value. `seeded` marks the rows the
-// calculator's window shows too (same computation, same rounding).
+// One row of the property table, as the kind's description lists them: the
+// caption with its unit, the gross value and, when the net values show
+// (showsNet), the net value. `shown` marks the rows the calculator's window
+// shows too (same computation, same rounding).
 struct PropertyRow {
     QString caption;
     QString gross;
-    QString net; // empty without a net section
-    bool seeded = false;
+    QString net; // empty unless the net values show
+    bool shown = false;
 };
 std::vector<PropertyRow> propertyRows(const SectionDetails& details);
 
@@ -76,6 +79,9 @@ std::vector<PropertyRow> propertyRows(const SectionDetails& details);
 QStringList workingTableHeaders(SectionKind kind);
 std::vector<QStringList> workingTableRows(const SectionProperties& properties,
                                           const QString& suffix = QString());
+// The whole working table of the details: the gross block and, when the net
+// values show (showsNet), the net block after it.
+std::vector<QStringList> workingTableRows(const SectionDetails& details);
 
 // The heading of the gross and the net column: "毛尺寸", "净尺寸 (Δt = 1 mm)".
 QString grossHeading();

@@ -5,7 +5,7 @@
 
 #include "calcsheet.h"
 #include "sectiondetails.h"
-#include "sectionform.h"
+#include "sectionkind.h"
 
 #include <QString>
 
@@ -28,10 +28,12 @@ SectionSheetSpec hullSheetSpec();
 SectionSheetSpec builtUpSheetSpec();
 SectionSheetSpec pipeSheetSpec();
 
-// One row per entry (caption with its unit, the text as typed) and one per
-// result (caption with its unit, the value as the window shows it), from the
-// last successful calculation; empty when there is none.
-std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form);
+// The rows of the copied result table of one calculation: one per input
+// (its caption with the unit, the text as typed) and one per result (its
+// caption with the unit, the value as the window shows it), as the kind's
+// description names them.
+std::vector<std::pair<QString, QString>>
+resultRows(SectionKind kind, const std::vector<QString>& entryTexts, const SectionResults& results);
 
 // The rows as tab-separated UTF-8 text and as an HTML table, together.
 QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& rows);
@@ -49,15 +51,17 @@ QString shownResult(double value);
 // that lets it and its labels fit, and returns that scale ("1:10").
 QString paintSectionToScale(QPainter& painter, const QRectF& box, const SectionGeometry& geometry);
 
-// The sheet of the form's last successful calculation (which must exist):
-// inputs, method, the section to scale, the working table and every property
-// of the section details, gross and, for a deduction above 0, net.
+// The sheet of one calculation (the millimetres its entries read, under the
+// calculator's name): inputs, method, the section to scale, the working
+// table and every property of the section details, gross and, for a
+// deduction above 0, net.
 struct SheetContext {
     QDateTime issuedAt;
+    QString program; // name and version
     QString project;
     double deduction = 0; // corrosion deduction Δt, mm; 0: gross only
 };
-CalcSheet sectionSheet(const SectionForm& form, const SectionSheetSpec& spec,
-                       const SheetContext& context);
+CalcSheet sectionSheet(const QString& calculatorName, const std::vector<double>& entries,
+                       const SectionSheetSpec& spec, const SheetContext& context);
 
 } // namespace corvane

@@ -1,0 +1,217 @@
+#include "sectiontext.h"
+
+#include "numtext.h"
+#include "rounding.h"
+#include "sectionkind.h"
+#include "steel.h"
+#include "stiffener.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+const QString shownMark = QStringLiteral("＊");
+
+} // namespace
+
+QString detailNumber(double value) {
+    if (!std::isfinite(value)) {
+        return QStringLiteral("—");
+    }
+    return QString::fromStdString(generalDouble(value));
+}
+
+QString detailResult(double value) {
+    return detailNumber(detailRounding(value));
+}
+
+QString calculatorName(SectionKind kind) {
+    return QString::fromUtf8(describe(kind).calculatorName);
+}
+
+QString detailsTitle(SectionKind kind) {
+    return QStringLiteral("剖面详图 — ") + calculatorName(kind);
+}
+
+QString plateCaption(PlateRole role) {
+    return QString::fromUtf8(plateDescription(role).chinese);
+}
+
+QString effectiveBreadthRule() {
+    return QStringLiteral("%1·(ℓ/b)^(2/3)").arg(detailNumber(effectiveBreadthCoefficient));
+}
+
+std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
+    const std::vector<double> mm = sectionEntries(dimensions);
+    const auto inputs = describe(sectionKind(dimensions)).inputs;
+    std::vector<InputItem> items;
+    for (std::size_t i = 0; i < inputs.size() && i < mm.size(); ++i) {
+        items.push_back({QString::fromUtf8(inputs[i].name), QString::fromUtf8(inputs[i].symbol),
+                         mm[i], QStringLiteral("mm")});
+    }
+    return items;
+}
+
+QString exportedCaption(const InputItem& item) {
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(item.caption, QString(item.symbol).remove(QLatin1Char('_')), item.unit);
+}
+
+QStringList resultCaptions(SectionKind kind) {
+    QStringList captions;
+    for (const PropertyDescription& line : describe(kind).properties) {
+        if (line.shown) {
+            captions << QString::fromUtf8(line.caption);
+        }
+    }
+    return captions;
+}
+
+QString withSubscripts(const QString& text) {
+    static const QRegularExpression marked(QStringLiteral("_([A-Za-z0-9]+)"));
+    QString html;
+    qsizetype from = 0;
+    for (auto it = marked.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        html += text.mid(from, match.capturedStart() - from).toHtmlEscaped();
+        html += QStringLiteral("<sub>%1</sub>").arg(match.captured(1).toHtmlEscaped());
+        from = match.capturedEnd();
+    }
+    return html + text.mid(from).toHtmlEscaped();
+}
+
+QString inputSummary(const SectionDimensions& dimensions) {
+    QStringList parts;
+    for (const InputItem& item : inputItems(dimensions)) {
+        parts << QStringLiteral("%1 = %2").arg(item.symbol, detailNumber(item.value));
+    }
+    return QStringLiteral("输入：") + parts.join(QStringLiteral(", ")) + QStringLiteral(" (mm)");
+}
+
+std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
+    std::vector<PropertyRow> rows;
+    const bool noFacePlate = withoutFacePlate(details);
+    for (const PropertyDescription& line : describe(details.gross.kind).properties) {
+        const QString caption = QString::fromUtf8(line.caption);
+        PropertyRow row;
+        row.caption = line.shown ? caption + shownMark : caption;
+        if (noFacePlate) {
+            // A flat bar: the calculator's reference line is the web's free edge.
+            row.caption.replace(QStringLiteral("面板中线"), QStringLiteral("腹板自由边"))
+                .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"))
+                .replace(QStringLiteral("（腹板与面板）"), QStringLiteral("（腹板）"));
+        }
+        row.gross = detailResult(line.value(details.gross));
+        if (showsNet(details)) {
+            row.net = detailResult(line.value(*details.net));
+        }
+        row.shown = line.shown;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QStringList workingTableHeaders(SectionKind kind) {
+    const QString lever = kind == SectionKind::Pipe ? QStringLiteral("yᵢ 距圆心 (cm)")
+                                                    : QStringLiteral("yᵢ 距参考线 (cm)");
+    return {
+        QStringLiteral("板件"),       QStringLiteral("Aᵢ (cm²)"),    lever,
+        QStringLiteral("Aᵢyᵢ (cm³)"), QStringLiteral("Aᵢyᵢ² (cm⁴)"), QStringLiteral("I₀ᵢ (cm⁴)")};
+}
+
+std::vector<QStringList> workingTableRows(const SectionProperties& properties,
+                                          const QString& suffix) {
+    std::vector<QStringList> rows;
+    for (const WorkingRow& row : properties.rows) {
+        if (row.area == 0 && row.ownInertia == 0) {
+            continue; // an absent plate (a flat bar's face plate, a T's face plate 1)
+        }
+        rows.push_back({plateCaption(row.role) + suffix, detailResult(row.area),
+                        detailResult(row.lever), detailResult(row.firstMoment),
+                        detailResult(row.transfer), detailResult(row.ownInertia)});
+    }
+    const WorkingRow& total = properties.total;
+    rows.push_back({QStringLiteral("合计") + suffix, detailResult(total.area), QString(),
+                    detailResult(total.firstMoment), detailResult(total.transfer),
+                    detailResult(total.ownInertia)});
+    return rows;
+}
+
+std::vector<QStringList> workingTableRows(const SectionDetails& details) {
+    std::vector<QStringList> rows = workingTableRows(details.gross);
+    if (showsNet(details)) {
+        for (QStringList& row : workingTableRows(*details.net, QStringLiteral("（净）"))) {
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+QString grossHeading() {
+    return QStringLiteral("毛尺寸");
+}
+
+QString netHeading(double deduction) {
+    return QStringLiteral("净尺寸 (Δt = %1 mm)").arg(detailNumber(deduction));
+}
+
+QString refusalLine(const SectionDetails& details) {
+    if (!details.refusal) {
+        return {};
+    }
+    const NetRefusal& r = *details.refusal;
+    switch (r.reason) {
+    case NetRefusal::Reason::PlateConsumed:
+        return QStringLiteral("%1厚度 %2 mm 扣除 Δt = %3 mm 后不大于零，无净尺寸剖面。")
+            .arg(plateCaption(r.plate), detailNumber(r.thickness), detailNumber(details.deduction));
+    case NetRefusal::Reason::Undefined:
+        return QStringLiteral("扣除 Δt = %1 mm 后剖面无确定结果，无净尺寸剖面。")
+            .arg(detailNumber(details.deduction));
+    case NetRefusal::Reason::BadDeduction:
+        break;
+    }
+    return QStringLiteral("Δt 应为不小于 0 的数（小数点用“.”），无净尺寸剖面。");
+}
+
+bool withoutFacePlate(const SectionDetails& details) {
+    const auto* s = std::get_if<StiffenerDimensions>(&details.dimensions);
+    return s != nullptr && (s->facePlateWidth == 0 || s->facePlateThickness == 0);
+}
+
+QStringList footnotes(const SectionDetails& details) {
+    QStringList notes;
+    notes << shownMark + QStringLiteral(" 与计算器窗口显示的结果相同（同一计算，同一舍入）。");
+    const QString mass =
+        QStringLiteral("质量按实际面积、钢材密度 %1 t/m³ 计。").arg(detailNumber(steelDensity));
+    switch (details.gross.kind) {
+    case SectionKind::Stiffener:
+        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
+                                "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。")
+                     .arg(effectiveBreadthRule());
+        if (withoutFacePlate(details)) {
+            notes << QStringLiteral("无面板：参考线为腹板自由边，yᵢ 自腹板自由边量起；"
+                                    "计算器的剖面模数 W 以腹板自由边为准。");
+        } else {
+            notes << QStringLiteral("yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
+                                    "不是外表面处的剖面模数。");
+        }
+        break;
+    case SectionKind::BuiltUp:
+        notes << QStringLiteral("yᵢ 自面板2中线量起；计算器的剖面模数 W 以面板2中线为准，"
+                                "不是外表面处的剖面模数。");
+        break;
+    case SectionKind::Pipe:
+        notes << QStringLiteral("计算取 π = %1，钢材密度 %2 t/m³。")
+                     .arg(detailNumber(pipePi), detailNumber(steelDensity))
+              << QStringLiteral("净尺寸：壁厚自内壁减去 Δt，外径不变；") + mass;
+        return notes;
+    }
+    notes << QStringLiteral("净尺寸：各板厚减去 Δt，宽度与高度不变；") + mass;
+    return notes;
+}
+
+} // namespace corvane
