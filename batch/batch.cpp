@@ -4,6 +4,7 @@
 #include "rounding.h"
 #include "sectiondetails.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -36,11 +37,34 @@ std::string headerMessage(const KindTable& table, const HeaderProblem& problem) 
            " (accepted names: " + acceptedNames(table, problem.input) + ", in any case)";
 }
 
+// Where the encoding was judged from the bytes, a header that does not fit
+// says how it was read: a caption read in the wrong encoding looks missing.
+std::string encodingNote(Encoding encoding) {
+    const std::string name = encodingName(encoding);
+    return "（表格按 " + name + " 读入，可用 --encoding 另选）/ (the table was read as " + name +
+           "; --encoding chooses another)";
+}
+
 // Why a cell could not be read, in both languages.
 struct CellProblem {
     std::size_t input;
     bool empty; // otherwise not a number
 };
+
+std::string unterminatedMessage(std::uint64_t row) {
+    const std::string number = std::to_string(row);
+    return "第 " + number + " 行：引号没有闭合，表格其后的内容都落在这一格中，未计算 / row " +
+           number +
+           ": a quoted field opened here is never closed; the rest of the table fell into it "
+           "and was not computed";
+}
+
+std::string detailMessage(std::uint64_t row, std::string_view detail) {
+    const std::string number = std::to_string(row);
+    const std::string name(detail);
+    return "第 " + number + " 行：这些尺寸求不出 " + name + " / row " + number + ": " + name +
+           " cannot be formed for these dimensions";
+}
 
 std::string rowMessage(const KindTable& table, std::uint64_t row, const CellProblem* cells,
                        std::size_t count, bool undefined, std::size_t extraCells,
@@ -163,195 +187,316 @@ std::string resultText(double value) {
     return bareStr(value);
 }
 
-Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
-    Outcome outcome;
-    const KindTable& table = kindTable(options.kind);
+namespace {
 
-    // Encoding: a byte-order mark decides, unless another encoding is forced;
-    // then well-formed UTF-8 is UTF-8 and anything else GB18030.
-    std::string_view start = in.peek(detectionWindow);
-    const std::optional<Encoding> marked = encodingOfByteOrderMark(start);
-    const bool hasMark = marked && (!options.encoding || *options.encoding == *marked);
-    if (hasMark) {
-        outcome.encoding = *marked;
-        in.skip(byteOrderMark(*marked).size());
-        start = in.peek(detectionWindow);
-    } else if (options.encoding) {
-        outcome.encoding = *options.encoding;
-    } else {
-        const bool utf8 = options.inputIsUtf8.value_or(
-            isUtf8(start, /*mayBeCutShort=*/start.size() >= detectionWindow));
-        outcome.encoding = utf8 ? Encoding::Utf8 : Encoding::Gb18030;
-    }
-    outcome.delimiter = options.delimiter.value_or(detectDelimiter(start));
-    const char delimiter = outcome.delimiter;
+// One run over a table, step by step: the table's layout, its header, then
+// record after record.
+class TableRun {
+  public:
+    TableRun(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks)
+        : options_(options), table_(kindTable(options.kind)), in_(in), out_(out), hooks_(hooks) {}
 
-    CsvReader reader(in, delimiter);
-    CsvRecord record;
-    if (!reader.next(record)) {
-        if (in.error() != 0) {
-            outcome.failure = Outcome::Failure::Read;
-            outcome.systemError = in.error();
-            return outcome;
+    Outcome run() {
+        judgeLayout();
+        CsvReader reader(in_, outcome_.delimiter);
+        if (!readHeader(reader) || !mapColumns()) {
+            return outcome_;
         }
-        outcome.failure = Outcome::Failure::Empty;
-        outcome.message = "输入为空，没有表头 / the input is empty: there is no header";
-        return outcome;
-    }
-
-    const std::size_t headerCells = record.size();
-    std::vector<std::string> names;
-    names.reserve(headerCells);
-    for (std::size_t c = 0; c < headerCells; ++c) {
-        const std::string value = unquote(record.rawField(c));
-        names.push_back(convert(value, outcome.encoding, Encoding::Utf8).value_or(value));
-    }
-    ColumnMap map;
-    if (const auto problem = mapHeader(options.kind, names, map)) {
-        outcome.failure = Outcome::Failure::Header;
-        outcome.message = headerMessage(table, *problem);
-        return outcome;
-    }
-
-    const std::string_view lineEnd = record.lineEnd() == CsvRecord::LineEnd::CrLf ? "\r\n" : "\n";
-    if (hasMark) {
-        out.write(byteOrderMark(outcome.encoding));
-    }
-    out.write(record.rawFields(headerCells));
-    for (const char* name : table.results) {
-        out.put(delimiter);
-        out.write(name);
-    }
-    if (options.detail) {
-        for (const char* name : table.details) {
-            out.put(delimiter);
-            out.write(name);
+        writeHeader();
+        while (out_.error() == 0 && reader.next(record_)) {
+            ++row_;
+            processRecord();
         }
+        finish();
+        return outcome_;
     }
-    out.put(delimiter);
-    out.write("error");
-    out.write(lineEnd);
 
-    const std::size_t inputs = table.inputs.size();
-    std::array<double, maxInputs> mm{};
-    std::array<CellProblem, maxInputs> problems{};
-    std::string unquoted;
-    std::uint64_t row = 1; // the header is row 1, as a spreadsheet counts
-    while (reader.next(record)) {
-        ++row;
-        if (record.blank()) {
-            out.write(lineEnd);
-            continue;
+  private:
+    // Encoding and delimiter: forced, or judged from the start of the input
+    // by the same rule whether it is a file or a pipe. A byte-order mark
+    // decides the encoding unless another is forced.
+    void judgeLayout() {
+        std::string_view start = in_.peek(detectionWindow);
+        const std::optional<Encoding> marked = encodingOfByteOrderMark(start);
+        hasMark_ = marked && (!options_.encoding || *options_.encoding == *marked);
+        if (hasMark_) {
+            outcome_.encoding = *marked;
+            in_.skip(byteOrderMark(*marked).size());
+            start = in_.peek(detectionWindow);
+        } else if (options_.encoding) {
+            outcome_.encoding = *options_.encoding;
+        } else {
+            outcome_.encoding =
+                judgeEncoding(start, /*mayBeCutShort=*/start.size() >= detectionWindow);
+            judged_ = true;
         }
-        ++outcome.rows;
+        outcome_.delimiter = options_.delimiter.value_or(detectDelimiter(start));
+    }
 
-        // Cells beyond the header's width: empty ones (trailing delimiters)
-        // are dropped, others make the record an error and follow the error
-        // column so that nothing is lost.
-        std::size_t extra = 0;
-        for (std::size_t c = headerCells; c < record.size(); ++c) {
-            if (!record.rawField(c).empty()) {
-                extra = record.size() - headerCells;
-                break;
+    // The header is the first record that is not blank; blank lines before
+    // it are kept and counted as rows.
+    bool readHeader(CsvReader& reader) {
+        while (reader.next(record_)) {
+            ++row_;
+            if (!record_.blank()) {
+                return true;
+            }
+            ++blankLinesBefore_;
+        }
+        if (in_.error() != 0) {
+            outcome_.failure = Outcome::Failure::Read;
+            outcome_.systemError = in_.error();
+            return false;
+        }
+        outcome_.failure = Outcome::Failure::Empty;
+        outcome_.message = "输入为空，没有表头 / the input is empty: there is no header";
+        return false;
+    }
+
+    bool mapColumns() {
+        headerCells_ = record_.size();
+        std::vector<std::string> names;
+        names.reserve(headerCells_);
+        for (std::size_t c = 0; c < headerCells_; ++c) {
+            const std::string value = unquote(record_.rawField(c));
+            names.push_back(convert(value, outcome_.encoding, Encoding::Utf8).value_or(value));
+        }
+        if (const auto problem = mapHeader(options_.kind, names, map_)) {
+            outcome_.failure = Outcome::Failure::Header;
+            outcome_.message = headerMessage(table_, *problem);
+            if (judged_ && problem->what == HeaderProblem::What::Missing) {
+                outcome_.message += encodingNote(outcome_.encoding);
+            }
+            return false;
+        }
+        return true;
+    }
+
+    void writeHeader() {
+        switch (record_.lineEnd()) {
+        case CsvRecord::LineEnd::CrLf:
+            lineEnd_ = "\r\n";
+            break;
+        case CsvRecord::LineEnd::Cr:
+            lineEnd_ = "\r";
+            break;
+        default:
+            lineEnd_ = "\n";
+        }
+        if (hasMark_) {
+            out_.write(byteOrderMark(outcome_.encoding));
+        }
+        for (std::size_t i = 0; i < blankLinesBefore_; ++i) {
+            out_.write(lineEnd_);
+        }
+        out_.write(record_.rawFields(headerCells_));
+        const char delimiter = outcome_.delimiter;
+        for (const char* name : table_.results) {
+            out_.put(delimiter);
+            out_.write(name);
+        }
+        if (options_.detail) {
+            for (const char* name : table_.details) {
+                out_.put(delimiter);
+                out_.write(name);
             }
         }
+        out_.put(delimiter);
+        out_.write("error");
+        out_.write(lineEnd_);
+    }
 
-        std::size_t problemCount = 0;
-        for (std::size_t i = 0; i < inputs; ++i) {
-            const int column = map.column[i];
-            std::string_view cell;
-            if (column >= 0 && static_cast<std::size_t>(column) < record.size()) {
-                cell = record.rawField(static_cast<std::size_t>(column));
-                if (!cell.empty() && cell.front() == '"') {
-                    unquoted = unquote(cell);
-                    cell = unquoted;
-                }
+    void processRecord() {
+        if (record_.blank()) {
+            out_.write(lineEnd_);
+            return;
+        }
+        ++outcome_.rows;
+        const std::size_t extra = extraCells();
+        const std::size_t problems = readInputs();
+        std::optional<Results> results;
+        DetailedRow detailed;
+        std::string message;
+        if (record_.unterminated()) {
+            message = unterminatedMessage(row_);
+        } else if (problems == 0 && extra == 0) {
+            if (options_.detail || options_.deduction) {
+                detailed = computeDetailed(options_, mm_.data(), table_.inputs.size());
+                results = detailed.results;
+            } else {
+                results = table_.compute(mm_.data());
             }
+        }
+        if (message.empty() && results && options_.detail) {
+            message = missingDetail(detailed);
+        }
+        if (message.empty() && !results) {
+            message = detailed.refusal
+                          ? refusalMessage(row_, *options_.deduction, *detailed.refusal)
+                          : rowMessage(table_, row_, problems_.data(), problems, problems == 0,
+                                       extra, headerCells_);
+        }
+        writeRecord(results, detailed, message, extra);
+        if ((outcome_.rows & 0x1FFF) == 0 && hooks_.progress) {
+            hooks_.progress(outcome_.rows);
+        }
+    }
+
+    // Cells beyond the header's width: empty ones (trailing delimiters) are
+    // dropped, others make the record an error and follow the error column
+    // so that nothing is lost. Their count, 0 when all are empty.
+    std::size_t extraCells() const {
+        for (std::size_t c = headerCells_; c < record_.size(); ++c) {
+            if (!record_.rawField(c).empty()) {
+                return record_.size() - headerCells_;
+            }
+        }
+        return 0;
+    }
+
+    // The input cells as millimetres into mm_, by the window's entry
+    // reading (full-width digits read as digits); the count of cells that
+    // cannot be read, listed in problems_.
+    std::size_t readInputs() {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < table_.inputs.size(); ++i) {
+            const std::string_view cell = inputCell(i);
             if (trimmed(cell).empty()) {
-                if (table.inputs[i].required) {
-                    problems[problemCount++] = {i, true};
+                if (table_.inputs[i].required) {
+                    problems_[count++] = {i, true};
                 }
-                mm[i] = 0;
+                mm_[i] = 0;
                 continue;
             }
             const std::optional<double> value = readDouble(cell);
             if (!value) {
-                problems[problemCount++] = {i, false};
+                problems_[count++] = {i, false};
                 continue;
             }
-            mm[i] = *value;
+            mm_[i] = *value;
         }
+        return count;
+    }
 
-        std::optional<Results> results;
-        DetailedRow detailed;
-        const bool throughDetails = options.detail || options.deduction.has_value();
-        if (problemCount == 0 && extra == 0) {
-            if (throughDetails) {
-                detailed = computeDetailed(options, mm.data(), inputs);
-                results = detailed.results;
-            } else {
-                results = table.compute(mm.data());
+    // The value of input i's cell, unquoted and with full-width number
+    // characters in their ASCII forms; empty where the record has no such
+    // cell.
+    std::string_view inputCell(std::size_t i) {
+        const int column = map_.column[i];
+        if (column < 0 || static_cast<std::size_t>(column) >= record_.size()) {
+            return {};
+        }
+        std::string_view cell = record_.rawField(static_cast<std::size_t>(column));
+        if (!cell.empty() && cell.front() == '"') {
+            cell = cellText_ = unquote(cell);
+        }
+        const bool plain = std::all_of(cell.begin(), cell.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!plain) {
+            const auto utf8 = convert(cell, outcome_.encoding, Encoding::Utf8);
+            if (utf8) {
+                cellText_ = toAsciiFormsUtf8(*utf8);
+                cell = cellText_;
             }
         }
+        return cell;
+    }
 
-        out.write(record.rawFields(std::min(record.size(), headerCells)));
-        for (std::size_t c = record.size(); c < headerCells; ++c) {
-            out.put(delimiter);
+    // The first detail the section details could not form, named in a
+    // message; empty when all were formed.
+    std::string missingDetail(const DetailedRow& detailed) const {
+        for (std::size_t d = 0; d < table_.details.size(); ++d) {
+            if (detailText(detailed.details[d]).empty()) {
+                return detailMessage(row_, table_.details[d]);
+            }
         }
-        for (std::size_t r = 0; r < table.results.size(); ++r) {
-            out.put(delimiter);
+        return {};
+    }
+
+    // The record's own cells, then the results, the details and the error;
+    // a record cut by an unclosed quote gets its closing quote, so that the
+    // table written stays readable.
+    void writeRecord(const std::optional<Results>& results, const DetailedRow& detailed,
+                     const std::string& message, std::size_t extra) {
+        const char delimiter = outcome_.delimiter;
+        const bool closeQuote = record_.unterminated();
+        out_.write(record_.rawFields(std::min(record_.size(), headerCells_)));
+        if (closeQuote && record_.size() <= headerCells_) {
+            out_.put('"');
+        }
+        for (std::size_t c = record_.size(); c < headerCells_; ++c) {
+            out_.put(delimiter);
+        }
+        for (std::size_t r = 0; r < table_.results.size(); ++r) {
+            out_.put(delimiter);
             if (results) {
-                out.write(resultText(results->values[r]));
+                out_.write(resultText(results->values[r]));
             }
         }
-        if (options.detail) {
-            for (std::size_t d = 0; d < table.details.size(); ++d) {
-                out.put(delimiter);
+        if (options_.detail) {
+            for (std::size_t d = 0; d < table_.details.size(); ++d) {
+                out_.put(delimiter);
                 if (results) {
-                    out.write(detailText(detailed.details[d]));
+                    out_.write(detailText(detailed.details[d]));
                 }
             }
         }
-        out.put(delimiter);
-        if (!results) {
-            ++outcome.failedRows;
-            const std::string message =
-                detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
-                                 : rowMessage(table, row, problems.data(), problemCount,
-                                              problemCount == 0, extra, headerCells);
+        out_.put(delimiter);
+        if (!message.empty()) {
+            ++outcome_.failedRows;
             const std::string encoded =
-                convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
-            out.write(quoteField(encoded, delimiter));
-            if (extra > 0) {
-                for (std::size_t c = headerCells; c < record.size(); ++c) {
-                    out.put(delimiter);
-                    out.write(record.rawField(c));
+                convert(message, Encoding::Utf8, outcome_.encoding).value_or(message);
+            out_.write(quoteField(encoded, delimiter));
+            const std::size_t from = extra > 0 || closeQuote ? headerCells_ : record_.size();
+            for (std::size_t c = from; c < record_.size(); ++c) {
+                out_.put(delimiter);
+                out_.write(record_.rawField(c));
+                if (closeQuote && c + 1 == record_.size()) {
+                    out_.put('"');
                 }
             }
-            if (hooks.badRow) {
-                hooks.badRow(message);
+            if (hooks_.badRow) {
+                hooks_.badRow(message);
             }
         }
-        out.write(lineEnd);
-
-        if (out.error() != 0) {
-            break;
-        }
-        if ((outcome.rows & 0x1FFF) == 0 && hooks.progress) {
-            hooks.progress(outcome.rows);
-        }
+        out_.write(lineEnd_);
     }
 
-    if (in.error() != 0) {
-        outcome.failure = Outcome::Failure::Read;
-        outcome.systemError = in.error();
-        return outcome;
+    void finish() {
+        if (in_.error() != 0) {
+            outcome_.failure = Outcome::Failure::Read;
+            outcome_.systemError = in_.error();
+            return;
+        }
+        if (!out_.flush()) {
+            outcome_.failure = Outcome::Failure::Write;
+            outcome_.systemError = out_.error();
+        }
     }
-    if (!out.flush()) {
-        outcome.failure = Outcome::Failure::Write;
-        outcome.systemError = out.error();
-    }
-    return outcome;
+
+    const Options& options_;
+    const KindTable& table_;
+    ByteSource& in_;
+    ByteSink& out_;
+    const Hooks& hooks_;
+    Outcome outcome_;
+    bool hasMark_ = false;
+    bool judged_ = false; // the encoding was judged from the bytes
+    std::size_t blankLinesBefore_ = 0;
+    std::size_t headerCells_ = 0;
+    std::string_view lineEnd_ = "\n";
+    ColumnMap map_;
+    CsvRecord record_;
+    std::uint64_t row_ = 0; // as a spreadsheet counts: the header is row 1
+    std::array<double, maxInputs> mm_{};
+    std::array<CellProblem, maxInputs> problems_{};
+    std::string cellText_;
+};
+
+} // namespace
+
+Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
+    return TableRun(options, in, out, hooks).run();
 }
 
 } // namespace corvane::batch

@@ -1,6 +1,7 @@
 #include "columns.h"
 
 #include "builtup.h"
+#include "encoding.h"
 #include "pipe.h"
 #include "stiffener.h"
 
@@ -69,22 +70,9 @@ const KindTable tables[] = {
     {"pipe", pipeInputs, pipeResults, sectionDetails, pipe},
 };
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // ASCII letters compare without case; the CJK bytes of the captions exactly.
 bool sameName(std::string_view header, std::string_view name) {
-    header = trimmed(header);
-    if (header.size() != name.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (lower(header[i]) != lower(name[i])) {
-            return false;
-        }
-    }
-    return true;
+    return equalsIgnoringCase(trimmed(header), name);
 }
 
 } // namespace

@@ -398,4 +398,55 @@ std::optional<float> readSingle(std::string_view text) {
     return readWhole<float>(text);
 }
 
+char16_t asciiForm(char16_t c) {
+    constexpr char16_t fullWidthZero = u'\uFF10';
+    constexpr char16_t fullWidthNine = u'\uFF19';
+    if (c >= fullWidthZero && c <= fullWidthNine) {
+        return static_cast<char16_t>(u'0' + (c - fullWidthZero));
+    }
+    switch (c) {
+    case u'\uFF0E':
+        return u'.';
+    case u'\uFF0B':
+        return u'+';
+    case u'\uFF0D':
+        return u'-';
+    case u'\uFF25':
+        return u'E';
+    case u'\uFF45':
+        return u'e';
+    case u'\u3000': // ideographic space
+        return u' ';
+    default:
+        return c;
+    }
+}
+
+std::string toAsciiFormsUtf8(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // Every character concerned takes three bytes: U+3000 and U+FF01 to
+        // U+FF5E (EF BC xx and EF BD xx).
+        if (i + 2 < utf8.size()) {
+            const auto b0 = static_cast<unsigned char>(utf8[i]);
+            const auto b1 = static_cast<unsigned char>(utf8[i + 1]);
+            const auto b2 = static_cast<unsigned char>(utf8[i + 2]);
+            if ((b0 == 0xEF || b0 == 0xE3) && b1 >= 0x80 && b1 <= 0xBF && b2 >= 0x80 &&
+                b2 <= 0xBF) {
+                const auto unit =
+                    static_cast<char16_t>(((b0 & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F));
+                const char16_t ascii = asciiForm(unit);
+                if (ascii != unit) {
+                    text.push_back(static_cast<char>(ascii));
+                    i += 2;
+                    continue;
+                }
+            }
+        }
+        text.push_back(utf8[i]);
+    }
+    return text;
+}
+
 } // namespace corvane

@@ -60,4 +60,18 @@ double Val(std::string_view text);
 std::optional<double> readDouble(std::string_view text);
 std::optional<float> readSingle(std::string_view text);
 
+// A Chinese input method in full-width mode types "６０．５" for 60.5, and
+// tables typed that way carry the same characters. The number readers stop
+// at the first character they do not know, so the full-width forms of the
+// characters a number is made of (digits, point, plus, minus, E/e) and the
+// ideographic space are turned into their ASCII forms before reading, by the
+// windows' entry fields and the batch tool alike. Every other character is
+// left as it is.
+
+// The ASCII form of one UTF-16 code unit, or the unit itself.
+char16_t asciiForm(char16_t c);
+// The UTF-8 text with those characters replaced; other bytes, valid UTF-8
+// or not, are kept as they are.
+std::string toAsciiFormsUtf8(std::string_view utf8);
+
 } // namespace corvane

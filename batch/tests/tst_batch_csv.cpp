@@ -88,7 +88,12 @@ void TestBatchCsv::recordsKeepTheirRawFields_data() {
         << QByteArray("\"say \"\"hi\"\"\",b\n") << R{{"\"say \"\"hi\"\"\"", "b"}};
     QTest::newRow("quote inside an unquoted field is a byte")
         << QByteArray("5\"x,b\n") << R{{"5\"x", "b"}};
-    QTest::newRow("lone CR inside a field") << QByteArray("a\rb,c\n") << R{{"a\rb", "c"}};
+    // A CR alone ends a line, as older spreadsheets wrote them; inside
+    // quotes it stays part of the field.
+    QTest::newRow("lone CR ends the record") << QByteArray("a\rb,c\n") << R{{"a"}, {"b", "c"}};
+    QTest::newRow("lone CR inside quotes") << QByteArray("\"a\rb\",c\r") << R{{"\"a\rb\"", "c"}};
+    QTest::newRow("CR-only lines")
+        << QByteArray("a,b\r1,2\r\r3") << R{{"a", "b"}, {"1", "2"}, {""}, {"3"}};
     QTest::newRow("unterminated quote runs to the end")
         << QByteArray("\"a,b\nc\n") << R{{"\"a,b\nc\n"}};
 }
