@@ -254,6 +254,13 @@ class TableRun {
     }
 
     bool mapColumns() {
+        if (record_.unterminated()) {
+            const std::string number = std::to_string(row_);
+            outcome_.failure = Outcome::Failure::Header;
+            outcome_.message = "表头（第 " + number + " 行）中的引号没有闭合 / a quoted field in " +
+                               "the header (row " + number + ") is never closed";
+            return false;
+        }
         headerCells_ = record_.size();
         std::vector<std::string> names;
         names.reserve(headerCells_);

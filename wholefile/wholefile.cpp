@@ -144,25 +144,31 @@ bool WholeFile::open(const std::string& path) {
     if (path.empty()) {
         return fail(ENOENT);
     }
-    int error = 0;
-    const std::string target = followLinks(path, error);
-    if (target.empty()) {
-        return fail(error);
-    }
+    // stat() follows every link, also those of /proc (/dev/stdout on a
+    // pipe), which name no path.
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    bool exists = ::stat(path.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) {
         return fail(EISDIR);
     }
     if (exists && !S_ISREG(old.st_mode)) {
         // A device or FIFO takes the bytes as they come; there is nothing to
         // replace. A socket refuses to open.
-        fd_ = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd_ < 0) {
             return fail(errno);
         }
         direct_ = true;
         return true;
+    }
+    int error = 0;
+    const std::string target = followLinks(path, error);
+    if (target.empty()) {
+        return fail(error);
+    }
+    exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        return fail(S_ISDIR(old.st_mode) ? EISDIR : EINVAL); // changed meanwhile
     }
 
     directory_ = ::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
