@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <memory>
 #include <unistd.h>
 
 namespace corvane::batch {
@@ -17,22 +18,23 @@ bool ByteSource::fill() {
     if (error_ != 0) {
         return false;
     }
-    // Keep what has not been consumed yet (only after peek) and append.
+    // Keep what has not been consumed yet (only after peek) and append. The
+    // bytes are read into a chunk the thread's sources share, so that the
+    // buffer grows only by what arrived rather than being cleared a MiB at a
+    // time.
     buffer_.erase(0, pos_);
     pos_ = 0;
-    const std::size_t old = buffer_.size();
-    buffer_.resize(old + readChunk);
+    thread_local const std::unique_ptr<char[]> chunk(new char[readChunk]);
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + old, readChunk);
+        const ssize_t n = ::read(fd_, chunk.get(), readChunk);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
             error_ = errno;
-            buffer_.resize(old);
             return false;
         }
-        buffer_.resize(old + static_cast<std::size_t>(n));
+        buffer_.append(chunk.get(), static_cast<std::size_t>(n));
         return n > 0;
     }
 }

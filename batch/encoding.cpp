@@ -195,10 +195,26 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
     if (from == to) {
         return std::string(text);
     }
-    iconv_t cd = iconv_open(iconvName(to), iconvName(from));
+    // Opening a converter loads the C library's conversion tables; one per
+    // direction and thread serves every call, reset to its initial state.
+    struct Converter {
+        iconv_t cd;
+        Converter(const char* to, const char* from) : cd(iconv_open(to, from)) {}
+        ~Converter() {
+            if (reinterpret_cast<std::intptr_t>(cd) != -1) {
+                iconv_close(cd);
+            }
+        }
+        Converter(const Converter&) = delete;
+        Converter& operator=(const Converter&) = delete;
+    };
+    thread_local Converter toGb(iconvName(Encoding::Gb18030), iconvName(Encoding::Utf8));
+    thread_local Converter toUtf8(iconvName(Encoding::Utf8), iconvName(Encoding::Gb18030));
+    iconv_t cd = to == Encoding::Gb18030 ? toGb.cd : toUtf8.cd;
     if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
         return std::nullopt;
     }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     // iconv's interface is not const-correct: it never writes to the input.
     char* in = const_cast<char*>(text.data()); // NOLINT(cppcoreguidelines-pro-type-const-cast)
@@ -215,7 +231,6 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
             break;
         }
     }
-    iconv_close(cd);
     if (!ok) {
         return std::nullopt;
     }
