@@ -48,7 +48,7 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
 输入省略或为 - 时读标准输入；不给 -o 时写到标准输出。
 
 选项：
-  -o, --output 文件      写入该文件（先写临时文件，结束时改名）
+  -o, --output 文件      写入该文件（先写临时文件，写完整后改名；设备与管道直接写入）
       --encoding 编码    utf-8 或 gb18030（gbk）；默认自动识别
       --delimiter 符号   , ; 或 tab；默认由表头识别
       --detail           另加截面细节列：中和轴 e_cm、两侧纤维处剖面模数
@@ -81,7 +81,8 @@ INPUT absent or - reads standard input; without -o the table goes to standard
 output.
 
 Options:
-  -o, --output FILE      write to FILE (through a temporary file renamed at the end)
+  -o, --output FILE      write to FILE (through a temporary file renamed once complete;
+                         devices and FIFOs directly)
       --encoding ENC     utf-8 or gb18030 (gbk); detected by default
       --delimiter D      , ; or tab; detected from the header by default
       --detail           append the section details: neutral axis e_cm, the moduli at
