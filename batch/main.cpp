@@ -393,7 +393,7 @@ Outcome runWithProgress(const Options& options, Input& input, Output& output) {
     };
     hooks.progress = [&](std::uint64_t rows) { progress.update(rows); };
     ByteSource source(input.fd());
-    const Outcome outcome = run(options, source, output.sink(), hooks);
+    Outcome outcome = run(options, source, output.sink(), hooks);
     progress.clear();
     if (badRows > shownBadRows) {
         say("……另有 " + std::to_string(badRows - shownBadRows) + " 行出错 / … and " +

@@ -10,6 +10,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace corvane {
 
@@ -89,7 +90,10 @@ std::string followLinks(std::string path, int& error) {
             return {};
         }
         target.resize(static_cast<std::size_t>(n));
-        path = target.starts_with('/') ? target : directoryOf(path) + "/" + target;
+        if (!target.starts_with('/')) {
+            target.insert(0, directoryOf(path) + "/");
+        }
+        path = std::move(target);
     }
     error = ELOOP;
     return {};
@@ -252,9 +256,7 @@ bool WholeFile::commit() {
     // said.
     struct stat st {};
     int e = 0;
-    if (::fsync(fd_) != 0) {
-        e = errno;
-    } else if (::fstat(fd_, &st) != 0) {
+    if (::fsync(fd_) != 0 || ::fstat(fd_, &st) != 0) {
         e = errno;
     } else if (static_cast<std::size_t>(st.st_size) != written_) {
         e = EIO;
