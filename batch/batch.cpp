@@ -38,6 +38,14 @@ std::string headerMessage(const KindTable& table, const HeaderProblem& problem) 
            ", in any case, full-width or not, blanks ignored)";
 }
 
+// Where the encoding was judged from the bytes, a header that does not fit
+// says how it was read: a caption read in the wrong encoding looks missing.
+std::string encodingNote(Encoding encoding) {
+    const std::string name = encodingName(encoding);
+    return "（表格按 " + name + " 读入，可用 --encoding 另选）/ (the table was read as " + name +
+           "; --encoding chooses another)";
+}
+
 // Why a cell could not be read, in both languages.
 struct CellProblem {
     enum class Reason { Empty, NotANumber, Comma };
@@ -64,6 +72,21 @@ std::string reasonText(CellProblem::Reason reason, bool chinese) {
     }
     return chinese ? "不是数字（小数点用“.”，不用千位分隔符）"
                    : "not a number (decimal point '.' and no thousands separators)";
+}
+
+std::string unterminatedMessage(std::uint64_t row) {
+    const std::string number = std::to_string(row);
+    return "第 " + number + " 行：引号没有闭合，表格其后的内容都落在这一格中，未计算 / row " +
+           number +
+           ": a quoted field opened here is never closed; the rest of the table fell into it "
+           "and was not computed";
+}
+
+std::string detailMessage(std::uint64_t row, std::string_view detail) {
+    const std::string number = std::to_string(row);
+    const std::string name(detail);
+    return "第 " + number + " 行：这些尺寸求不出 " + name + " / row " + number + ": " + name +
+           " cannot be formed for these dimensions";
 }
 
 // `columnNames`: each input's name as the header writes it.
@@ -241,236 +264,388 @@ std::string resultText(double value) {
     return bareStr(value);
 }
 
-Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
-    Outcome outcome;
-    const KindTable& table = kindTable(options.kind);
+namespace {
 
-    // Encoding: a byte-order mark decides, unless another encoding is forced;
-    // then well-formed UTF-8 is UTF-8 and anything else GB18030.
-    std::string_view start = in.peek(detectionWindow);
-    const std::optional<Encoding> marked = encodingOfByteOrderMark(start);
-    const bool hasMark = marked && (!options.encoding || *options.encoding == *marked);
-    if (hasMark) {
-        outcome.encoding = *marked;
-        in.skip(byteOrderMark(*marked).size());
-        start = in.peek(detectionWindow);
-    } else if (options.encoding) {
-        outcome.encoding = *options.encoding;
-    } else {
-        const bool utf8 = options.inputIsUtf8.value_or(
-            isUtf8(start, /*mayBeCutShort=*/start.size() >= detectionWindow));
-        outcome.encoding = utf8 ? Encoding::Utf8 : Encoding::Gb18030;
-    }
-    outcome.delimiter = options.delimiter.value_or(detectDelimiter(start));
-    const char delimiter = outcome.delimiter;
+// One run over a table, step by step: the table's layout, its header, then
+// record after record.
+class TableRun {
+  public:
+    TableRun(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks)
+        : options_(options), table_(kindTable(options.kind)), in_(in), out_(out), hooks_(hooks) {}
 
-    CsvReader reader(in, delimiter);
-    CsvRecord record;
-    if (!reader.next(record)) {
-        if (in.error() != 0) {
-            outcome.failure = Outcome::Failure::Read;
-            outcome.systemError = in.error();
-            return outcome;
+    Outcome run() {
+        judgeLayout();
+        CsvReader reader(in_, outcome_.delimiter);
+        if (!readHeader(reader) || !mapColumns()) {
+            return outcome_;
         }
-        outcome.failure = Outcome::Failure::Empty;
-        outcome.message = "输入为空，没有表头 / the input is empty: there is no header";
-        return outcome;
-    }
-
-    const std::size_t headerCells = record.size();
-    std::vector<std::string> names;
-    names.reserve(headerCells);
-    for (std::size_t c = 0; c < headerCells; ++c) {
-        const std::string value = unquote(record.rawField(c));
-        names.push_back(convert(value, outcome.encoding, Encoding::Utf8).value_or(value));
-    }
-    ColumnMap map;
-    if (const auto problem = mapHeader(options.kind, names, map)) {
-        outcome.failure = Outcome::Failure::Header;
-        outcome.message = headerMessage(table, *problem);
-        return outcome;
-    }
-
-    const OutputColumns columns = placeColumns(options, names, map);
-    if (!columns.replaced.empty() && hooks.note) {
-        std::string list;
-        for (const std::string& name : columns.replaced) {
-            list += (list.empty() ? "" : ", ") + name;
+        writeHeader();
+        while (out_.error() == 0 && reader.next(record_)) {
+            ++row_;
+            processRecord();
         }
-        hooks.note("表中已有上次计算的列 " + list +
-                   "，其值已替换 / the table already has the columns " + list +
-                   " of an earlier run; their values are replaced");
-    }
-    const bool inPlace = !columns.replaced.empty();
-    // Each input's name as the header writes it, for the row messages.
-    std::vector<std::string> columnNames;
-    for (std::size_t i = 0; i < table.inputs.size(); ++i) {
-        const int c = map.column[i];
-        columnNames.push_back(c >= 0 ? names[static_cast<std::size_t>(c)]
-                                     : std::string(table.inputs[i].shortName));
+        finish();
+        return outcome_;
     }
 
-    const std::string_view lineEnd = record.lineEnd() == CsvRecord::LineEnd::CrLf ? "\r\n" : "\n";
-    if (hasMark) {
-        out.write(byteOrderMark(outcome.encoding));
+  private:
+    // Encoding and delimiter: forced, or judged from the start of the input
+    // by the same rule whether it is a file or a pipe. A byte-order mark
+    // decides the encoding unless another is forced.
+    void judgeLayout() {
+        std::string_view start = in_.peek(detectionWindow);
+        const std::optional<Encoding> marked = encodingOfByteOrderMark(start);
+        hasMark_ = marked && (!options_.encoding || *options_.encoding == *marked);
+        if (hasMark_) {
+            outcome_.encoding = *marked;
+            in_.skip(byteOrderMark(*marked).size());
+            start = in_.peek(detectionWindow);
+        } else if (options_.encoding) {
+            outcome_.encoding = *options_.encoding;
+        } else {
+            outcome_.encoding =
+                judgeEncoding(start, /*mayBeCutShort=*/start.size() >= detectionWindow);
+            judged_ = true;
+        }
+        outcome_.delimiter = options_.delimiter.value_or(detectDelimiter(start));
     }
-    out.write(record.rawFields(headerCells));
-    for (std::size_t k = 0; k < columns.names.size(); ++k) {
-        if (columns.slot[k] < 0) {
-            out.put(delimiter);
-            out.write(columns.names[k]);
+
+    // The header is the first record that is not blank; blank lines before
+    // it are kept and counted as rows.
+    bool readHeader(CsvReader& reader) {
+        while (reader.next(record_)) {
+            ++row_;
+            if (!record_.blank()) {
+                return true;
+            }
+            ++blankLinesBefore_;
+        }
+        if (in_.error() != 0) {
+            outcome_.failure = Outcome::Failure::Read;
+            outcome_.systemError = in_.error();
+            return false;
+        }
+        outcome_.failure = Outcome::Failure::Empty;
+        outcome_.message = "输入为空，没有表头 / the input is empty: there is no header";
+        return false;
+    }
+
+    bool mapColumns() {
+        if (record_.unterminated()) {
+            const std::string number = std::to_string(row_);
+            outcome_.failure = Outcome::Failure::Header;
+            outcome_.message = "表头（第 " + number + " 行）中的引号没有闭合 / a quoted field in " +
+                               "the header (row " + number + ") is never closed";
+            return false;
+        }
+        headerCells_ = record_.size();
+        std::vector<std::string> names;
+        names.reserve(headerCells_);
+        for (std::size_t c = 0; c < headerCells_; ++c) {
+            const std::string value = unquote(record_.rawField(c));
+            names.push_back(convert(value, outcome_.encoding, Encoding::Utf8).value_or(value));
+        }
+        if (const auto problem = mapHeader(options_.kind, names, map_)) {
+            outcome_.failure = Outcome::Failure::Header;
+            outcome_.message = headerMessage(table_, *problem);
+            if (judged_ && problem->what == HeaderProblem::What::Missing) {
+                outcome_.message += encodingNote(outcome_.encoding);
+            }
+            return false;
+        }
+        placeOutputColumns(names);
+        return true;
+    }
+
+    // The run's own columns: in place where an earlier run left them, said
+    // on standard error; each input's name as the header writes it, for the
+    // row messages.
+    void placeOutputColumns(const std::vector<std::string>& names) {
+        columns_ = placeColumns(options_, names, map_);
+        values_.assign(columns_.names.size(), std::string());
+        if (!columns_.replaced.empty() && hooks_.note) {
+            std::string list;
+            for (const std::string& name : columns_.replaced) {
+                list += (list.empty() ? "" : ", ") + name;
+            }
+            hooks_.note("表中已有上次计算的列 " + list +
+                        "，其值已替换 / the table already has the columns " + list +
+                        " of an earlier run; their values are replaced");
+        }
+        for (std::size_t i = 0; i < table_.inputs.size(); ++i) {
+            const int c = map_.column[i];
+            columnNames_.push_back(c >= 0 ? names[static_cast<std::size_t>(c)]
+                                          : std::string(table_.inputs[i].shortName));
+        }
+        if (options_.deduction) {
+            deductionText_ = generalDouble(*options_.deduction);
         }
     }
-    out.write(lineEnd);
 
-    const std::size_t inputs = table.inputs.size();
-    const std::string deductionText =
-        options.deduction ? generalDouble(*options.deduction) : std::string();
-    std::array<double, maxInputs> mm{};
-    std::array<CellProblem, maxInputs> problems{};
-    std::vector<std::string> values(columns.names.size());
-    std::string unquoted;
-    std::uint64_t row = 1; // the header is row 1, as a spreadsheet counts
-    while (reader.next(record)) {
-        ++row;
-        if (record.blank()) {
-            out.write(lineEnd);
-            continue;
+    void writeHeader() {
+        switch (record_.lineEnd()) {
+        case CsvRecord::LineEnd::CrLf:
+            lineEnd_ = "\r\n";
+            break;
+        case CsvRecord::LineEnd::Cr:
+            lineEnd_ = "\r";
+            break;
+        default:
+            lineEnd_ = "\n";
         }
-        if (allCellsBlank(record)) {
-            out.write(record.rawFields(record.size()));
-            out.write(lineEnd);
-            continue;
+        if (hasMark_) {
+            out_.write(byteOrderMark(outcome_.encoding));
         }
-        ++outcome.rows;
-
-        // Cells beyond the header's width: empty ones (trailing delimiters)
-        // are dropped, others make the record an error and follow the error
-        // column so that nothing is lost.
-        std::size_t extra = 0;
-        for (std::size_t c = headerCells; c < record.size(); ++c) {
-            if (!record.rawField(c).empty()) {
-                extra = record.size() - headerCells;
-                break;
+        for (std::size_t i = 0; i < blankLinesBefore_; ++i) {
+            out_.write(lineEnd_);
+        }
+        out_.write(record_.rawFields(headerCells_));
+        for (std::size_t k = 0; k < columns_.names.size(); ++k) {
+            if (columns_.slot[k] < 0) {
+                out_.put(outcome_.delimiter);
+                out_.write(columns_.names[k]);
             }
         }
+        out_.write(lineEnd_);
+    }
 
-        std::size_t problemCount = 0;
-        for (std::size_t i = 0; i < inputs; ++i) {
-            const int column = map.column[i];
-            std::string_view cell;
-            if (column >= 0 && static_cast<std::size_t>(column) < record.size()) {
-                cell = record.rawField(static_cast<std::size_t>(column));
-                if (!cell.empty() && cell.front() == '"') {
-                    unquoted = unquote(cell);
-                    cell = unquoted;
-                }
+    void processRecord() {
+        if (record_.blank()) {
+            out_.write(lineEnd_);
+            return;
+        }
+        if (!record_.unterminated() && allCellsBlank(record_)) {
+            out_.write(record_.rawFields(record_.size()));
+            out_.write(lineEnd_);
+            return;
+        }
+        ++outcome_.rows;
+        const std::size_t extra = extraCells();
+        const std::size_t problems = readInputs();
+        std::optional<Results> results;
+        DetailedRow detailed;
+        std::string message;
+        if (record_.unterminated()) {
+            message = unterminatedMessage(row_);
+        } else if (problems == 0 && extra == 0) {
+            if (options_.detail || options_.deduction) {
+                detailed = computeDetailed(options_, mm_.data(), table_.inputs.size());
+                results = detailed.results;
+            } else {
+                results = table_.compute(mm_.data());
             }
+        }
+        if (message.empty() && results && options_.detail) {
+            message = missingDetail(detailed);
+        }
+        if (message.empty() && !results) {
+            message = detailed.refusal
+                          ? refusalMessage(row_, *options_.deduction, *detailed.refusal)
+                          : rowMessage(columnNames_, row_, problems_.data(), problems,
+                                       problems == 0, extra, headerCells_);
+        }
+        writeRecord(results, detailed, message, extra);
+        if ((outcome_.rows & 0x1FFF) == 0 && hooks_.progress) {
+            hooks_.progress(outcome_.rows);
+        }
+    }
+
+    // Cells beyond the header's width: empty ones (trailing delimiters) are
+    // dropped, others make the record an error and follow the error column
+    // so that nothing is lost. Their count, 0 when all are empty.
+    std::size_t extraCells() const {
+        for (std::size_t c = headerCells_; c < record_.size(); ++c) {
+            if (!record_.rawField(c).empty()) {
+                return record_.size() - headerCells_;
+            }
+        }
+        return 0;
+    }
+
+    // The input cells as millimetres into mm_, by the window's entry
+    // reading (full-width digits read as digits); the count of cells that
+    // cannot be read, listed in problems_.
+    std::size_t readInputs() {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < table_.inputs.size(); ++i) {
+            const std::string_view cell = inputCell(i);
             if (trimmed(cell).empty()) {
-                if (table.inputs[i].required) {
-                    problems[problemCount++] = {i, CellProblem::Reason::Empty};
+                if (table_.inputs[i].required) {
+                    problems_[count++] = {i, CellProblem::Reason::Empty};
                 }
-                mm[i] = 0;
+                mm_[i] = 0;
                 continue;
             }
             const std::optional<double> value = readDouble(cell);
             if (!value) {
-                problems[problemCount++] = {i, unreadable(cell)};
+                problems_[count++] = {i, unreadable(cell)};
                 continue;
             }
-            mm[i] = *value;
+            mm_[i] = *value;
         }
+        return count;
+    }
 
-        std::optional<Results> results;
-        DetailedRow detailed;
-        const bool throughDetails = options.detail || options.deduction.has_value();
-        if (problemCount == 0 && extra == 0) {
-            if (throughDetails) {
-                detailed = computeDetailed(options, mm.data(), inputs);
-                results = detailed.results;
-            } else {
-                results = table.compute(mm.data());
+    // The value of input i's cell, unquoted and with full-width number
+    // characters in their ASCII forms; empty where the record has no such
+    // cell.
+    std::string_view inputCell(std::size_t i) {
+        const int column = map_.column[i];
+        if (column < 0 || static_cast<std::size_t>(column) >= record_.size()) {
+            return {};
+        }
+        std::string_view cell = record_.rawField(static_cast<std::size_t>(column));
+        if (!cell.empty() && cell.front() == '"') {
+            cell = cellText_ = unquote(cell);
+        }
+        const bool plain = std::all_of(cell.begin(), cell.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!plain) {
+            const auto utf8 = convert(cell, outcome_.encoding, Encoding::Utf8);
+            if (utf8) {
+                cellText_ = asciiFormsUtf8(*utf8);
+                cell = cellText_;
             }
         }
+        return cell;
+    }
 
-        // The values of the output columns, in their order.
+    // The first detail the section details could not form, named in a
+    // message; empty when all were formed.
+    std::string missingDetail(const DetailedRow& detailed) const {
+        for (std::size_t d = 0; d < table_.details.size(); ++d) {
+            if (detailText(detailed.details[d]).empty()) {
+                return detailMessage(row_, table_.details[d]);
+            }
+        }
+        return {};
+    }
+
+    // The values of the run's columns, in their order: the deduction, the
+    // results, the details, the error.
+    void fillValues(const std::optional<Results>& results, const DetailedRow& detailed,
+                    const std::string& message) {
         std::size_t k = 0;
-        if (options.deduction) {
-            values[k++] = deductionText;
+        if (options_.deduction) {
+            values_[k++] = deductionText_;
         }
-        for (std::size_t r = 0; r < table.results.size(); ++r) {
-            values[k++] = results ? resultText(results->values[r]) : std::string();
+        for (std::size_t r = 0; r < table_.results.size(); ++r) {
+            values_[k++] = results ? resultText(results->values[r]) : std::string();
         }
-        if (options.detail) {
-            for (std::size_t d = 0; d < table.details.size(); ++d) {
-                values[k++] = results ? detailText(detailed.details[d]) : std::string();
+        if (options_.detail) {
+            for (std::size_t d = 0; d < table_.details.size(); ++d) {
+                values_[k++] = results ? detailText(detailed.details[d]) : std::string();
             }
         }
-        values[k].clear();
-        if (!results) {
-            ++outcome.failedRows;
-            const std::string message =
-                detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
-                                 : rowMessage(columnNames, row, problems.data(), problemCount,
-                                              problemCount == 0, extra, headerCells);
+        values_[k].clear();
+        if (!message.empty()) {
             const std::string encoded =
-                convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
-            values[k] = quoteField(encoded, delimiter);
-            if (hooks.badRow) {
-                hooks.badRow(message);
-            }
+                convert(message, Encoding::Utf8, outcome_.encoding).value_or(message);
+            values_[k] = quoteField(encoded, outcome_.delimiter);
         }
+    }
 
-        if (!inPlace) {
-            out.write(record.rawFields(std::min(record.size(), headerCells)));
-            for (std::size_t c = record.size(); c < headerCells; ++c) {
-                out.put(delimiter);
+    // The record's cells up to the header's width; columns of an earlier run
+    // take their new values in place. A record cut by an unclosed quote gets
+    // its closing quote, so that the table written stays readable.
+    void writeOwnCells(bool closeQuote) {
+        const char delimiter = outcome_.delimiter;
+        if (columns_.replaced.empty()) {
+            out_.write(record_.rawFields(std::min(record_.size(), headerCells_)));
+            if (closeQuote && record_.size() <= headerCells_) {
+                out_.put('"');
             }
-        } else {
-            for (std::size_t c = 0; c < headerCells; ++c) {
-                if (c > 0) {
-                    out.put(delimiter);
+            for (std::size_t c = record_.size(); c < headerCells_; ++c) {
+                out_.put(delimiter);
+            }
+            return;
+        }
+        for (std::size_t c = 0; c < headerCells_; ++c) {
+            if (c > 0) {
+                out_.put(delimiter);
+            }
+            const int held = columns_.valueAt[c];
+            if (held >= 0) {
+                out_.write(values_[static_cast<std::size_t>(held)]);
+            } else if (c < record_.size()) {
+                out_.write(record_.rawField(c));
+                if (closeQuote && c + 1 == record_.size()) {
+                    out_.put('"');
                 }
-                const int held = columns.valueAt[c];
-                if (held >= 0) {
-                    out.write(values[static_cast<std::size_t>(held)]);
-                } else if (c < record.size()) {
-                    out.write(record.rawField(c));
+            }
+        }
+    }
+
+    // The record's own cells, then the run's columns not already in the
+    // table, then any cells beyond the header's width.
+    void writeRecord(const std::optional<Results>& results, const DetailedRow& detailed,
+                     const std::string& message, std::size_t extra) {
+        const char delimiter = outcome_.delimiter;
+        const bool closeQuote = record_.unterminated();
+        fillValues(results, detailed, message);
+        writeOwnCells(closeQuote);
+        for (std::size_t v = 0; v < values_.size(); ++v) {
+            if (columns_.slot[v] < 0) {
+                out_.put(delimiter);
+                out_.write(values_[v]);
+            }
+        }
+        if (!message.empty()) {
+            ++outcome_.failedRows;
+            const std::size_t from = extra > 0 || closeQuote ? headerCells_ : record_.size();
+            for (std::size_t c = from; c < record_.size(); ++c) {
+                out_.put(delimiter);
+                out_.write(record_.rawField(c));
+                if (closeQuote && c + 1 == record_.size()) {
+                    out_.put('"');
                 }
             }
-        }
-        for (std::size_t v = 0; v < values.size(); ++v) {
-            if (columns.slot[v] < 0) {
-                out.put(delimiter);
-                out.write(values[v]);
+            if (hooks_.badRow) {
+                hooks_.badRow(message);
             }
         }
-        if (extra > 0) {
-            for (std::size_t c = headerCells; c < record.size(); ++c) {
-                out.put(delimiter);
-                out.write(record.rawField(c));
-            }
-        }
-        out.write(lineEnd);
+        out_.write(lineEnd_);
+    }
 
-        if (out.error() != 0) {
-            break;
+    void finish() {
+        if (in_.error() != 0) {
+            outcome_.failure = Outcome::Failure::Read;
+            outcome_.systemError = in_.error();
+            return;
         }
-        if ((outcome.rows & 0x1FFF) == 0 && hooks.progress) {
-            hooks.progress(outcome.rows);
+        if (!out_.flush()) {
+            outcome_.failure = Outcome::Failure::Write;
+            outcome_.systemError = out_.error();
         }
     }
 
-    if (in.error() != 0) {
-        outcome.failure = Outcome::Failure::Read;
-        outcome.systemError = in.error();
-        return outcome;
-    }
-    if (!out.flush()) {
-        outcome.failure = Outcome::Failure::Write;
-        outcome.systemError = out.error();
-    }
-    return outcome;
+    const Options& options_;
+    const KindTable& table_;
+    ByteSource& in_;
+    ByteSink& out_;
+    const Hooks& hooks_;
+    Outcome outcome_;
+    bool hasMark_ = false;
+    bool judged_ = false; // the encoding was judged from the bytes
+    std::size_t blankLinesBefore_ = 0;
+    std::size_t headerCells_ = 0;
+    std::string_view lineEnd_ = "\n";
+    ColumnMap map_;
+    CsvRecord record_;
+    std::uint64_t row_ = 0; // as a spreadsheet counts: the header is row 1
+    std::array<double, maxInputs> mm_{};
+    std::array<CellProblem, maxInputs> problems_{};
+    std::string cellText_;
+    OutputColumns columns_;
+    std::vector<std::string> columnNames_; // each input's name as the header writes it
+    std::vector<std::string> values_;      // the run's columns for the current record
+    std::string deductionText_;
+};
+
+} // namespace
+
+Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& hooks) {
+    return TableRun(options, in, out, hooks).run();
 }
 
 } // namespace corvane::batch

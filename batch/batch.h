@@ -21,10 +21,6 @@ struct Options {
     Kind kind = Kind::Stiffener;
     std::optional<Encoding> encoding; // forced; otherwise detected
     std::optional<char> delimiter;    // forced; otherwise detected
-    // Whether the whole input is well-formed UTF-8, when the caller could
-    // check it beforehand (a regular file); otherwise the first
-    // detectionWindow bytes decide.
-    std::optional<bool> inputIsUtf8;
     // Append the section details' columns.
     bool detail = false;
     // Compute the net section after this corrosion deduction, mm (>= 0):
@@ -32,8 +28,8 @@ struct Options {
     std::optional<double> deduction;
 };
 
-// How much of an input that cannot be scanned beforehand decides its
-// encoding.
+// How much of the start of an input decides its encoding (judgeEncoding),
+// the same for a file and a pipe.
 constexpr std::size_t detectionWindow = 1 << 20;
 
 struct Hooks {

@@ -1,5 +1,7 @@
 #include "columns.h"
 
+#include "encoding.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -73,10 +75,6 @@ struct Tables {
     }
 };
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 std::string normalizedName(std::string_view name) {
@@ -96,12 +94,12 @@ std::string normalizedName(std::string_view name) {
         if (i + 2 < name.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)) {
             const unsigned offset = (byte(1) - 0xBC) * 0x40 + byte(2) - 0x80;
             if (offset >= 1 && offset <= 0x5E) {
-                plain.push_back(lower(static_cast<char>(0x20 + offset)));
+                plain.push_back(asciiLower(static_cast<char>(0x20 + offset)));
                 i += 2;
                 continue;
             }
         }
-        plain.push_back(lower(name[i]));
+        plain.push_back(asciiLower(name[i]));
     }
     return plain;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <memory>
 #include <unistd.h>
 
 namespace corvane::batch {
@@ -17,22 +18,23 @@ bool ByteSource::fill() {
     if (error_ != 0) {
         return false;
     }
-    // Keep what has not been consumed yet (only after peek) and append.
+    // Keep what has not been consumed yet (only after peek) and append. The
+    // bytes are read into a chunk the thread's sources share, so that the
+    // buffer grows only by what arrived rather than being cleared a MiB at a
+    // time.
     buffer_.erase(0, pos_);
     pos_ = 0;
-    const std::size_t old = buffer_.size();
-    buffer_.resize(old + readChunk);
+    thread_local const std::unique_ptr<char[]> chunk(new char[readChunk]);
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + old, readChunk);
+        const ssize_t n = ::read(fd_, chunk.get(), readChunk);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0) {
             error_ = errno;
-            buffer_.resize(old);
             return false;
         }
-        buffer_.resize(old + static_cast<std::size_t>(n));
+        buffer_.append(chunk.get(), static_cast<std::size_t>(n));
         return n > 0;
     }
 }
@@ -64,108 +66,106 @@ bool CsvReader::next(CsvRecord& record) {
     record.raw_.clear();
     record.ends_.clear();
     record.lineEnd_ = CsvRecord::LineEnd::None;
-    std::string_view chunk = source_.available();
-    if (chunk.empty()) {
-        return false;
-    }
-    bool atFieldStart = true;
-    bool inQuotes = false;
-    // Whole runs of ordinary bytes are copied at once; only the delimiter,
-    // quotes and line ends are looked at one by one.
-    while (!chunk.empty()) {
-        std::size_t i = 0;
-        bool recordEnded = false;
-        for (; i < chunk.size(); ++i) {
-            const char ch = chunk[i];
-            if (inQuotes) {
-                if (ch == '"') {
-                    // A doubled quote stays inside; the pair may straddle
-                    // two chunks, so look ahead through the source.
-                    if (i + 1 < chunk.size()) {
-                        if (chunk[i + 1] == '"') {
-                            ++i;
-                        } else {
-                            inQuotes = false;
-                        }
-                    } else {
-                        record.raw_.append(chunk.substr(0, i + 1));
-                        source_.consume(i + 1);
-                        if (source_.peekByte() == '"') {
-                            record.raw_.push_back(static_cast<char>(source_.get()));
-                        } else {
-                            inQuotes = false;
-                        }
-                        chunk = source_.available();
-                        i = static_cast<std::size_t>(-1); // restart at 0
-                        if (chunk.empty()) {
-                            break;
-                        }
-                    }
-                }
-                continue;
-            }
-            if (ch == delimiter_) {
-                record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size() + i));
-                atFieldStart = true;
-                continue;
-            }
-            if (ch == '\n' || ch == '\r') {
-                if (ch == '\r') {
-                    // A lone CR is an ordinary byte; CR LF ends the record.
-                    int next = 0;
-                    if (i + 1 < chunk.size()) {
-                        next = static_cast<unsigned char>(chunk[i + 1]);
-                    } else {
-                        record.raw_.append(chunk.substr(0, i + 1));
-                        source_.consume(i + 1);
-                        next = source_.peekByte();
-                        if (next == '\n') {
-                            record.raw_.pop_back();
-                            source_.get();
-                            record.lineEnd_ = CsvRecord::LineEnd::CrLf;
-                            record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size()));
-                            return true;
-                        }
-                        atFieldStart = false;
-                        chunk = source_.available();
-                        i = static_cast<std::size_t>(-1);
-                        if (chunk.empty()) {
-                            break;
-                        }
-                        continue;
-                    }
-                    if (next != '\n') {
-                        atFieldStart = false;
-                        continue;
-                    }
-                    record.raw_.append(chunk.substr(0, i));
-                    source_.consume(i + 2);
-                    record.lineEnd_ = CsvRecord::LineEnd::CrLf;
-                } else {
-                    record.raw_.append(chunk.substr(0, i));
-                    source_.consume(i + 1);
-                    record.lineEnd_ = CsvRecord::LineEnd::Lf;
-                }
-                recordEnded = true;
-                break;
-            }
-            // Only a quote at the very start of a field opens a quoted field;
-            // a quote elsewhere is an ordinary byte.
-            if (ch == '"' && atFieldStart) {
-                inQuotes = true;
-            }
-            atFieldStart = false;
-        }
-        if (recordEnded) {
+    record.unterminated_ = false;
+    ScanState state;
+    bool needsNextByte = false;
+    bool any = false;
+    for (;;) {
+        // A byte that can only be read with the one after it (a quote, a CR)
+        // waits at the start of the next chunk, read with at least one more.
+        const std::string_view chunk = needsNextByte ? source_.peek(2) : source_.available();
+        if (chunk.empty()) {
             break;
         }
-        if (!chunk.empty()) {
-            record.raw_.append(chunk);
-            source_.consume(chunk.size());
+        any = true;
+        const bool final = needsNextByte && chunk.size() < 2;
+        const Step step = scan(chunk, final, state, record);
+        record.raw_.append(chunk.substr(0, step.kept));
+        source_.consume(step.consumed);
+        if (step.ended) {
+            record.ends_.push_back(record.raw_.size());
+            return true;
         }
-        chunk = source_.available();
+        needsNextByte = step.needsNextByte;
     }
-    record.ends_.push_back(static_cast<std::uint32_t>(record.raw_.size()));
+    if (!any) {
+        return false;
+    }
+    record.unterminated_ = state.inQuotes;
+    record.ends_.push_back(record.raw_.size());
+    return true;
+}
+
+CsvReader::Step CsvReader::scan(std::string_view chunk, bool final, ScanState& state,
+                                CsvRecord& record) const {
+    Step step;
+    std::size_t i = 0;
+    while (i < chunk.size()) {
+        if (state.inQuotes) {
+            i = scanQuoted(chunk, i, final, state, step.needsNextByte);
+            if (step.needsNextByte) {
+                break;
+            }
+            continue;
+        }
+        const char ch = chunk[i];
+        if (ch == delimiter_) {
+            record.ends_.push_back(record.raw_.size() + i);
+            state.atFieldStart = true;
+        } else if (ch == '\n' || ch == '\r') {
+            if (endLine(chunk, i, final, step, record)) {
+                return step;
+            }
+            step.needsNextByte = true;
+            break;
+        } else {
+            // Only a quote at the very start of a field opens a quoted field;
+            // a quote elsewhere is an ordinary byte.
+            state.inQuotes = ch == '"' && state.atFieldStart;
+            state.atFieldStart = false;
+        }
+        ++i;
+    }
+    step.kept = i;
+    step.consumed = i;
+    return step;
+}
+
+std::size_t CsvReader::scanQuoted(std::string_view chunk, std::size_t i, bool final,
+                                  ScanState& state, bool& needsNextByte) const {
+    // Whole runs of quoted bytes are passed at once.
+    const std::size_t quote = chunk.find('"', i);
+    if (quote == std::string_view::npos) {
+        return chunk.size();
+    }
+    if (quote + 1 == chunk.size() && !final) {
+        needsNextByte = true; // doubled or closing: the next byte decides
+        return quote;
+    }
+    if (quote + 1 < chunk.size() && chunk[quote + 1] == '"') {
+        return quote + 2; // a doubled quote stays inside
+    }
+    state.inQuotes = false;
+    return quote + 1;
+}
+
+bool CsvReader::endLine(std::string_view chunk, std::size_t i, bool final, Step& step,
+                        CsvRecord& record) {
+    step.kept = i;
+    step.ended = true;
+    if (chunk[i] == '\n') {
+        step.consumed = i + 1;
+        record.lineEnd_ = CsvRecord::LineEnd::Lf;
+        return true;
+    }
+    if (i + 1 == chunk.size() && !final) {
+        step.ended = false;
+        return false;
+    }
+    // CR LF, or a CR alone, as older spreadsheets on the Mac end lines.
+    const bool crlf = i + 1 < chunk.size() && chunk[i + 1] == '\n';
+    step.consumed = i + (crlf ? 2 : 1);
+    record.lineEnd_ = crlf ? CsvRecord::LineEnd::CrLf : CsvRecord::LineEnd::Cr;
     return true;
 }
 
@@ -211,12 +211,14 @@ std::string quoteField(std::string_view value, char delimiter) {
 char detectDelimiter(std::string_view start) {
     std::array<std::size_t, 3> counts{}; // ',', ';', tab
     bool inQuotes = false;
+    // The header is the first line that is not blank.
+    start.remove_prefix(std::min(start.size(), start.find_first_not_of("\r\n")));
     for (const char c : start) {
         if (c == '"') {
             inQuotes = !inQuotes; // a doubled quote toggles twice
         } else if (inQuotes) {
             continue;
-        } else if (c == '\n') {
+        } else if (c == '\n' || c == '\r') {
             break;
         } else if (c == ',') {
             ++counts[0];
@@ -239,6 +241,13 @@ char detectDelimiter(std::string_view start) {
 }
 
 bool ByteSink::flush() {
+    if (file_ != nullptr) {
+        if (error_ == 0 && !file_->write(buffer_)) {
+            error_ = file_->error();
+        }
+        buffer_.clear();
+        return error_ == 0;
+    }
     std::size_t done = 0;
     while (error_ == 0 && done < buffer_.size()) {
         const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);

@@ -2,12 +2,14 @@
 
 // Streaming reading and writing of comma-separated tables (RFC 4180): quoted
 // fields may hold the delimiter, doubled quotes and line breaks; records end
-// in CRLF or LF. Memory stays bounded by the longest record, whatever the
+// in CRLF, LF or a CR alone. Memory stays bounded by the longest record, whatever the
 // number of records.
 //
 // Each field is kept as the bytes it had in the input, quotes included, so
 // that a field copied through is written back exactly as it was read; the
 // unquoted value is formed only where it is needed.
+
+#include "wholefile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -68,7 +70,7 @@ class ByteSource {
 // One record: its fields as input bytes, side by side.
 class CsvRecord {
   public:
-    enum class LineEnd { None, Lf, CrLf };
+    enum class LineEnd { None, Lf, CrLf, Cr };
 
     std::size_t size() const { return ends_.size(); }
     // The field as it stood in the input, quotes included.
@@ -79,12 +81,16 @@ class CsvRecord {
     LineEnd lineEnd() const { return lineEnd_; }
     // True for an empty line.
     bool blank() const { return ends_.size() == 1 && raw_.empty(); }
+    // True when the input ended inside a quoted field opened in this
+    // record: everything after the opening quote went into that field.
+    bool unterminated() const { return unterminated_; }
 
   private:
     friend class CsvReader;
-    std::string raw_;                 // the fields with their delimiters
-    std::vector<std::uint32_t> ends_; // end of field i in raw_
+    std::string raw_;               // the fields with their delimiters
+    std::vector<std::size_t> ends_; // end of field i in raw_; fields may pass 4 GiB
     LineEnd lineEnd_ = LineEnd::None;
+    bool unterminated_ = false;
 };
 
 class CsvReader {
@@ -96,6 +102,29 @@ class CsvReader {
     bool next(CsvRecord& record);
 
   private:
+    struct ScanState {
+        bool atFieldStart = true;
+        bool inQuotes = false;
+    };
+    // How far one chunk of input took the record.
+    struct Step {
+        std::size_t kept = 0;       // bytes of the chunk that belong to the record
+        std::size_t consumed = 0;   // bytes of the chunk used up (kept and line end)
+        bool ended = false;         // the record ended in this chunk
+        bool needsNextByte = false; // the chunk's last byte can only be read with the next
+    };
+    // Scans a chunk of the input for the end of the record, noting its
+    // delimiters; `final` when no input follows the chunk.
+    Step scan(std::string_view chunk, bool final, ScanState& state, CsvRecord& record) const;
+    // Within a quoted field from chunk[i]: the position after the field's
+    // closing quote, or where the chunk's last byte needs the next one.
+    std::size_t scanQuoted(std::string_view chunk, std::size_t i, bool final, ScanState& state,
+                           bool& needsNextByte) const;
+    // A line end at chunk[i]: fills in the step and the record's line end;
+    // false when chunk[i] is a CR whose next byte is not yet read.
+    static bool endLine(std::string_view chunk, std::size_t i, bool final, Step& step,
+                        CsvRecord& record);
+
     ByteSource& source_;
     char delimiter_;
 };
@@ -114,10 +143,12 @@ std::string quoteField(std::string_view value, char delimiter);
 // or when none occurs.
 char detectDelimiter(std::string_view start);
 
-// Buffered writing to a file descriptor.
+// Buffered writing to a file descriptor, or to a file written whole or not
+// at all.
 class ByteSink {
   public:
     explicit ByteSink(int fd) : fd_(fd) {}
+    explicit ByteSink(WholeFile& file) : file_(&file) {}
     ByteSink(const ByteSink&) = delete;
     ByteSink& operator=(const ByteSink&) = delete;
     ~ByteSink() = default;
@@ -136,7 +167,8 @@ class ByteSink {
 
   private:
     static constexpr std::size_t flushAt = 1 << 20;
-    int fd_;
+    int fd_ = -1;
+    WholeFile* file_ = nullptr;
     std::string buffer_;
     int error_ = 0;
 };

@@ -10,7 +10,63 @@ namespace corvane::batch {
 
 namespace {
 
-char lower(char c) {
+const char* iconvName(Encoding encoding) {
+    return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030";
+}
+
+// The length of the well-formed UTF-8 sequence at p[i] (1 for ASCII), 0
+// when none begins there; -1 when `n` ends inside one that is right so far.
+int sequenceLength(const unsigned char* p, std::size_t i, std::size_t n) {
+    const unsigned c = p[i];
+    if (c < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    // The allowed range of the second byte excludes overlong forms
+    // (E0 80..9F, F0 80..8F), surrogates (ED A0..BF) and code points
+    // above U+10FFFF (F4 90..BF).
+    unsigned secondLow = 0x80;
+    unsigned secondHigh = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        secondLow = c == 0xE0 ? 0xA0 : 0x80;
+        secondHigh = c == 0xED ? 0x9F : 0xBF;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        secondLow = c == 0xF0 ? 0x90 : 0x80;
+        secondHigh = c == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if (i + k >= n) {
+            return -1;
+        }
+        const unsigned next = p[i + k];
+        const unsigned low = k == 1 ? secondLow : 0x80;
+        const unsigned high = k == 1 ? secondHigh : 0xBF;
+        if (next < low || next > high) {
+            return 0;
+        }
+    }
+    return static_cast<int>(length);
+}
+
+// Tables are mostly ASCII: whether the eight bytes at p[i] all are.
+bool eightAscii(const unsigned char* p, std::size_t i, std::size_t n) {
+    if (i + 8 > n) {
+        return false;
+    }
+    std::uint64_t word = 0;
+    std::memcpy(&word, p + i, 8);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
+} // namespace
+
+char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
@@ -19,18 +75,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
+        if (asciiLower(a[i]) != asciiLower(b[i])) {
             return false;
         }
     }
     return true;
 }
-
-const char* iconvName(Encoding encoding) {
-    return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030";
-}
-
-} // namespace
 
 std::optional<Encoding> encodingFromName(std::string_view name) {
     for (const char* utf8 : {"utf-8", "utf8"}) {
@@ -69,53 +119,51 @@ bool isUtf8(std::string_view bytes, bool mayBeCutShort) {
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
-        // Tables are mostly ASCII: pass eight such bytes at a time.
-        if (i + 8 <= n) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, p + i, 8);
-            if ((word & 0x8080808080808080ULL) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned c = p[i];
-        if (c < 0x80) {
-            ++i;
+        if (eightAscii(p, i, n)) {
+            i += 8;
             continue;
         }
-        std::size_t length = 0;
-        // The allowed range of the second byte excludes overlong forms
-        // (E0 80..9F, F0 80..8F), surrogates (ED A0..BF) and code points
-        // above U+10FFFF (F4 90..BF).
-        unsigned secondLow = 0x80;
-        unsigned secondHigh = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            secondLow = c == 0xE0 ? 0xA0 : 0x80;
-            secondHigh = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            secondLow = c == 0xF0 ? 0x90 : 0x80;
-            secondHigh = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
+        const int length = sequenceLength(p, i, n);
+        if (length <= 0) {
+            return length < 0 && mayBeCutShort;
         }
-        for (std::size_t k = 1; k < length; ++k) {
-            if (i + k >= n) {
-                return mayBeCutShort;
-            }
-            const unsigned next = p[i + k];
-            const unsigned low = k == 1 ? secondLow : 0x80;
-            const unsigned high = k == 1 ? secondHigh : 0xBF;
-            if (next < low || next > high) {
-                return false;
-            }
-        }
-        i += length;
+        i += static_cast<std::size_t>(length);
     }
     return true;
+}
+
+Utf8Tally tallyUtf8(std::string_view bytes, bool mayBeCutShort) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    Utf8Tally tally;
+    std::size_t i = 0;
+    while (i < n) {
+        if (eightAscii(p, i, n)) {
+            i += 8;
+            continue;
+        }
+        const int length = sequenceLength(p, i, n);
+        if (length < 0) {
+            tally.badBytes += mayBeCutShort ? 0 : 1;
+            if (mayBeCutShort) {
+                break;
+            }
+            ++i;
+        } else if (length == 0) {
+            ++tally.badBytes;
+            ++i;
+        } else {
+            tally.sequences += length > 1 ? 1 : 0;
+            i += static_cast<std::size_t>(length);
+        }
+    }
+    return tally;
+}
+
+Encoding judgeEncoding(std::string_view start, bool mayBeCutShort) {
+    const Utf8Tally tally = tallyUtf8(start, mayBeCutShort);
+    return tally.badBytes == 0 || tally.badBytes * 8 <= tally.sequences ? Encoding::Utf8
+                                                                        : Encoding::Gb18030;
 }
 
 void Utf8Check::feed(std::string_view piece) {
@@ -147,10 +195,26 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
     if (from == to) {
         return std::string(text);
     }
-    iconv_t cd = iconv_open(iconvName(to), iconvName(from));
+    // Opening a converter loads the C library's conversion tables; one per
+    // direction and thread serves every call, reset to its initial state.
+    struct Converter {
+        iconv_t cd;
+        Converter(const char* to, const char* from) : cd(iconv_open(to, from)) {}
+        ~Converter() {
+            if (reinterpret_cast<std::intptr_t>(cd) != -1) {
+                iconv_close(cd);
+            }
+        }
+        Converter(const Converter&) = delete;
+        Converter& operator=(const Converter&) = delete;
+    };
+    thread_local Converter toGb(iconvName(Encoding::Gb18030), iconvName(Encoding::Utf8));
+    thread_local Converter toUtf8(iconvName(Encoding::Utf8), iconvName(Encoding::Gb18030));
+    iconv_t cd = to == Encoding::Gb18030 ? toGb.cd : toUtf8.cd;
     if (reinterpret_cast<std::intptr_t>(cd) == -1) { // iconv_open reports failure as (iconv_t)-1
         return std::nullopt;
     }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     // iconv's interface is not const-correct: it never writes to the input.
     char* in = const_cast<char*>(text.data()); // NOLINT(cppcoreguidelines-pro-type-const-cast)
@@ -167,7 +231,6 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
             break;
         }
     }
-    iconv_close(cd);
     if (!ok) {
         return std::nullopt;
     }

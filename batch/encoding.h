@@ -33,6 +33,30 @@ std::optional<Encoding> encodingOfByteOrderMark(std::string_view bytes);
 // inside it counts as well-formed (a window into a longer stream).
 bool isUtf8(std::string_view bytes, bool mayBeCutShort = false);
 
+// How much of a text is well-formed UTF-8: the multi-byte sequences that
+// are, and the bytes that are not (each counted where a sequence cannot
+// begin or continue). A sequence cut short by the end of `bytes` counts as
+// neither when `mayBeCutShort`.
+struct Utf8Tally {
+    std::size_t sequences = 0; // well-formed sequences of two to four bytes
+    std::size_t badBytes = 0;
+};
+Utf8Tally tallyUtf8(std::string_view bytes, bool mayBeCutShort = false);
+
+// The encoding of a table judged from its first bytes, whether they come
+// from a file or a pipe: UTF-8 when they are well-formed UTF-8, and also
+// when only a few bytes are not (at most one for every eight well-formed
+// multi-byte characters), since GB18030 text is almost never well-formed
+// UTF-8 over more than a few characters; GB18030 otherwise.
+Encoding judgeEncoding(std::string_view start, bool mayBeCutShort);
+
+// An ASCII capital letter in lower case; every other byte as it is.
+char asciiLower(char c);
+
+// Whether two texts are equal with ASCII letters compared without case;
+// every other byte compares exactly.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 // Checks a stream for well-formed UTF-8 piece by piece, in constant memory;
 // a sequence may be split between two pieces.
 class Utf8Check {

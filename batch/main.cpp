@@ -3,18 +3,20 @@
 
 #include "batch.h"
 #include "numtext.h"
+#include "wholefile.h"
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #ifndef CORVANE_VERSION
@@ -49,7 +51,7 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
 输入省略或为 - 时读标准输入；不给 -o 时写到标准输出。
 
 选项：
-  -o, --output 文件      写入该文件（先写临时文件，结束时改名）
+  -o, --output 文件      写入该文件（先写临时文件，写完整后改名；设备与管道直接写入）
       --encoding 编码    utf-8 或 gb18030（gbk）；默认自动识别
       --delimiter 符号   , ; 或 tab；默认由表头识别
       --detail           另加截面细节列：中和轴 e_cm、两侧纤维处剖面模数
@@ -87,7 +89,8 @@ INPUT absent or - reads standard input; without -o the table goes to standard
 output.
 
 Options:
-  -o, --output FILE      write to FILE (through a temporary file renamed at the end)
+  -o, --output FILE      write to FILE (through a temporary file renamed once complete;
+                         devices and FIFOs directly)
       --encoding ENC     utf-8 or gb18030 (gbk); detected by default
       --delimiter D      , ; or tab; detected from the header by default
       --detail           append the section details: neutral axis e_cm, the moduli at
@@ -127,26 +130,6 @@ int usageError(const std::string& line) {
 
 std::string systemReason(int error) {
     return std::strerror(error);
-}
-
-// The temporary output file, removed when the run fails or is interrupted.
-// A fixed buffer, because the signal handler may use only what is already
-// in memory.
-char temporaryPath[4096] = {};
-
-void removeTemporary() {
-    if (temporaryPath[0] != '\0') {
-        ::unlink(temporaryPath);
-        temporaryPath[0] = '\0';
-    }
-}
-
-extern "C" void onSignal(int signal) {
-    if (temporaryPath[0] != '\0') {
-        ::unlink(temporaryPath);
-    }
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
 }
 
 struct Arguments {
@@ -236,34 +219,6 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& args) {
     return std::nullopt;
 }
 
-// Whether a regular file is well-formed UTF-8 from start to end; the file is
-// read once and rewound. Empty for anything that cannot be rewound.
-std::optional<bool> scanUtf8(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        return std::nullopt;
-    }
-    Utf8Check check;
-    std::string buffer(1 << 20, '\0');
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        check.feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
-        if (!check.ok()) {
-            break;
-        }
-    }
-    if (::lseek(fd, 0, SEEK_SET) != 0) {
-        return std::nullopt;
-    }
-    return check.finish();
-}
-
 // Progress on a terminal: rows done and rows per second, twice a second.
 class Progress {
   public:
@@ -301,17 +256,186 @@ class Progress {
     Clock::time_point lastShown_ = start_;
 };
 
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
+// The table's source: a file, or standard input for "-".
+class Input {
+  public:
+    explicit Input(std::string path) : path_(std::move(path)) {}
+    ~Input() {
+        if (fd_ >= 0 && fd_ != STDIN_FILENO) {
+            ::close(fd_);
+        }
     }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    bool open() {
+        if (fromStdin()) {
+            fd_ = STDIN_FILENO;
+            return true;
+        }
+        fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) {
+            const int error = errno;
+            say("无法读取 " + path_ + "：" + systemReason(error) + " / cannot read " + path_ +
+                ": " + systemReason(error));
+            return false;
+        }
+        return true;
+    }
+    bool fromStdin() const { return path_ == "-"; }
+    int fd() const { return fd_; }
+    std::string name() const { return fromStdin() ? "标准输入 / standard input" : path_; }
+    // Whether `other` is this very file: writing there would feed the tool
+    // its own rows, however either was opened (an argument, < or >>).
+    bool isFile(const struct stat& other) const {
+        struct stat st {};
+        return ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) && S_ISREG(other.st_mode) &&
+               st.st_dev == other.st_dev && st.st_ino == other.st_ino;
+    }
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+};
+
+// The table's destination: standard output, or a file written whole or not
+// at all, which replaces the old file only when the run did not fail.
+// Anything not committed goes again when the object does, and on a signal.
+class Output {
+  public:
+    explicit Output(std::string path) : path_(std::move(path)) {}
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    bool open(const Input& input) {
+        struct stat target {};
+        const bool exists = toStandardOutput() ? ::fstat(STDOUT_FILENO, &target) == 0
+                                               : ::stat(path_.c_str(), &target) == 0;
+        if (exists && input.isFile(target)) {
+            say(toStandardOutput() ? "标准输出就是输入文件 " + input.name() +
+                                         "，拒绝写入 / standard output is the input file " +
+                                         input.name() + "; refusing to write to it"
+                                   : "输出文件 " + path_ + " 就是输入文件，拒绝覆盖 / the output " +
+                                         path_ + " is the input file; refusing to overwrite it");
+            return false;
+        }
+        if (toStandardOutput()) {
+            sink_.emplace(STDOUT_FILENO);
+            return true;
+        }
+        if (!file_.open(path_)) {
+            cannotWrite(file_.error());
+            return false;
+        }
+        sink_.emplace(file_);
+        return true;
+    }
+    ByteSink& sink() { return *sink_; }
+
+    // The run's exit status, after the file is committed (status 0 or 1)
+    // or dropped (status 2).
+    int finish(int status) {
+        if (toStandardOutput()) {
+            return status;
+        }
+        if (status == usageStatus) {
+            file_.discard();
+            return status;
+        }
+        if (!file_.commit()) {
+            return cannotWrite(file_.error());
+        }
+        return status;
+    }
+
+    int cannotWrite(int error) const {
+        if (toStandardOutput()) {
+            say("无法写入标准输出：" + systemReason(error) +
+                " / cannot write standard output: " + systemReason(error));
+        } else {
+            say("无法写入 " + path_ + "：" + systemReason(error) + " / cannot write " + path_ +
+                ": " + systemReason(error));
+        }
+        return usageStatus;
+    }
+
+  private:
+    bool toStandardOutput() const { return path_.empty(); }
+
+    std::string path_;
+    corvane::WholeFile file_;
+    std::optional<ByteSink> sink_;
+};
+
+// The kind and the input from the positional arguments; a usage message
+// when they do not fit.
+std::optional<std::string> readPositional(Arguments& args) {
+    if (args.positional.empty()) {
+        return "缺少种类 / the kind is missing";
+    }
+    const std::string& name = args.positional[0];
+    const std::optional<Kind> kind = kindFromName(name);
+    if (!kind) {
+        return "未知种类 " + name + "（可用：stiffener、builtup、pipe） / unknown kind " + name +
+               " (accepted: stiffener, builtup, pipe)";
+    }
+    if (args.positional.size() > 2) {
+        return "多余的参数 " + args.positional[2] + " / unexpected argument " + args.positional[2];
+    }
+    args.options.kind = *kind;
+    args.options.detail = args.detail;
+    args.options.deduction = args.netDeduction;
+    return std::nullopt;
 }
 
-std::string baseNameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// Runs the table through, showing progress and the first bad rows on
+// standard error.
+Outcome runWithProgress(const Options& options, Input& input, Output& output) {
+    Progress progress(::isatty(STDERR_FILENO) == 1);
+    int badRows = 0;
+    Hooks hooks;
+    hooks.badRow = [&](const std::string& line) {
+        if (++badRows <= shownBadRows) {
+            progress.clear();
+            say(line);
+        }
+    };
+    hooks.note = [&](const std::string& line) {
+        progress.clear();
+        say(line);
+    };
+    hooks.progress = [&](std::uint64_t rows) { progress.update(rows); };
+    ByteSource source(input.fd());
+    Outcome outcome = run(options, source, output.sink(), hooks);
+    progress.clear();
+    if (badRows > shownBadRows) {
+        say("……另有 " + std::to_string(badRows - shownBadRows) + " 行出错 / … and " +
+            std::to_string(badRows - shownBadRows) + " more bad rows");
+    }
+    return outcome;
+}
+
+void report(const Outcome& outcome, const Input& input, const Output& output) {
+    switch (outcome.failure) {
+    case Outcome::Failure::None:
+        break;
+    case Outcome::Failure::Empty:
+    case Outcome::Failure::Header:
+        say((input.fromStdin() ? std::string() : input.name() + ": ") + outcome.message);
+        break;
+    case Outcome::Failure::Read:
+        say("无法读取 " + input.name() + "：" + systemReason(outcome.systemError) +
+            " / cannot read " + input.name() + ": " + systemReason(outcome.systemError));
+        break;
+    case Outcome::Failure::Write:
+        output.cannotWrite(outcome.systemError);
+        break;
+    }
+    if (outcome.failure == Outcome::Failure::None && outcome.failedRows > 0) {
+        say(std::to_string(outcome.rows) + " 行中有 " + std::to_string(outcome.failedRows) +
+            " 行出错 / " + std::to_string(outcome.failedRows) + " of " +
+            std::to_string(outcome.rows) + " rows failed");
+    }
 }
 
 } // namespace
@@ -329,174 +453,17 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", program, CORVANE_VERSION);
         return 0;
     }
-    if (args.positional.empty()) {
-        return usageError("缺少种类 / the kind is missing");
+    if (const auto problem = readPositional(args)) {
+        return usageError(*problem);
     }
-    const std::optional<Kind> kind = kindFromName(args.positional[0]);
-    if (!kind) {
-        return usageError("未知种类 " + args.positional[0] +
-                          "（可用：stiffener、builtup、pipe） / " + "unknown kind " +
-                          args.positional[0] + " (accepted: stiffener, builtup, pipe)");
-    }
-    if (args.positional.size() > 2) {
-        return usageError("多余的参数 " + args.positional[2] + " / unexpected argument " +
-                          args.positional[2]);
-    }
-    args.options.kind = *kind;
-    args.options.detail = args.detail;
-    args.options.deduction = args.netDeduction;
-    const std::string input = args.positional.size() == 2 ? args.positional[1] : "-";
-    const bool fromStdin = input == "-";
-
-    int in = STDIN_FILENO;
-    if (!fromStdin) {
-        in = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
-        if (in < 0) {
-            const int error = errno;
-            say("无法读取 " + input + "：" + systemReason(error) + " / cannot read " + input +
-                ": " + systemReason(error));
-            return usageStatus;
-        }
-    }
-    if (!args.options.encoding) {
-        args.options.inputIsUtf8 = scanUtf8(in);
-    }
-
-    int out = STDOUT_FILENO;
-    const std::string& output = args.output;
-    const auto cannotWrite = [&](int error) {
-        say("无法写入 " + output + "：" + systemReason(error) + " / cannot write " + output + ": " +
-            systemReason(error));
+    // Whatever ends the process, a temporary output file goes with it.
+    corvane::removeTemporariesOnSignals();
+    Input input(args.positional.size() == 2 ? args.positional[1] : "-");
+    Output output(args.output);
+    if (!input.open() || !output.open(input)) {
         return usageStatus;
-    };
-    mode_t mode = 0;
-    if (output.empty() && !fromStdin) {
-        // "corvane-batch pipe t.csv >> t.csv" would read its own output.
-        struct stat inStat {};
-        struct stat outStat {};
-        if (::fstat(in, &inStat) == 0 && ::fstat(STDOUT_FILENO, &outStat) == 0 &&
-            S_ISREG(outStat.st_mode) && inStat.st_dev == outStat.st_dev &&
-            inStat.st_ino == outStat.st_ino) {
-            say("标准输出就是输入文件 " + input +
-                "，拒绝写入 / standard output is the input file " + input +
-                "; refusing to write to it");
-            return usageStatus;
-        }
     }
-    if (!output.empty()) {
-        struct stat inStat {};
-        struct stat outStat {};
-        const bool outputExists = ::stat(output.c_str(), &outStat) == 0;
-        if (outputExists && ::fstat(in, &inStat) == 0 && inStat.st_dev == outStat.st_dev &&
-            inStat.st_ino == outStat.st_ino) {
-            say("输出文件 " + output + " 就是输入文件，拒绝覆盖 / the output " + output +
-                " is the input file; refusing to overwrite it");
-            return usageStatus;
-        }
-        if (outputExists && S_ISDIR(outStat.st_mode)) {
-            return cannotWrite(EISDIR);
-        }
-        // Beside the output, so that the final rename stays on one file
-        // system and replaces the output in one step.
-        const std::string pattern =
-            directoryOf(output) + "/." + baseNameOf(output) + ".corvane-batch-XXXXXX";
-        if (pattern.size() >= sizeof temporaryPath) {
-            return cannotWrite(ENAMETOOLONG);
-        }
-        std::strcpy(temporaryPath, pattern.c_str());
-        // A signal the caller ignores (SIGHUP under nohup) stays ignored.
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-            struct sigaction current {};
-            if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN) {
-                std::signal(signal, onSignal);
-            }
-        }
-        out = ::mkstemp(temporaryPath);
-        if (out < 0) {
-            const int error = errno;
-            temporaryPath[0] = '\0';
-            return cannotWrite(error);
-        }
-        if (outputExists) {
-            mode = outStat.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        ::fchmod(out, mode);
-    }
-
-    Progress progress(::isatty(STDERR_FILENO) == 1);
-    int badRows = 0;
-    Hooks hooks;
-    hooks.badRow = [&](const std::string& line) {
-        if (++badRows <= shownBadRows) {
-            progress.clear();
-            say(line);
-        }
-    };
-    hooks.note = [&](const std::string& line) {
-        progress.clear();
-        say(line);
-    };
-    hooks.progress = [&](std::uint64_t rows) { progress.update(rows); };
-
-    ByteSource source(in);
-    ByteSink sink(out);
-    const Outcome outcome = run(args.options, source, sink, hooks);
-    progress.clear();
-
-    const std::string inputName = fromStdin ? "标准输入 / standard input" : input;
-    switch (outcome.failure) {
-    case Outcome::Failure::None:
-        break;
-    case Outcome::Failure::Empty:
-    case Outcome::Failure::Header:
-        say((fromStdin ? std::string() : input + ": ") + outcome.message);
-        break;
-    case Outcome::Failure::Read:
-        say("无法读取 " + inputName + "：" + systemReason(outcome.systemError) + " / cannot read " +
-            inputName + ": " + systemReason(outcome.systemError));
-        break;
-    case Outcome::Failure::Write:
-        if (output.empty()) {
-            say("无法写入标准输出：" + systemReason(outcome.systemError) +
-                " / cannot write standard output: " + systemReason(outcome.systemError));
-        } else {
-            cannotWrite(outcome.systemError);
-        }
-        break;
-    }
-    if (badRows > shownBadRows) {
-        say("……另有 " + std::to_string(badRows - shownBadRows) + " 行出错 / … and " +
-            std::to_string(badRows - shownBadRows) + " more bad rows");
-    }
-    if (outcome.failure == Outcome::Failure::None && outcome.failedRows > 0) {
-        say(std::to_string(outcome.rows) + " 行中有 " + std::to_string(outcome.failedRows) +
-            " 行出错 / " + std::to_string(outcome.failedRows) + " of " +
-            std::to_string(outcome.rows) + " rows failed");
-    }
-
-    int status = outcome.status();
-    if (!output.empty()) {
-        if (status != usageStatus && ::fsync(out) != 0) {
-            status = cannotWrite(errno);
-        }
-        if (::close(out) != 0 && status != usageStatus) {
-            status = cannotWrite(errno);
-        }
-        if (status != usageStatus) {
-            if (::rename(temporaryPath, output.c_str()) != 0) {
-                status = cannotWrite(errno);
-            } else {
-                temporaryPath[0] = '\0';
-            }
-        }
-        removeTemporary();
-    }
-    if (!fromStdin) {
-        ::close(in);
-    }
-    return status;
+    const Outcome outcome = runWithProgress(args.options, input, output);
+    report(outcome, input, output);
+    return output.finish(outcome.status());
 }

@@ -6,6 +6,7 @@
 #include "sectiondetailswindow.h"
 #include "sectiondrawingwidget.h"
 #include "sectionform.h"
+#include "wholefiledevice.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -24,7 +25,6 @@
 #include <QPicture>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -116,21 +116,23 @@ void ResultExport::setProject(const QString& project) {
 
 bool ResultExport::writeWhole(const QString& path, const QString& paintFailure, QString* error,
                               const std::function<bool(QIODevice&)>& paint) {
-    // QSaveFile writes into a temporary file in the target's folder and
-    // renames it over the target on commit, so a failure at any point leaves
-    // no partial file and an existing file intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    // Every byte the painter writes goes straight to a temporary file beside
+    // the path, and any failed write is remembered: a painter that does not
+    // check its writes (on a full disk) cannot make a cut file look whole.
+    // Only a file flushed to the disk and counted replaces the path.
+    WholeFileDevice file(path);
+    if (!file.open()) {
+        *error = file.reason();
         return false;
     }
-    if (!paint(file)) {
-        file.cancelWriting();
-        *error = paintFailure;
+    const bool painted = paint(file);
+    if (!file.reason().isEmpty() || !painted) {
+        *error = file.reason().isEmpty() ? paintFailure : file.reason();
+        file.cancel();
         return false;
     }
     if (!file.commit()) {
-        *error = file.errorString();
+        *error = file.reason();
         return false;
     }
     return true;
@@ -405,17 +407,42 @@ bool ResultExport::printSheet(QWidget* parent) {
         first = printer.fromPage() - 1;
         last = printer.toPage() > 0 ? printer.toPage() - 1 : -1;
     }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return printToFile(parent, content, printer, first, last);
+    }
     if (!renderSheet(content, printer, first, last) || printer.printerState() == QPrinter::Error) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? printer.printerName()
-                                  : QDir::toNativeSeparators(printer.outputFileName());
         MsgBox(parent,
                QStringLiteral("计算书未能打印。\n打印机：%1\n原因：无法在该打印机上开始打印。")
-                   .arg(where),
+                   .arg(printer.printerName()),
                QStringLiteral("打印计算书"));
         return false;
     }
     return true;
+}
+
+bool ResultExport::printToFile(QWidget* parent, const CalcSheet& content, const QPrinter& printer,
+                               int first, int last) {
+    // QPrinter would write the file itself, in place and without telling a
+    // short write; the same PDF goes through the write-whole-or-nothing step
+    // instead, with the printer's page layout and resolution.
+    const QString path = printer.outputFileName();
+    QString error;
+    const bool written =
+        writeWhole(path, QStringLiteral("无法生成 PDF。"), &error, [&](QIODevice& file) {
+            QPdfWriter writer(&file);
+            writer.setPageLayout(printer.pageLayout());
+            writer.setResolution(printer.resolution());
+            writer.setTitle(printer.docName());
+            writer.setCreator(content.program);
+            return renderSheet(content, writer, first, last);
+        });
+    if (!written) {
+        MsgBox(parent,
+               QStringLiteral("计算书未能打印。\n文件：%1\n原因：%2")
+                   .arg(QDir::toNativeSeparators(path), error),
+               QStringLiteral("打印计算书"));
+    }
+    return written;
 }
 
 ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {

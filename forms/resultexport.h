@@ -21,6 +21,7 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 class QWidget;
 
 namespace corvane {
@@ -100,6 +101,9 @@ class ResultExport : public QObject {
     bool saveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
                            const QString& suffix,
                            const std::function<bool(const QString& path, QString* error)>& write);
+    // Printing to a PDF file: the sheet written whole or not at all.
+    static bool printToFile(QWidget* parent, const CalcSheet& content, const QPrinter& printer,
+                            int first, int last);
     std::optional<SectionGeometry> geometry() const;
     void setEnabledWithCalculation(const std::vector<QAction*>& actions);
 

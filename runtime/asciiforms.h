@@ -1,12 +1,10 @@
 #pragma once
 
-// A Chinese input method in full-width mode types "６０．５" for 60.5. The
-// number readers stop at the first character they do not know, so a
-// full-width digit left in an entry would silently cut the number short.
-// Entry fields therefore turn the full-width forms of the characters a
-// number is made of (digits, point, plus, minus, E/e) and the ideographic
-// space into their ASCII forms as they are typed or pasted. Every other
-// character is left as it is, for the field's own rules to treat.
+// Entry fields turn the full-width forms of the characters a number is made
+// of into their ASCII forms as they are typed or pasted, by the one rule in
+// numtext (asciiFormOf), which the batch tool applies to table cells too. A
+// full-width digit left in an entry would otherwise silently cut the number
+// short.
 
 #include <QString>
 

@@ -34,5 +34,21 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another installation (or the system's own updates) may hold the package
+# lock: wait for it, up to ten minutes, instead of failing at once. The
+# package lists have a lock of their own, which older apt versions do not
+# wait for, so the update is retried while it is busy.
+lock_wait=(-o DPkg::Lock::Timeout=600)
+for attempt in $(seq 1 60); do
+    if "${sudo[@]}" apt-get "${lock_wait[@]}" update -qq; then
+        break
+    fi
+    if [ "$attempt" -eq 60 ]; then
+        echo "apt-get update kept failing; giving up" >&2
+        exit 1
+    fi
+    echo "apt-get update failed (the package lists may be locked); retrying in 10 s" >&2
+    sleep 10
+done
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${lock_wait[@]}" install -y -qq \
+    --no-install-recommends "${missing[@]}"

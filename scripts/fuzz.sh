@@ -31,11 +31,12 @@ cmake --build "$build"
 
 # Target and the longest input worth trying: a double and a single for the
 # formatters, a few dozen keys or entries for the calculator and the sections;
-# number texts may be long (exact halfway cases need hundreds of digits).
+# number texts may be long (exact halfway cases need hundreds of digits);
+# a table of a few dozen rows for the batch tool's run.
 targets=(
     "fuzz_val 4096" "fuzz_readdouble 4096" "fuzz_readsingle 4096" "fuzz_format 16"
     "fuzz_calculator 128" "fuzz_stiffener 128" "fuzz_builtup 128" "fuzz_pipe 64"
-    "fuzz_hpname 256"
+    "fuzz_hpname 256" "fuzz_batch 2048"
 )
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

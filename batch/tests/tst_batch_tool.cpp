@@ -1,14 +1,22 @@
 // corvane-batch run as a process: what a script or a spreadsheet user sees.
 
+#include "smalldisk.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -137,6 +145,17 @@ class TestBatchTool : public QObject {
     void helpFollowsTheLocale_data();
     void helpFollowsTheLocale();
     void versionAndUsageErrors();
+    void fullDiskKeepsTheOldOutput();
+    void outputsThatAreNotPlainFiles();
+    void standardInputAndOutputAreTheSameFile();
+    void tableEndingInsideAQuote();
+    void detailThatCannotBeFormedIsAnError();
+    void signalsLeaveNoTemporaryFile_data();
+    void signalsLeaveNoTemporaryFile();
+    void longestOutputNameIsWritable();
+    void strayByteKeepsAUtf8Table();
+    void otherLineLayouts_data();
+    void otherLineLayouts();
 };
 
 void TestBatchTool::workedExamplesGiveTheWindowsDigits_data() {
@@ -184,6 +203,10 @@ void TestBatchTool::workedExamplesGiveTheWindowsDigits_data() {
     // Below 1 the window writes no 0 before the point.
     QTest::newRow("small pipe") << "pipe" << pipe << QByteArray("10,1")
                                 << QByteArray(".28,.32,.03,.06,.22");
+    // Typed with a Chinese input method in full-width mode, read as the
+    // windows read it; the cells themselves pass through unchanged.
+    QTest::newRow("full-width digits") << "pipe" << pipe << QString("１００,１０．０").toUtf8()
+                                       << QByteArray("28.27,3.2,289.81,57.96,22.2");
 }
 
 void TestBatchTool::workedExamplesGiveTheWindowsDigits() {
@@ -246,6 +269,9 @@ void TestBatchTool::badCells_data() {
         << QStringLiteral("第 2 行 tf：没有数值 / row 2 tf: empty");
     QTest::newRow("blanks only") << QByteArray("600,10,300,10,100,  ,2400")
                                  << QStringLiteral("第 2 行 tf：没有数值 / row 2 tf: empty");
+    QTest::newRow("ideographic blanks only")
+        << QString("600,10,300,10,100,\u3000\u3000,2400").toUtf8()
+        << QStringLiteral("第 2 行 tf：没有数值 / row 2 tf: empty");
     QTest::newRow("two bad cells")
         << QByteArray("600,x,300,10,100,12,")
         << QStringLiteral("第 2 行 tp：不是数字；l：没有数值 / row 2 tp: not a number; l: empty");
@@ -874,6 +900,229 @@ void TestBatchTool::versionAndUsageErrors() {
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.errText().contains("usage: corvane-batch"));
     }
+}
+
+// Rows of the pipe of the worked example, enough for `bytes` of output.
+QByteArray pipeTable(qsizetype bytes) {
+    QByteArray table = "D,t\n";
+    while (table.size() < bytes / 2) {
+        table += "100,10\n";
+    }
+    return table;
+}
+
+void TestBatchTool::fullDiskKeepsTheOldOutput() {
+    // 200 KB of results onto 64 KiB: the disk fills part way through.
+    corvane::test::SmallDisk disk(64);
+    CORVANE_REQUIRE_SMALL_DISK(disk);
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.csv");
+    QVERIFY(writeFile(input, pipeTable(400 * 1024)));
+    const QString output = disk.filePath("out.csv");
+    QVERIFY(writeFile(output, "old results\n"));
+    const Run run = runTool({"pipe", input, "-o", output});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.errText().contains("cannot write " + output + ": No space left on device"),
+             qPrintable(run.errText()));
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{"out.csv"});
+}
+
+void TestBatchTool::outputsThatAreNotPlainFiles() {
+    const QByteArray table = lines({"D,t", "100,10"});
+    const QByteArray result =
+        lines({"D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error", "100,10,28.27,3.2,289.81,57.96,22.2,"});
+    // A device stays the device: a null device of the test's own, so that a
+    // tool that replaced it would not harm the system's /dev/null.
+    QTemporaryDir dir;
+    const QByteArray device = dir.filePath("null").toLocal8Bit();
+    if (::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        QSKIP("cannot make a device node here (needs root)");
+    }
+    QCOMPARE(runTool({"pipe", "-", "-o", QString::fromLocal8Bit(device)}, table).status, 0);
+    struct stat st {};
+    QCOMPARE(::stat(device.constData(), &st), 0);
+    QVERIFY(S_ISCHR(st.st_mode));
+    // /dev/stdout names the pipe the caller reads.
+    const Run stdoutRun = runTool({"pipe", "-", "-o", "/dev/stdout"}, table);
+    QCOMPARE(stdoutRun.status, 0);
+    QCOMPARE(stdoutRun.out, result);
+
+    // A FIFO is written into and stays a FIFO.
+    const QByteArray fifo = dir.filePath("fifo").toLocal8Bit();
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    QCOMPARE(runTool({"pipe", "-", "-o", QString::fromLocal8Bit(fifo)}, table).status, 0);
+    QByteArray read(4096, '\0');
+    const ssize_t n = ::read(reader, read.data(), static_cast<std::size_t>(read.size()));
+    ::close(reader);
+    QCOMPARE(read.left(n), result);
+    QCOMPARE(::stat(fifo.constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+
+    // A link is followed: its file gets the table, the link stays, and the
+    // old file's set-id bits are not carried over.
+    QVERIFY(QDir(dir.path()).mkdir("real"));
+    const QString target = dir.filePath("real/out.csv");
+    QVERIFY(writeFile(target, "old\n"));
+    QCOMPARE(::chmod(target.toLocal8Bit().constData(), 06755), 0);
+    QVERIFY(QFile::link("real/out.csv", dir.filePath("link.csv")));
+    QCOMPARE(runTool({"pipe", "-", "-o", dir.filePath("link.csv")}, table).status, 0);
+    QVERIFY(QFileInfo(dir.filePath("link.csv")).isSymLink());
+    QCOMPARE(readFile(target), result);
+    QCOMPARE(::stat(target.toLocal8Bit().constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0755));
+    QCOMPARE(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{"out.csv"});
+}
+
+void TestBatchTool::standardInputAndOutputAreTheSameFile() {
+    // "corvane-batch pipe < t.csv >> t.csv" would read its own rows forever.
+    QTemporaryDir dir;
+    const QString input = dir.filePath("t.csv");
+    const QByteArray table = lines({"D,t", "100,10"});
+    QVERIFY(writeFile(input, table));
+    QProcess process;
+    process.setStandardInputFile(input);
+    process.setStandardOutputFile(input, QIODevice::Append);
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(
+        QString::fromUtf8(process.readAllStandardError()).contains("standard output is the input"));
+    QCOMPARE(readFile(input), table);
+
+    // The same through -o.
+    QProcess named;
+    named.setStandardInputFile(input);
+    named.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", "-o", input});
+    QVERIFY(named.waitForFinished(60000));
+    QCOMPARE(named.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(named.readAllStandardError()).contains("is the input file"));
+    QCOMPARE(readFile(input), table);
+}
+
+void TestBatchTool::tableEndingInsideAQuote() {
+    // The rows after an unclosed quote fall into one cell: they cannot be
+    // computed, and the run must not look successful. The rows before it are
+    // kept (status 1), and the cut record is closed so the table written
+    // stays readable.
+    const Run run = runTool({"pipe"}, "D,t,note\n100,5,\"oops\n200,6,x\n300,7,y\n");
+    QCOMPARE(run.status, 1);
+    const QByteArray message =
+        QStringLiteral("第 2 行：引号没有闭合，表格其后的内容都落在这一格中，未计算 / row 2: a "
+                       "quoted field opened here is never closed; the rest of the table fell "
+                       "into it and was not computed")
+            .toUtf8();
+    QCOMPARE(run.out, "D,t,note,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error\n"
+                      "100,5,\"oops\n200,6,x\n300,7,y\n\",,,,,," +
+                          message + "\n");
+    QVERIFY2(run.errText().contains("row 2: a quoted field opened here is never closed"),
+             qPrintable(run.errText()));
+
+    // Whatever the place of the open quote, never status 0.
+    QCOMPARE(runTool({"pipe"}, "D,t\n100,10\n\"").status, 1);
+    QCOMPARE(runTool({"pipe"}, "D,t,\"x\n").status, 2); // the header itself: no columns
+}
+
+void TestBatchTool::detailThatCannotBeFormedIsAnError() {
+    // Negative plates put the neutral axis on the top fibre: no modulus there.
+    const Run run =
+        runTool({"builtup", "--detail"}, lines({"b1,t1,h,tw,b2,t2", "-10,-10,-20,10,-10,10"}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> cells = run.out.split('\n').at(1).split(',');
+    QCOMPARE(cells.at(9), QByteArray()); // Wtop_cm3
+    QCOMPARE(
+        QString::fromUtf8(cells.last()),
+        QStringLiteral("第 2 行：这些尺寸求不出 Wtop_cm3 / row 2: Wtop_cm3 cannot be formed for "
+                       "these dimensions"));
+}
+
+void TestBatchTool::signalsLeaveNoTemporaryFile_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGPIPE") << SIGPIPE;
+    QTest::newRow("SIGXFSZ") << SIGXFSZ;
+    QTest::newRow("SIGQUIT") << SIGQUIT;
+    QTest::newRow("SIGUSR1") << SIGUSR1;
+    QTest::newRow("SIGALRM") << SIGALRM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestBatchTool::signalsLeaveNoTemporaryFile() {
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString output = dir.filePath("out.csv");
+    QVERIFY(writeFile(output, "old results\n"));
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_BATCH_PATH), {"pipe", "-", "-o", output});
+    QVERIFY(process.waitForStarted());
+    process.write(lines({"D,t", "100,10"}));
+    const auto entries = [&] {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(entries().size(), 2, 20000);
+    QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(entries(), QStringList{"out.csv"});
+    QCOMPARE(readFile(output), QByteArray("old results\n"));
+}
+
+void TestBatchTool::longestOutputNameIsWritable() {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QString(250, 'n') + ".csv"); // 254 bytes
+    const Run run = runTool({"pipe", "-", "-o", output}, lines({"D,t", "100,10"}));
+    QVERIFY2(run.status == 0, qPrintable(run.errText()));
+    QVERIFY(readFile(output).startsWith("D,t,A_cm2"));
+}
+
+void TestBatchTool::strayByteKeepsAUtf8Table() {
+    // UTF-8 captions, one stray Latin-1 byte further down: still UTF-8, by
+    // the same rule from a file as from a pipe, and the message written in
+    // UTF-8 like the table.
+    const QByteArray table =
+        QStringLiteral("钢管外径(mm),钢管壁厚(mm),备注\n").toUtf8() + "100,10,caf\xE9\nx,10,ok\n";
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.csv");
+    QVERIFY(writeFile(input, table));
+    const Run fromFile = runTool({"pipe", input});
+    const Run fromPipe = runTool({"pipe"}, table);
+    QCOMPARE(fromFile.status, 1);
+    QCOMPARE(fromFile.out, fromPipe.out);
+    const QList<QByteArray> out = fromFile.out.split('\n');
+    QCOMPARE(out.at(1), QByteArray("100,10,caf\xE9,28.27,3.2,289.81,57.96,22.2,"));
+    QVERIFY(
+        out.at(2).endsWith(QStringLiteral("第 3 行 钢管外径(mm)：不是数字 / row 3 钢管外径(mm): not a number")
+                               .toUtf8()));
+
+    // A table that is not UTF-8 and lacks a column says how it was read.
+    const Run gb = runTool({"pipe"}, toGb18030(QStringLiteral("外径,壁厚\n1,2\n")));
+    QCOMPARE(gb.status, 2);
+    QVERIFY2(gb.errText().contains("the table was read as GB18030"), qPrintable(gb.errText()));
+}
+
+void TestBatchTool::otherLineLayouts_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output");
+    const QByteArray names = "D,t,A_cm2,i_cm,I_cm4,W_cm3,m_kg,error";
+    const QByteArray results = "100,10,28.27,3.2,289.81,57.96,22.2,";
+    QTest::newRow("CR alone") << QByteArray("D,t\r100,10\r") << names + "\r" + results + "\r";
+    QTest::newRow("blank first line")
+        << QByteArray("\nD,t\n100,10\n") << "\n" + names + "\n" + results + "\n";
+    QTest::newRow("blank lines before, CR LF")
+        << QByteArray("\r\n\r\nD,t\r\nx,10\r\n")
+        << "\r\n\r\n" + names + "\r\n" + "x,10,,,,,," +
+               QStringLiteral("第 4 行 D：不是数字 / row 4 D: not a number").toUtf8() + "\r\n";
+}
+
+void TestBatchTool::otherLineLayouts() {
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    const Run run = runTool({"pipe"}, input);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.status, output.contains("not a number") ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestBatchTool)

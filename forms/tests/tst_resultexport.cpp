@@ -8,7 +8,9 @@
 #include "menustub.h"
 #include "resultexport.h"
 #include "sectiondetailswindow.h"
+#include "sectiondrawing.h"
 #include "sectiondrawingwidget.h"
+#include "smalldisk.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -141,6 +143,8 @@ class TestResultExport : public QObject {
     void failedExportSaysWhereAndLeavesNoFile();
     void replacingAnExistingFileReplacesItWhole_data();
     void replacingAnExistingFileReplacesItWhole();
+    void fullDiskKeepsTheOldFileAndSaysWhy_data();
+    void fullDiskKeepsTheOldFileAndSaysWhy();
     void cancelledSaveOrPrintChangesNothing();
     void printingGoesToTheChosenPrinter();
     void failingPrinterGivesOneMessage();
@@ -509,6 +513,63 @@ void TestResultExport::replacingAnExistingFileReplacesItWhole() {
     }
     QCOMPARE(QDir(base.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"sheet.pdf"});
+}
+
+void TestResultExport::fullDiskKeepsTheOldFileAndSaysWhy_data() {
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("freeBytes"); // less than the new file needs
+    QTest::addColumn<QString>("title");
+    // The sheet of the stiffener example is about 80 KB, the drawing 11 KB.
+    QTest::newRow("PDF export") << "pdf"
+                                << "sheet.pdf" << 16 * 1024 << "导出计算书";
+    QTest::newRow("SVG export") << "svg"
+                                << "drawing.svg" << 4 * 1024 << "导出图形";
+    QTest::newRow("print to a PDF file") << "print"
+                                         << "printed.pdf" << 16 * 1024 << "打印计算书";
+}
+
+void TestResultExport::fullDiskKeepsTheOldFileAndSaysWhy() {
+    QFETCH(QString, route);
+    QFETCH(QString, file);
+    QFETCH(int, freeBytes);
+    QFETCH(QString, title);
+    test::SmallDisk disk(64);
+    CORVANE_REQUIRE_SMALL_DISK(disk);
+    const QString path = disk.filePath(file);
+    const QByteArray old(3000, 'o');
+    {
+        QFile oldFile(path);
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        QCOMPARE(oldFile.write(old), old.size());
+    }
+    QVERIFY(disk.leaveFree(freeBytes));
+
+    SectionForm* form =
+        openWithCalculation("Form1", {"600", "10", "300", "10", "100", "12", "2400"});
+    SaveDialogStub dialog(path);
+    OverwriteStub confirm(true);
+    setPrinterAsker([&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    test::MessageBoxRecorder messages;
+    ResultExport* exporter = resultExportOf(form);
+    const bool done = route == "pdf"   ? exporter->exportPdf(form)
+                      : route == "svg" ? exporter->exportDrawingSvg(form)
+                                       : exporter->printSheet(form);
+    QVERIFY(!done);
+    QCOMPARE(messages.shown.size(), std::size_t(1));
+    QCOMPARE(messages.shown[0].title, title);
+    QVERIFY2(messages.shown[0].text.contains(path), qPrintable(messages.shown[0].text));
+    QVERIFY2(messages.shown[0].text.contains(QStringLiteral("磁盘空间不足")),
+             qPrintable(messages.shown[0].text));
+    QFile now(path);
+    QVERIFY(now.open(QIODevice::ReadOnly));
+    QCOMPARE(now.readAll(), old);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             (QStringList{".filler", file}));
 }
 
 void TestResultExport::cancelledSaveOrPrintChangesNothing() {

@@ -39,6 +39,8 @@ class TestNumText : public QObject {
     void malformedUtf8PassesThrough();
     void rangeEdgesReadBackAsWritten_data();
     void rangeEdgesReadBackAsWritten();
+    void fullWidthFormsInUtf8_data();
+    void fullWidthFormsInUtf8();
 };
 
 void TestNumText::strWritesResultFields_data() {
@@ -421,6 +423,32 @@ void TestNumText::rangeEdgesReadBackAsWritten() {
     } else {
         QVERIFY2(off < unit, written.c_str());
     }
+}
+
+void TestNumText::fullWidthFormsInUtf8_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("ascii");
+    QTest::newRow("digits") << u"０１２３４５６７８９"_qs << QByteArray("0123456789");
+    QTest::newRow("signed exponent") << u"－１．５Ｅ＋０３"_qs << QByteArray("-1.5E+03");
+    QTest::newRow("ideographic space") << u"１　２"_qs << QByteArray("1 2");
+    // Other characters, and bytes that are not UTF-8, stay as they are.
+    QTest::newRow("other full-width letters") << u"ＡＦ"_qs << u"ＡＦ"_qs.toUtf8();
+    QTest::newRow("chinese text") << u"输入"_qs << u"输入"_qs.toUtf8();
+}
+
+void TestNumText::fullWidthFormsInUtf8() {
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, ascii);
+    QCOMPARE(QByteArray::fromStdString(asciiFormsUtf8(typed.toStdString())), ascii);
+    // One rule for the windows' UTF-16 and the tables' UTF-8.
+    QString units = typed;
+    for (QChar& c : units) {
+        c = QChar(static_cast<char16_t>(asciiFormOf(c.unicode())));
+    }
+    QCOMPARE(units.toUtf8(), ascii);
+    const QByteArray stray = "\xEF\xBC" + typed.toUtf8() + "\xE3";
+    QCOMPARE(QByteArray::fromStdString(asciiFormsUtf8(stray.toStdString())),
+             "\xEF\xBC" + ascii + "\xE3");
 }
 
 QTEST_APPLESS_MAIN(TestNumText)
