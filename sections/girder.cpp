@@ -160,7 +160,7 @@ std::variant<MemberSection, MemberError> profileMember(const GirderMember& m,
     }
     const std::optional<GirderProfileSection> p = girderProfileSection(*profile);
     if (!p) {
-        return fault(MemberError::Reason::OutOfRange, MemberField::Profile);
+        return fault(MemberError::Reason::OutOfRange, MemberField::Row);
     }
     // The toe on the plating; the centroid e above it pointing up, below it
     // pointing down.
@@ -325,7 +325,7 @@ std::variant<GirderRowFigures, MemberError> girderRowFigures(const GirderMember&
     f.ownInertia = f.count * (s.ownInertia / 10000); // cm4 to cm2*m2
     if (!allFinite({s.area, s.centroid, s.ownInertia, f.area, f.z, f.firstMoment, f.transfer,
                     f.ownInertia})) {
-        return fault(MemberError::Reason::OutOfRange, MemberField::Count);
+        return fault(MemberError::Reason::OutOfRange, MemberField::Row);
     }
     return f;
 }

@@ -120,8 +120,9 @@ struct GirderMember {
     std::optional<double> dt;
 };
 
-// The value of a row that a fault is about.
-enum class MemberField { Count, Y1, Z1, Y2, Z2, T, Profile, Side, Area, I0, Dt };
+// The value of a row that a fault is about; Row: the row as a whole (a
+// result beyond the double range).
+enum class MemberField { Count, Y1, Z1, Y2, Z2, T, Profile, Side, Area, I0, Dt, Row };
 
 // Why a row cannot be formed; the row is then left out of the sums.
 struct MemberError {
@@ -147,8 +148,10 @@ struct MemberSection {
     double ownInertia = 0; // i0 about its horizontal centroidal axis, cm4
 };
 
-// A plate L x t turned to its angle theta from the horizontal:
-// A = L*t, i0 = (L*t/12)(L^2 sin^2 theta + t^2 cos^2 theta).
+// A plate L x t turned to its angle theta from the horizontal, on its
+// mid-thickness line from (y1, z1) to (y2, z2), mm:
+// A = L*t, i0 = (L*t/12)(L^2 sin^2 theta + t^2 cos^2 theta). Unchecked:
+// memberSection checks the values first.
 MemberSection plateSection(double y1, double z1, double y2, double z2, double t);
 
 // One member: gross without a deduction; net with the table's deduction,

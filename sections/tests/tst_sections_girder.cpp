@@ -532,7 +532,7 @@ void TestGirder::badRowsAreLeftOutAndCounted_data() {
     QTest::newRow("area out of range") << with([](GirderMember& m) {
         m.y2 = 1e300;
         m.t = 1e300;
-    }) << R::OutOfRange << F::Count;
+    }) << R::OutOfRange << F::Row;
     QTest::newRow("HP size not listed")
         << stiffener("HP210x10", 0, 0, ProfileSide::Up) << R::BadProfile << F::Profile;
     QTest::newRow("not a profile")
