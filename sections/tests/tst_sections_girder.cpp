@@ -1,6 +1,7 @@
 #include "bulbflat.h"
 #include "girder.h"
 #include "hpprofiles.h"
+#include "rounding.h"
 #include "sectiondetails.h"
 
 #include <QTest>
@@ -143,6 +144,9 @@ class TestGirder : public QObject {
     void inclinedPlateIsTheTurnedRectangle();
     void halfSectionEqualsTheWhole_data();
     void halfSectionEqualsTheWhole();
+
+    void workedHalfSection_data();
+    void workedHalfSection();
 
     void stiffenerRowIsItsProfile_data();
     void stiffenerRowIsItsProfile();
@@ -318,6 +322,54 @@ void TestGirder::halfSectionEqualsTheWhole() {
     // Counted as listed it would be another section: the factor is there.
     const GirderResult once = table(halfSection(), 12000, false, dt).grossResult();
     QVERIFY(!near(once.sums.area, half.grossResult().sums.area, 1e-3));
+}
+
+void TestGirder::workedHalfSection_data() {
+    QTest::addColumn<double>("dt");
+    QTest::addColumn<double>("area");    // cm2
+    QTest::addColumn<double>("axis");    // cm
+    QTest::addColumn<double>("inertia"); // cm4
+    QTest::addColumn<double>("deck");    // cm3
+    QTest::addColumn<double>("keel");    // cm3
+    QTest::addColumn<double>("inertiaM4");
+    QTest::addColumn<double>("deckM3");
+    // Worked by hand in 60-digit decimal arithmetic.
+    QTest::newRow("gross") << 0.0 << 11124.82 << 412.99 << 1856250434.12 << 3162228.22 << 4494630.43
+                           << 18.56 << 3.16;
+    QTest::newRow("net 1") << 1.0 << 10328.25 << 416.27 << 1731863996.75 << 2966891.23 << 4160436.27
+                           << 17.32 << 2.97;
+}
+
+// A half section of plates (horizontal, vertical, inclined, on the centre
+// line, with a count) and a free row, to the digits shown.
+void TestGirder::workedHalfSection() {
+    QFETCH(double, dt);
+    QFETCH(double, area);
+    QFETCH(double, axis);
+    QFETCH(double, inertia);
+    QFETCH(double, deck);
+    QFETCH(double, keel);
+    QFETCH(double, inertiaM4);
+    QFETCH(double, deckM3);
+    GirderMember sideGirders = plate(3000, 0, 3000, 1200, 11);
+    sideGirders.count = 2;
+    GirderMember hatchGirders = freeRow(60, 9000, 2000);
+    hatchGirders.count = 2;
+    const GirderTable t =
+        table({plate(-700, -7.5, 700, -7.5, 15, true), plate(0, 0, 0, 1200, 12, true),
+               plate(700, -7, 8000, -7, 14), plate(0, 1200, 8000, 1200, 12),
+               plate(8000, 0, 8000, 10000, 14), plate(6000, 1200, 8000, 3200, 12),
+               plate(0, 10000, 8000, 10000, 16), sideGirders, hatchGirders},
+              10000, true, dt);
+    const GirderResult r = dt == 0 ? t.grossResult() : t.netResult();
+    QCOMPARE(roundToHundredths(r.sums.area), area);
+    QCOMPARE(roundToHundredths(*r.neutralAxisCm()), axis);
+    QCOMPARE(roundToHundredths(*r.inertiaCm4()), inertia);
+    QCOMPARE(roundToHundredths(*r.deckModulusCm3()), deck);
+    QCOMPARE(roundToHundredths(*r.keelModulusCm3()), keel);
+    QCOMPARE(roundToHundredths(*r.minModulusCm3()), deck);
+    QCOMPARE(roundToHundredths(*r.inertiaM4()), inertiaM4);
+    QCOMPARE(roundToHundredths(*r.deckModulus), deckM3);
 }
 
 void TestGirder::stiffenerRowIsItsProfile_data() {
