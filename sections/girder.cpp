@@ -324,7 +324,9 @@ std::variant<GirderRowFigures, MemberError> girderRowFigures(const GirderMember&
     f.transfer = f.firstMoment * f.z;
     f.ownInertia = f.count * (s.ownInertia / 10000); // cm4 to cm2*m2
     if (!allFinite({s.area, s.centroid, s.ownInertia, f.area, f.z, f.firstMoment, f.transfer,
-                    f.ownInertia})) {
+                    f.ownInertia}) ||
+        !(f.area > 0)) {
+        // Beyond the range, or below it: an area that underflows to 0.
         return fault(MemberError::Reason::OutOfRange, MemberField::Row);
     }
     return f;

@@ -585,6 +585,11 @@ void TestGirder::badRowsAreLeftOutAndCounted_data() {
         m.y2 = 1e300;
         m.t = 1e300;
     }) << R::OutOfRange << F::Row;
+    QTest::newRow("area below range") << with([](GirderMember& m) {
+        // one tenth of it, in cm, is the least subnormal; times 0.3 cm, 0
+        m.y2 = std::numeric_limits<double>::denorm_min() * 10;
+        m.t = 3;
+    }) << R::OutOfRange << F::Row;
     QTest::newRow("HP size not listed")
         << stiffener("HP210x10", 0, 0, ProfileSide::Up) << R::BadProfile << F::Profile;
     QTest::newRow("not a profile")
