@@ -242,6 +242,8 @@ class GirderTable {
     const GirderMember& member(std::size_t row) const { return members_[row]; }
     const std::vector<GirderMember>& members() const { return members_; }
 
+    // Rows are indices into the table as it stands (insertMember also takes
+    // size(), to append; moveMember's `to` is the row's index afterwards).
     void setMember(std::size_t row, GirderMember member);
     void insertMember(std::size_t row, GirderMember member);
     void removeMember(std::size_t row);
