@@ -1,5 +1,7 @@
 #include "calcsheet.h"
 
+#include "subscripts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -73,31 +75,6 @@ QString chineseNumber(int n) {
                              : QString::number(n);
 }
 
-// A text with "_" marking a subscript up to the next blank, split into
-// (text, subscript?) runs.
-struct Run {
-    QString text;
-    bool subscript = false;
-};
-
-std::vector<Run> runsOf(const QString& text) {
-    std::vector<Run> runs;
-    Run current;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('_') && !current.subscript) {
-            runs.push_back(current);
-            current = {{}, true};
-        } else if (c == QLatin1Char(' ') && current.subscript) {
-            runs.push_back(current);
-            current = {QString(c), false};
-        } else {
-            current.text += c;
-        }
-    }
-    runs.push_back(current);
-    return runs;
-}
-
 // Draws a one-line text with subscripts, vertically centred in the cell.
 void drawCellText(QPainter& painter, const QRectF& cell, const QString& text,
                   Qt::Alignment horizontal, const QFont& font) {
@@ -105,9 +82,9 @@ void drawCellText(QPainter& painter, const QRectF& cell, const QString& text,
     sub.setPixelSize(std::max(1, font.pixelSize() * 7 / 10));
     const QFontMetricsF metrics(font);
     const QFontMetricsF subMetrics(sub);
-    const std::vector<Run> runs = runsOf(text);
+    const std::vector<TextRun> runs = subscriptRuns(text);
     double width = 0;
-    for (const Run& run : runs) {
+    for (const TextRun& run : runs) {
         width += (run.subscript ? subMetrics : metrics).horizontalAdvance(run.text);
     }
     const double padding = 15;
@@ -118,7 +95,7 @@ void drawCellText(QPainter& painter, const QRectF& cell, const QString& text,
         x = cell.center().x() - width / 2;
     }
     const double baseline = cell.center().y() + (metrics.ascent() - metrics.descent()) / 2;
-    for (const Run& run : runs) {
+    for (const TextRun& run : runs) {
         if (run.text.isEmpty()) {
             continue;
         }

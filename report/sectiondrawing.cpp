@@ -2,6 +2,7 @@
 
 #include "sectionkind.h"
 #include "sectiontext.h"
+#include "subscripts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -203,33 +204,6 @@ QRectF plateRect(const SectionDrawingLayout& layout, const PlateRect& plate, dou
     return r;
 }
 
-// Text with symbols written "b_f": the run after "_" (letters and digits) is
-// set as a real subscript, smaller and lowered.
-struct TextRun {
-    QString text;
-    bool subscript = false;
-};
-
-std::vector<TextRun> textRuns(const QString& text) {
-    std::vector<TextRun> runs;
-    TextRun current;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('_') && !current.subscript && i + 1 < text.size() &&
-            text[i + 1].isLetterOrNumber()) {
-            runs.push_back(current);
-            current = {{}, true};
-        } else if (current.subscript && !c.isLetterOrNumber()) {
-            runs.push_back(current);
-            current = {QString(c), false};
-        } else {
-            current.text += c;
-        }
-    }
-    runs.push_back(current);
-    return runs;
-}
-
 QFont scaledFont(const QFont& font, double factor) {
     QFont scaled = font;
     if (font.pixelSize() > 0) {
@@ -244,7 +218,7 @@ double textWidth(const QPainter& painter, const QString& text) {
     const QFontMetricsF fm(painter.font(), painter.device());
     const QFontMetricsF sub(scaledFont(painter.font(), 0.7), painter.device());
     double width = 0;
-    for (const TextRun& run : textRuns(text)) {
+    for (const TextRun& run : subscriptRuns(text)) {
         width += (run.subscript ? sub : fm).horizontalAdvance(run.text);
     }
     return width;
@@ -266,7 +240,7 @@ void drawText(QPainter& painter, const QRectF& box, Qt::Alignment align, const Q
         x = box.center().x() - width / 2;
     }
     const double baseline = box.center().y() + (fm.ascent() - fm.descent()) / 2;
-    for (const TextRun& run : textRuns(text)) {
+    for (const TextRun& run : subscriptRuns(text)) {
         if (run.text.isEmpty()) {
             continue;
         }

@@ -6,8 +6,6 @@
 #include "steel.h"
 #include "stiffener.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace corvane {
@@ -69,19 +67,6 @@ QStringList resultCaptions(SectionKind kind) {
         }
     }
     return captions;
-}
-
-QString withSubscripts(const QString& text) {
-    static const QRegularExpression marked(QStringLiteral("_([A-Za-z0-9]+)"));
-    QString html;
-    qsizetype from = 0;
-    for (auto it = marked.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        html += text.mid(from, match.capturedStart() - from).toHtmlEscaped();
-        html += QStringLiteral("<sub>%1</sub>").arg(match.captured(1).toHtmlEscaped());
-        from = match.capturedEnd();
-    }
-    return html + text.mid(from).toHtmlEscaped();
 }
 
 QString inputSummary(const SectionDimensions& dimensions) {

@@ -14,6 +14,7 @@
 // column header, never beside the number.
 
 #include "sectiondetails.h"
+#include "subscripts.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,9 +57,6 @@ QString exportedCaption(const InputItem& item);
 QStringList resultCaptions(SectionKind kind);
 // "b = 600, t_p = 10, … (mm)" on one line.
 QString inputSummary(const SectionDimensions& dimensions);
-// A text with symbols written "t_p" as rich text with real subscripts
-// ("t<sub>p</sub>"), everything else escaped.
-QString withSubscripts(const QString& text);
 
 // One row of the property table, as the kind's description lists them: the
 // caption with its unit, the gross value and, when the net values show

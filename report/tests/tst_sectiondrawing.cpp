@@ -1,4 +1,5 @@
 #include "sectiondrawing.h"
+#include "subscripts.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -66,6 +67,8 @@ class TestSectionDrawing : public QObject {
     Q_OBJECT
 
   private slots:
+    void symbolsHaveOneSubscriptRule_data();
+    void symbolsHaveOneSubscriptRule();
     void neutralAxisWhereEPutsIt_data();
     void neutralAxisWhereEPutsIt();
     void sameScaleOnBothAxes();
@@ -186,4 +189,47 @@ void TestSectionDrawing::tinyTargetDrawsTheSectionAlone() {
 }
 
 CORVANE_TEST_MAIN(TestSectionDrawing)
+// The drawing, the sheet and the details window's input line all set
+// symbols through this one rule.
+void TestSectionDrawing::symbolsHaveOneSubscriptRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("subscripts"); // the subscript runs, joined by "|"
+    QTest::newRow("symbol and unit") << "t_p (mm)"
+                                     << "t<sub>p</sub> (mm)"
+                                     << "p";
+    QTest::newRow("two letters") << "h_w = 200"
+                                 << "h<sub>w</sub> = 200"
+                                 << "w";
+    QTest::newRow("digits") << "b_1, t_2"
+                            << "b<sub>1</sub>, t<sub>2</sub>"
+                            << "1|2";
+    QTest::newRow("ends at a sign") << "A_i·y_i"
+                                    << "A<sub>i</sub>·y<sub>i</sub>"
+                                    << "i|i";
+    QTest::newRow("bare underscore") << "x_ _y"
+                                     << "x_ <sub>y</sub>"
+                                     << "y";
+    QTest::newRow("no mark") << "k·b < 1"
+                             << "k·b &lt; 1"
+                             << "";
+    QTest::newRow("Chinese after") << "t_f面板"
+                                   << "t<sub>f</sub>面板"
+                                   << "f";
+}
+
+void TestSectionDrawing::symbolsHaveOneSubscriptRule() {
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QFETCH(QString, subscripts);
+    QCOMPARE(withSubscripts(text), html);
+    QStringList found;
+    for (const TextRun& run : subscriptRuns(text)) {
+        if (run.subscript) {
+            found << run.text;
+        }
+    }
+    QCOMPARE(found.join(QLatin1Char('|')), subscripts);
+}
+
 #include "tst_sectiondrawing.moc"
