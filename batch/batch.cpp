@@ -24,11 +24,18 @@ std::string acceptedNames(const KindTable& table, std::size_t input) {
     if (shared) {
         names += "（第二个 / the second）";
     }
+    if (const ProfileNameInput* profile = describe(*kindFromName(table.name)).profileName;
+        profile != nullptr && givenByName(*profile, input)) {
+        names += std::string(" / ") + profile->shortName + " / " + profile->caption;
+    }
     return names;
 }
 
 std::string headerMessage(const KindTable& table, const HeaderProblem& problem) {
-    const std::string name = table.inputs[problem.input].shortName;
+    const ProfileNameInput* profile = describe(*kindFromName(table.name)).profileName;
+    const std::string name = problem.input < table.inputs.size()
+                                 ? std::string(table.inputs[problem.input].shortName)
+                                 : std::string(profile != nullptr ? profile->shortName : "");
     if (problem.what == HeaderProblem::What::Twice) {
         return "表头中 " + name + " 列出现两次 / the header has column " + name + " twice";
     }
@@ -40,7 +47,9 @@ std::string headerMessage(const KindTable& table, const HeaderProblem& problem) 
 
 // Why a cell could not be read, in both languages.
 struct CellProblem {
-    enum class Reason { Empty, NotANumber, Comma };
+    // Profile: the profile name's own problem; Both: a profile name and an
+    // entry of an input it gives, on the same row.
+    enum class Reason { Empty, NotANumber, Comma, Profile, Both };
     std::size_t input;
     Reason reason;
 };
@@ -53,8 +62,14 @@ CellProblem::Reason unreadable(std::string_view cell) {
                                                     : CellProblem::Reason::NotANumber;
 }
 
-std::string reasonText(CellProblem::Reason reason, bool chinese) {
+std::string reasonText(CellProblem::Reason reason, bool chinese,
+                       const ProfileNameInput::Problem* profile) {
     switch (reason) {
+    case CellProblem::Reason::Profile:
+        return profile == nullptr ? std::string() : chinese ? profile->chinese : profile->english;
+    case CellProblem::Reason::Both:
+        return chinese ? "型材规格已给出其高度与厚度，此处应为空"
+                       : "the profile name already gives it; leave it empty";
     case CellProblem::Reason::Empty:
         return chinese ? "没有数值" : "empty";
     case CellProblem::Reason::NotANumber:
@@ -69,7 +84,8 @@ std::string reasonText(CellProblem::Reason reason, bool chinese) {
 // `columnNames`: each input's name as the header writes it.
 std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_t row,
                        const CellProblem* cells, std::size_t count, bool undefined,
-                       std::size_t extraCells, std::size_t headerCells) {
+                       std::size_t extraCells, std::size_t headerCells,
+                       const ProfileNameInput::Problem* profile) {
     const std::string number = std::to_string(row);
     std::string zh = "第 " + number + " 行";
     std::string en = "row " + number;
@@ -84,8 +100,8 @@ std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_
     } else {
         for (std::size_t k = 0; k < count; ++k) {
             const std::string& name = columnNames[cells[k].input];
-            zh += (k == 0 ? " " : "；") + name + "：" + reasonText(cells[k].reason, true);
-            en += (k == 0 ? " " : "; ") + name + ": " + reasonText(cells[k].reason, false);
+            zh += (k == 0 ? " " : "；") + name + "：" + reasonText(cells[k].reason, true, profile);
+            en += (k == 0 ? " " : "; ") + name + ": " + reasonText(cells[k].reason, false, profile);
         }
     }
     return zh + " / " + en;
@@ -138,6 +154,12 @@ DetailedRow computeDetailed(const Options& options, const double* mm, std::size_
         results.values[r] = properties->shown.*shown[r].value;
     }
     row.results = results;
+    // A plated profile's results already hold its axis, moduli and mass:
+    // --detail adds the plating's mass.
+    if (properties->kind == SectionKind::PlatedProfile) {
+        row.details = {properties->platingMassPerMetre};
+        return row;
+    }
     // The pipe's neutral axis is its centre, D/2 from the outer surface its
     // moduli are taken at.
     const double axis = properties->kind == SectionKind::Pipe ? properties->topFibreDistance
@@ -309,6 +331,10 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
         columnNames.push_back(c >= 0 ? names[static_cast<std::size_t>(c)]
                                      : std::string(table.inputs[i].shortName));
     }
+    const ProfileNameInput* profile = describe(options.kind).profileName;
+    if (map.profileName >= 0) {
+        columnNames.push_back(names[static_cast<std::size_t>(map.profileName)]);
+    }
 
     const std::string_view lineEnd = record.lineEnd() == CsvRecord::LineEnd::CrLf ? "\r\n" : "\n";
     if (hasMark) {
@@ -327,7 +353,8 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
     const std::string deductionText =
         options.deduction ? generalDouble(*options.deduction) : std::string();
     std::array<double, maxInputs> mm{};
-    std::array<CellProblem, maxInputs> problems{};
+    std::array<CellProblem, maxInputs + 1> problems{};
+    std::optional<ProfileNameInput::Problem> profileProblem;
     std::vector<std::string> values(columns.names.size());
     std::string unquoted;
     std::uint64_t row = 1; // the header is row 1, as a spreadsheet counts
@@ -355,9 +382,7 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
             }
         }
 
-        std::size_t problemCount = 0;
-        for (std::size_t i = 0; i < inputs; ++i) {
-            const int column = map.column[i];
+        const auto cellAt = [&](int column) {
             std::string_view cell;
             if (column >= 0 && static_cast<std::size_t>(column) < record.size()) {
                 cell = record.rawField(static_cast<std::size_t>(column));
@@ -365,6 +390,35 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
                     unquoted = unquote(cell);
                     cell = unquoted;
                 }
+            }
+            return cell;
+        };
+
+        std::size_t problemCount = 0;
+        mm.fill(0);
+        // A profile name gives its inputs (for a flat bar's name, c and r
+        // stay 0); a row without one takes them from their own cells.
+        bool named = false;
+        profileProblem.reset();
+        if (const std::string_view cell = cellAt(map.profileName); !trimmed(cell).empty()) {
+            const std::string text =
+                convert(cell, outcome.encoding, Encoding::Utf8).value_or(std::string(cell));
+            profileProblem = profile->read(trimmed(text), mm.data());
+            if (profileProblem) {
+                problems[problemCount++] = {inputs, CellProblem::Reason::Profile};
+            }
+            named = true;
+        }
+        for (std::size_t i = 0; i < inputs; ++i) {
+            if (table.inputs[i].fromNameOnly) {
+                continue;
+            }
+            const std::string_view cell = cellAt(map.column[i]);
+            if (named && givenByName(*profile, i)) {
+                if (!trimmed(cell).empty()) {
+                    problems[problemCount++] = {i, CellProblem::Reason::Both};
+                }
+                continue;
             }
             if (trimmed(cell).empty()) {
                 if (table.inputs[i].required) {
@@ -410,9 +464,10 @@ Outcome run(const Options& options, ByteSource& in, ByteSink& out, const Hooks& 
         if (!results) {
             ++outcome.failedRows;
             const std::string message =
-                detailed.refusal ? refusalMessage(row, *options.deduction, *detailed.refusal)
-                                 : rowMessage(columnNames, row, problems.data(), problemCount,
-                                              problemCount == 0, extra, headerCells);
+                detailed.refusal
+                    ? refusalMessage(row, *options.deduction, *detailed.refusal)
+                    : rowMessage(columnNames, row, problems.data(), problemCount, problemCount == 0,
+                                 extra, headerCells, profileProblem ? &*profileProblem : nullptr);
             const std::string encoded =
                 convert(message, Encoding::Utf8, outcome.encoding).value_or(message);
             values[k] = quoteField(encoded, delimiter);
