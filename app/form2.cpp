@@ -96,6 +96,8 @@ void Form2::buildMenuBar() {
     add(tools, QStringLiteral("组合型材剖面模数计算器(&B)"), &Form2::Command2_Click);
     add(tools, QStringLiteral("钢管参数计算(&P)"), &Form2::Command5_Click);
     add(tools, QStringLiteral("工程计算器(&C)"), &Form2::Command6_Click);
+    tools->addSeparator();
+    add(tools, QStringLiteral("球扁钢带板剖面计算(&F)"), &Form2::showBulbFlat);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -165,9 +167,14 @@ void Form2::Command3_Click() {
 void Form2::Command4_Click() {
     for (const QString& name :
          {WindowName::HullSection, WindowName::BuiltUpSection, WindowName::About, WindowName::Pipe,
-          WindowName::Calculator, WindowName::MainMenu}) {
+          WindowName::Calculator, WindowName::BulbFlat, WindowName::MainMenu}) {
         corvane::Unload(name);
     }
+}
+
+void Form2::showBulbFlat() {
+    corvane::Show(WindowName::BulbFlat);
+    Hide();
 }
 
 void Form2::Command5_Click() {
