@@ -7,13 +7,19 @@
 #include "numtext.h"
 #include "sectionform.h"
 #include "sectionkind.h"
+#include "sectionsheet.h"
 #include "windownames.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -135,11 +141,31 @@ FormHp::FormHp() : Form(design()) {
 
     connect(bulbFlat_, &QRadioButton::toggled, this, &FormHp::profileKindChanged);
     profileKindChanged();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    copy_ = edit->addAction(QStringLiteral("复制结果"));
+    copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy_->setEnabled(false);
+    addAction(copy_);
+    connect(copy_, &QAction::triggered, this, &FormHp::copyResults);
+}
+
+void FormHp::copyResults() {
+    if (!last_) {
+        return;
+    }
+    auto rows = resultRows(kind, last_->mm, last_->results);
+    rows.insert(rows.begin(),
+                {QString::fromUtf8(describe(kind).profileName->caption), last_->profile});
+    QGuiApplication::clipboard()->setMimeData(resultTableMimeData(rows));
 }
 
 void FormHp::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
-    clientArea()->setGeometry(rect());
+    // The client area fills the window below the menu bar.
+    const int top = hasMenuBar() ? menuBar()->height() : 0;
+    clientArea()->setGeometry(0, top, width(), height() - top);
 }
 
 void FormHp::profileKindChanged() {
@@ -189,6 +215,19 @@ void FormHp::calculate() {
                        QString::fromStdString(Str((*results).*description.results[r].value)));
         results_[r]->setEnabled(false);
     }
+    // A flat bar has no bulb: its c and r are left out of the copied table.
+    ProfileShape shape = flatBarShape(mm[heightInput], mm[thicknessInput]);
+    std::size_t shownInputs = firstPlatingInput + platingInputs;
+    if (bulbFlat_->isChecked()) {
+        shape = *hpShape({mm[heightInput], mm[thicknessInput]});
+        shownInputs = inputCount;
+    }
+    Calculation done{QString::fromStdString(profileName(shape)), {}, *results};
+    for (std::size_t i = 0; i < shownInputs; ++i) {
+        done.mm.push_back(QString::fromStdString(generalDouble(mm[i])));
+    }
+    last_ = std::move(done);
+    copy_->setEnabled(true);
 }
 
 void FormHp::clear() {
@@ -197,6 +236,8 @@ void FormHp::clear() {
         field->clear();
         field->setEnabled(false);
     }
+    last_.reset();
+    copy_->setEnabled(false);
 }
 
 void FormHp::goBack() {

@@ -6,11 +6,14 @@
 // computation and the captions, the profile name its reader.
 
 #include "form.h"
+#include "sectionkind.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -26,6 +29,9 @@ class FormHp : public Form {
     void calculate(); // 计算
     void clear();     // 清除
     void goBack();    // 返回
+    // 编辑 → 复制结果: the profile, the entries and the results as a table.
+    void copyResults();
+    QAction* copyAction() const { return copy_; }
 
   protected:
     void closeBox() override { goBack(); }
@@ -41,6 +47,15 @@ class FormHp : public Form {
     QLineEdit* thickness_ = nullptr;
     std::vector<QLineEdit*> plating_; // b, t_p, l
     std::vector<QLineEdit*> results_; // in the description's result order
+    QAction* copy_ = nullptr;
+
+    // What the last successful 计算 read and wrote; empty before and after 清除.
+    struct Calculation {
+        QString profile;         // "HP 200×10", "FB 200×10"
+        std::vector<QString> mm; // the inputs read, in the description's order
+        SectionResults results;
+    };
+    std::optional<Calculation> last_;
 };
 
 } // namespace corvane

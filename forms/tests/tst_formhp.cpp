@@ -4,6 +4,7 @@
 #include "testsupport.h"
 #include "windownames.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -77,6 +78,7 @@ class TestFormHp : public QObject {
     void undefinedInputKeepsTheResults();
     void clearEmptiesTheResults();
     void returnShowsTheMainMenu();
+    void copyResultsOnlyWhileACalculationStands();
 };
 
 void TestFormHp::init() {
@@ -170,6 +172,31 @@ void TestFormHp::returnShowsTheMainMenu() {
     QVERIFY(!form_->isVisible());
     const Form* menu = WindowRuntime::instance().find(WindowName::MainMenu);
     QVERIFY(menu != nullptr && menu->isVisible());
+}
+
+// Ctrl+Shift+C copies the profile's name, the entries and the results as
+// shown; before 计算 and after 清除 there is nothing to copy.
+void TestFormHp::copyResultsOnlyWhileACalculationStands() {
+    QVERIFY(!form_->copyAction()->isEnabled());
+    type(box(form_, "txtPlateWidth"), "600");
+    type(box(form_, "txtPlateThickness"), "10");
+    type(box(form_, "txtSpan"), "2400");
+    click(form_, "cmdCalculate");
+    QVERIFY(form_->copyAction()->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box(form_, "txtSpan"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 7 + 7);
+    QCOMPARE(lines[0], QStringLiteral("型材规格\tHP 200×10"));
+    QVERIFY(lines[1].endsWith(QStringLiteral("\t200"))); // h
+    QVERIFY(lines[6].endsWith(QStringLiteral("\t28")));  // c
+    QVERIFY(lines[7].endsWith(QStringLiteral("\t8")));   // r
+    QCOMPARE(lines[8], QStringLiteral("计算所用剖面积 A (cm²)\t71.02"));
+    QCOMPARE(lines[10], QStringLiteral("惯性矩 I (cm⁴)\t3565.81"));
+    QCOMPARE(lines[14], QStringLiteral("型材每米质量 (kg/m)\t20.14"));
+    click(form_, "cmdClear");
+    QVERIFY(!form_->copyAction()->isEnabled());
 }
 
 CORVANE_TEST_MAIN(TestFormHp)
