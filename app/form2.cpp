@@ -96,6 +96,8 @@ void Form2::buildMenuBar() {
     add(tools, QStringLiteral("组合型材剖面模数计算器(&B)"), &Form2::Command2_Click);
     add(tools, QStringLiteral("钢管参数计算(&P)"), &Form2::Command5_Click);
     add(tools, QStringLiteral("工程计算器(&C)"), &Form2::Command6_Click);
+    tools->addSeparator();
+    add(tools, QStringLiteral("球扁钢带板剖面计算(&F)"), &Form2::showBulbFlat);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -121,6 +123,10 @@ const char* const usageText = R"html(
 </ul>
 <p>剖面详图窗口中还可复制图形 <b>Ctrl+Shift+D</b>、导出图形(SVG)… <b>Ctrl+Shift+S</b>，
 并填写印在计算书页首的“计算书项目”。</p>
+<h4>球扁钢带板剖面计算</h4>
+<p>菜单“工具”中的球扁钢带板剖面计算：在所列 59 种球扁钢中选择或键入规格（如 HP 200×10），
+或选扁钢并填入高度与厚度，再填带板宽度、厚度与跨距，按“计算”。
+编辑 → 复制结果 <b>Ctrl+Shift+C</b>。</p>
 <h4>成批计算</h4>
 <p>命令行工具 <code>corvane-batch</code> 用同样的算法逐行计算 CSV 表格，
 详见 <code>corvane-batch --help</code> 与 <code>man corvane-batch</code>。</p>
@@ -165,9 +171,14 @@ void Form2::Command3_Click() {
 void Form2::Command4_Click() {
     for (const QString& name :
          {WindowName::HullSection, WindowName::BuiltUpSection, WindowName::About, WindowName::Pipe,
-          WindowName::Calculator, WindowName::MainMenu}) {
+          WindowName::Calculator, WindowName::BulbFlat, WindowName::MainMenu}) {
         corvane::Unload(name);
     }
+}
+
+void Form2::showBulbFlat() {
+    corvane::Show(WindowName::BulbFlat);
+    Hide();
 }
 
 void Form2::Command5_Click() {

@@ -24,6 +24,7 @@ class Form2 : public Form {
     void Command4_Click(); // 结束
     void Command5_Click(); // 钢管参数计算
     void Command6_Click(); // 工程计算器
+    void showBulbFlat();   // 工具 → 球扁钢带板剖面计算
 
     // One tick of the 5 ms marquee timer: Label1 moves one twip to the
     // right, and past 2500 twips it starts again at 1.

@@ -5,6 +5,7 @@
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
+#include "formhp.h"
 #include "forms.h"
 #include "frmabout.h"
 #include "windownames.h"
@@ -18,6 +19,7 @@ void defineWindows(WindowRuntime& windows) {
     windows.define(WindowName::Pipe, [] { return new Form4; });
     windows.define(WindowName::Calculator, [] { return new Form5; });
     windows.define(WindowName::About, [] { return new frmAbout; });
+    windows.define(WindowName::BulbFlat, [] { return new FormHp; });
 }
 
 } // namespace corvane

@@ -24,11 +24,18 @@ std::string acceptedNames(const KindTable& table, std::size_t input) {
     if (shared) {
         names += "（第二个 / the second）";
     }
+    if (const ProfileNameInput* profile = describe(*kindFromName(table.name)).profileName;
+        profile != nullptr && givenByName(*profile, input)) {
+        names += std::string(" / ") + profile->shortName + " / " + profile->caption;
+    }
     return names;
 }
 
 std::string headerMessage(const KindTable& table, const HeaderProblem& problem) {
-    const std::string name = table.inputs[problem.input].shortName;
+    const ProfileNameInput* profile = describe(*kindFromName(table.name)).profileName;
+    const std::string name = problem.input < table.inputs.size()
+                                 ? std::string(table.inputs[problem.input].shortName)
+                                 : std::string(profile != nullptr ? profile->shortName : "");
     if (problem.what == HeaderProblem::What::Twice) {
         return "表头中 " + name + " 列出现两次 / the header has column " + name + " twice";
     }
@@ -48,7 +55,9 @@ std::string encodingNote(Encoding encoding) {
 
 // Why a cell could not be read, in both languages.
 struct CellProblem {
-    enum class Reason { Empty, NotANumber, Comma };
+    // Profile: the profile name's own problem; Both: a profile name and an
+    // entry of an input it gives, on the same row.
+    enum class Reason { Empty, NotANumber, Comma, Profile, Both };
     std::size_t input;
     Reason reason;
 };
@@ -61,8 +70,14 @@ CellProblem::Reason unreadable(std::string_view cell) {
                                                     : CellProblem::Reason::NotANumber;
 }
 
-std::string reasonText(CellProblem::Reason reason, bool chinese) {
+std::string reasonText(CellProblem::Reason reason, bool chinese,
+                       const ProfileNameInput::Problem* profile) {
     switch (reason) {
+    case CellProblem::Reason::Profile:
+        return profile == nullptr ? std::string() : chinese ? profile->chinese : profile->english;
+    case CellProblem::Reason::Both:
+        return chinese ? "型材规格已给出其高度与厚度，此处应为空"
+                       : "the profile name already gives it; leave it empty";
     case CellProblem::Reason::Empty:
         return chinese ? "没有数值" : "empty";
     case CellProblem::Reason::NotANumber:
@@ -92,7 +107,8 @@ std::string detailMessage(std::uint64_t row, std::string_view detail) {
 // `columnNames`: each input's name as the header writes it.
 std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_t row,
                        const CellProblem* cells, std::size_t count, bool undefined,
-                       std::size_t extraCells, std::size_t headerCells) {
+                       std::size_t extraCells, std::size_t headerCells,
+                       const ProfileNameInput::Problem* profile) {
     const std::string number = std::to_string(row);
     std::string zh = "第 " + number + " 行";
     std::string en = "row " + number;
@@ -107,8 +123,8 @@ std::string rowMessage(const std::vector<std::string>& columnNames, std::uint64_
     } else {
         for (std::size_t k = 0; k < count; ++k) {
             const std::string& name = columnNames[cells[k].input];
-            zh += (k == 0 ? " " : "；") + name + "：" + reasonText(cells[k].reason, true);
-            en += (k == 0 ? " " : "; ") + name + ": " + reasonText(cells[k].reason, false);
+            zh += (k == 0 ? " " : "；") + name + "：" + reasonText(cells[k].reason, true, profile);
+            en += (k == 0 ? " " : "; ") + name + ": " + reasonText(cells[k].reason, false, profile);
         }
     }
     return zh + " / " + en;
@@ -161,6 +177,12 @@ DetailedRow computeDetailed(const Options& options, const double* mm, std::size_
         results.values[r] = properties->shown.*shown[r].value;
     }
     row.results = results;
+    // A plated profile's results already hold its axis, moduli and mass:
+    // --detail adds the plating's mass.
+    if (properties->kind == SectionKind::PlatedProfile) {
+        row.details = {properties->platingMassPerMetre};
+        return row;
+    }
     // The pipe's neutral axis is its centre, D/2 from the outer surface its
     // moduli are taken at.
     const double axis = properties->kind == SectionKind::Pipe ? properties->topFibreDistance
@@ -377,6 +399,9 @@ class TableRun {
             columnNames_.push_back(c >= 0 ? names[static_cast<std::size_t>(c)]
                                           : std::string(table_.inputs[i].shortName));
         }
+        if (map_.profileName >= 0) {
+            columnNames_.push_back(names[static_cast<std::size_t>(map_.profileName)]);
+        }
         if (options_.deduction) {
             deductionText_ = generalDouble(*options_.deduction);
         }
@@ -442,7 +467,8 @@ class TableRun {
             message = detailed.refusal
                           ? refusalMessage(row_, *options_.deduction, *detailed.refusal)
                           : rowMessage(columnNames_, row_, problems_.data(), problems,
-                                       problems == 0, extra, headerCells_);
+                                       problems == 0, extra, headerCells_,
+                                       profileProblem_ ? &*profileProblem_ : nullptr);
         }
         writeRecord(results, detailed, message, extra);
         if ((outcome_.rows & 0x1FFF) == 0 && hooks_.progress) {
@@ -467,8 +493,30 @@ class TableRun {
     // cannot be read, listed in problems_.
     std::size_t readInputs() {
         std::size_t count = 0;
+        mm_.fill(0);
+        // A profile name gives its inputs (for a flat bar's name, c and r
+        // stay 0); a row without one takes them from their own cells.
+        const ProfileNameInput* profile = describe(options_.kind).profileName;
+        bool named = false;
+        profileProblem_.reset();
+        if (const std::string_view cell = cellAt(map_.profileName); !trimmed(cell).empty()) {
+            profileProblem_ = profile->read(trimmed(cell), mm_.data());
+            if (profileProblem_) {
+                problems_[count++] = {table_.inputs.size(), CellProblem::Reason::Profile};
+            }
+            named = true;
+        }
         for (std::size_t i = 0; i < table_.inputs.size(); ++i) {
-            const std::string_view cell = inputCell(i);
+            if (table_.inputs[i].fromNameOnly) {
+                continue;
+            }
+            const std::string_view cell = cellAt(map_.column[i]);
+            if (named && givenByName(*profile, i)) {
+                if (!trimmed(cell).empty()) {
+                    problems_[count++] = {i, CellProblem::Reason::Both};
+                }
+                continue;
+            }
             if (trimmed(cell).empty()) {
                 if (table_.inputs[i].required) {
                     problems_[count++] = {i, CellProblem::Reason::Empty};
@@ -486,11 +534,10 @@ class TableRun {
         return count;
     }
 
-    // The value of input i's cell, unquoted and with full-width number
-    // characters in their ASCII forms; empty where the record has no such
-    // cell.
-    std::string_view inputCell(std::size_t i) {
-        const int column = map_.column[i];
+    // The value of a column's cell, unquoted, in UTF-8 and with full-width
+    // number characters in their ASCII forms; empty where the record has no
+    // such cell (or the column is -1).
+    std::string_view cellAt(int column) {
         if (column < 0 || static_cast<std::size_t>(column) >= record_.size()) {
             return {};
         }
@@ -634,7 +681,8 @@ class TableRun {
     CsvRecord record_;
     std::uint64_t row_ = 0; // as a spreadsheet counts: the header is row 1
     std::array<double, maxInputs> mm_{};
-    std::array<CellProblem, maxInputs> problems_{};
+    std::array<CellProblem, maxInputs + 1> problems_{}; // the last for a profile name
+    std::optional<ProfileNameInput::Problem> profileProblem_;
     std::string cellText_;
     OutputColumns columns_;
     std::vector<std::string> columnNames_; // each input's name as the header writes it

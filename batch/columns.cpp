@@ -20,8 +20,14 @@ constexpr const char* sectionDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wm
 // lies D/2 from the outer surface.
 constexpr const char* pipeDetails[] = {"e_cm", "Wtop_cm3", "Wbottom_cm3", "Wmin_cm3"};
 
-std::span<const char* const> detailColumns(const SectionKindDescription& description,
-                                           bool plated) {
+// A plated profile's results already hold its neutral axis, both moduli,
+// the smaller and the profile's mass.
+constexpr const char* platedProfileDetails[] = {"m_plating_kg_m"};
+
+std::span<const char* const> detailColumns(const SectionKindDescription& description, bool plated) {
+    if (description.kind == SectionKind::PlatedProfile) {
+        return platedProfileDetails;
+    }
     if (plated) {
         return stiffenerDetails;
     }
@@ -68,8 +74,10 @@ struct Tables {
                                             [](const PlateDescription& plate) {
                                                 return plate.role == PlateRole::AttachedPlating;
                                             });
-            tables.push_back({description.name, description.inputs,
-                              {resultNames[k].data(), count}, detailColumns(description, plated),
+            tables.push_back({description.name,
+                              description.inputs,
+                              {resultNames[k].data(), count},
+                              detailColumns(description, plated),
                               compute[k]});
         }
     }
@@ -114,6 +122,11 @@ bool sameName(std::string_view header, std::string_view name) {
 
 } // namespace
 
+bool givenByName(const ProfileNameInput& name, std::size_t input) {
+    return std::find(name.gives.begin(), name.gives.end(), static_cast<int>(input)) !=
+           name.gives.end();
+}
+
 const KindTable& kindTable(Kind kind) {
     static const Tables tables;
     return tables.tables[static_cast<std::size_t>(kind)];
@@ -132,9 +145,22 @@ std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>
                                        ColumnMap& map) {
     const auto inputs = kindTable(kind).inputs;
     map.column.fill(-1);
+    map.profileName = -1;
+    const ProfileNameInput* profile = describe(kind).profileName;
     // Short names first: each names one input.
     for (std::size_t c = 0; c < names.size(); ++c) {
+        if (profile != nullptr &&
+            (sameName(names[c], profile->shortName) || sameName(names[c], profile->caption))) {
+            if (map.profileName >= 0) {
+                return HeaderProblem{HeaderProblem::What::Twice, inputs.size()};
+            }
+            map.profileName = static_cast<int>(c);
+            continue;
+        }
         for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (inputs[i].fromNameOnly) {
+                continue;
+            }
             if (sameName(names[c], inputs[i].shortName)) {
                 if (map.column[i] >= 0) {
                     return HeaderProblem{HeaderProblem::What::Twice, i};
@@ -149,7 +175,8 @@ std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>
         std::optional<std::size_t> sharing;
         bool taken = false;
         for (std::size_t i = 0; i < inputs.size(); ++i) {
-            if (!sameName(names[c], inputs[i].caption)) {
+            if (inputs[i].fromNameOnly || static_cast<int>(c) == map.profileName ||
+                !sameName(names[c], inputs[i].caption)) {
                 continue;
             }
             if (map.column[i] < 0) {
@@ -164,7 +191,8 @@ std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>
         }
     }
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        if (inputs[i].required && map.column[i] < 0) {
+        if (inputs[i].required && map.column[i] < 0 &&
+            !(map.profileName >= 0 && givenByName(*profile, i))) {
             return HeaderProblem{HeaderProblem::What::Missing, i};
         }
     }

@@ -24,7 +24,7 @@ using Kind = SectionKind;
 using InputColumn = InputDescription;
 
 constexpr std::size_t maxInputs = 7;
-constexpr std::size_t maxResults = 5;
+constexpr std::size_t maxResults = 7;
 constexpr std::size_t maxDetails = 6;
 
 struct Results {
@@ -57,19 +57,27 @@ std::string normalizedName(std::string_view name);
 struct ColumnMap {
     // Column index of each input, or -1 where an optional input has no column.
     std::array<int, maxInputs> column{};
+    // Column index of the profile name that stands for some inputs (see
+    // ProfileNameInput), or -1.
+    int profileName = -1;
 };
 
 // Why a header does not fit a kind.
 struct HeaderProblem {
     enum class What { Missing, Twice } what = What::Missing;
-    std::size_t input = 0; // the input concerned
+    std::size_t input = 0; // the input concerned; the inputs' count: the profile name
 };
 
 // Finds the inputs among the header's column names (UTF-8, already
 // unquoted): by short name or caption, in any order, as normalizedName
 // compares them (so "型材带板宽度（mm）" and "型材带板宽度 (mm)" are the caption). Where two entry
 // fields share a caption (the two face plates of the built-up profile), columns with that caption
-// go to them in the window's order, after those named by short name.
+// go to them in the window's order, after those named by short name. A kind's
+// profile name is found the same way; with it, the inputs it gives are not
+// required. Inputs set only from a name have no column.
+// Whether the profile name gives that input.
+bool givenByName(const ProfileNameInput& name, std::size_t input);
+
 std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>& names,
                                        ColumnMap& map);
 

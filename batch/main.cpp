@@ -39,6 +39,9 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
   stiffener   船体结构剖面（带板型材）：b tp hw tw bf tf l，七列必填
   builtup     组合型材：b1 t1 h tw b2 t2，b2 与 t2 必填，其余空白按 0 计
   pipe        钢管：D t，两列必填
+  hp          球扁钢带板剖面：型材规格 profile（如 HP200x10、HP 200×10、FB200x10）
+              或扁钢 h t，以及 b tp l；结果 A_cm2 e_cm I_cm4 Wtop_cm3（球头顶端）
+              Wplating_cm3（带板外表面）Wmin_cm3 m_kg_m（型材）
 
 列名按名称查找，顺序不限，不区分大小写、全角半角与空格；也可用窗口上的标题，
 如“型材带板宽度(mm)”。其余各列原样保留在原来的位置。
@@ -74,6 +77,10 @@ Kinds:
   stiffener   hull stiffener with attached plating: b tp hw tw bf tf l, all required
   builtup     built-up profile: b1 t1 h tw b2 t2; b2 and t2 required, others empty read 0
   pipe        steel pipe: D t, both required
+  hp          bulb flat or flat bar with attached plating: profile (HP200x10,
+              HP 200×10, FB200x10) or a flat bar's h t, and b tp l; results
+              A_cm2 e_cm I_cm4 Wtop_cm3 (top of the bulb) Wplating_cm3 Wmin_cm3
+              m_kg_m (the profile alone)
 
 Columns are found by name, in any order, ignoring case, full-width forms and
 blanks; the window's captions such as "型材带板宽度(mm)" are accepted too.
@@ -124,7 +131,8 @@ void say(const std::string& line) {
 
 int usageError(const std::string& line) {
     say(line);
-    say("用法 / usage: corvane-batch stiffener|builtup|pipe [INPUT] [-o OUTPUT] [options]; --help");
+    say("用法 / usage: corvane-batch stiffener|builtup|pipe|hp [INPUT] [-o OUTPUT] [options]; "
+        "--help");
     return usageStatus;
 }
 
@@ -376,8 +384,8 @@ std::optional<std::string> readPositional(Arguments& args) {
     const std::string& name = args.positional[0];
     const std::optional<Kind> kind = kindFromName(name);
     if (!kind) {
-        return "未知种类 " + name + "（可用：stiffener、builtup、pipe） / unknown kind " + name +
-               " (accepted: stiffener, builtup, pipe)";
+        return "未知种类 " + name + "（可用：stiffener、builtup、pipe、hp） / unknown kind " + name +
+               " (accepted: stiffener, builtup, pipe, hp)";
     }
     if (args.positional.size() > 2) {
         return "多余的参数 " + args.positional[2] + " / unexpected argument " + args.positional[2];

@@ -189,6 +189,16 @@ QStringList footnotes(const SectionDetails& details) {
         notes << QStringLiteral("yᵢ 自面板2中线量起；计算器的剖面模数 W 以面板2中线为准，"
                                 "不是外表面处的剖面模数。");
         break;
+    case SectionKind::PlatedProfile:
+        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
+                                "其自身惯性矩 I₀ 却按全宽 b 计；型材的面积、形心与自身惯性矩"
+                                "按其外形（直线与圆弧）精确积分。")
+                     .arg(effectiveBreadthRule())
+              << QStringLiteral("yᵢ 与 e 自球头顶端量起；窗口所示 e 自带板外表面量起。")
+              << QStringLiteral("净尺寸：型材厚 t 与带板厚 t_p 各减去 Δt，型材高度 h 与球头 c、r "
+                                "不变，净球扁钢即 t - Δt 的同一外形；") +
+                     mass;
+        return notes;
     case SectionKind::Pipe:
         notes << QStringLiteral("计算取 π = %1，钢材密度 %2 t/m³。")
                      .arg(detailNumber(pipePi), detailNumber(steelDensity))

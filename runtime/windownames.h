@@ -14,5 +14,6 @@ inline const QString BuiltUpSection = QStringLiteral("Form3");
 inline const QString Pipe = QStringLiteral("Form4");
 inline const QString Calculator = QStringLiteral("Form5");
 inline const QString About = QStringLiteral("frmAbout");
+inline const QString BulbFlat = QStringLiteral("frmBulbFlat");
 
 } // namespace corvane::WindowName

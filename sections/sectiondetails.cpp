@@ -207,6 +207,78 @@ std::optional<SectionProperties> pipeProperties(const PipeDimensions& mm) {
     return p;
 }
 
+// The plated profile with its bulb's top on the reference line, the profile
+// standing on it with the web centred on x = 0 and the plating on the toe:
+// the hull stiffener's frame, in which a flat bar's free edge is the
+// reference line too. The profile's rectangle is its bounding box, from the
+// back face to the bulb's outer edge (the drawing takes the outline itself);
+// the working table takes the profile's own area and centroid.
+std::vector<PlateRect> platedProfilePlates(const PlatedProfileDimensions& mm) {
+    const ProfileShape& shape = mm.profile;
+    const double h = shape.height;
+    const double halfWeb = shape.thickness / 2;
+    const double reach =
+        shape.kind == ProfileKind::BulbFlat ? halfWeb + shape.bulbStandOut : halfWeb;
+    return {
+        {PlateRole::Profile, -halfWeb, reach, 0, h},
+        centred(PlateRole::AttachedPlating, mm.plateWidth, h, h + mm.plateThickness),
+    };
+}
+
+std::optional<SectionProperties> platedProfileProperties(const PlatedProfileDimensions& mm) {
+    const auto shown = computePlatedProfile(mm);
+    if (!shown) {
+        return std::nullopt;
+    }
+    const PlatedProfileDetail d = *platedProfileDetail(mm);
+    SectionProperties p;
+    p.kind = SectionKind::PlatedProfile;
+    WorkingRow profile;
+    profile.role = PlateRole::Profile;
+    profile.area = d.profile.area;
+    profile.lever = d.profile.leverFromTop;
+    profile.ownInertia = d.profile.inertia;
+    WorkingRow plating = rectangleRow(platedProfilePlates(mm)[1]);
+    const double platingArea = plating.area;
+    plating.area = d.plateArea;
+    p.rows = {profile, plating};
+    p.platingOwnMomentAtFullBreadth = true;
+    completeRows(p);
+    p.area = d.area;
+    p.neutralAxis = d.neutralAxisFromTop;
+    p.inertia = d.inertia;
+    p.modulus = d.minModulus;
+    p.shown.area = shown->area;
+    p.shown.neutralAxis = shown->neutralAxisFromPlating;
+    p.shown.inertia = shown->inertia;
+    p.shown.freeEdgeModulus = shown->topModulus;
+    p.shown.platingModulus = shown->platingModulus;
+    p.shown.minModulus = shown->minModulus;
+    p.shown.massPerMetre = shown->massPerMetre;
+    // Top: the plating's outer surface; bottom: the top of the bulb.
+    p.topFibreDistance = d.neutralAxisFromPlating;
+    p.bottomFibreDistance = d.neutralAxisFromTop;
+    p.topModulus = d.platingModulus;
+    p.bottomModulus = d.topModulus;
+    p.minModulus = d.minModulus;
+    p.radiusOfGyration = std::sqrt(p.inertia / p.area);
+    p.profileMassPerMetre = d.profile.massPerMetre;
+    p.platingMassPerMetre = massPerMetre(platingArea);
+    p.effectiveBreadthFactor = d.k;
+    p.effectiveBreadth = d.effectiveBreadth;
+    return p;
+}
+
+PlatedProfileDimensions platedProfileDimensions(const std::vector<double>& e) {
+    ProfileShape shape = flatBarShape(e[0], e[1]);
+    if (e[5] != 0 || e[6] != 0) {
+        shape.kind = ProfileKind::BulbFlat;
+        shape.bulbStandOut = e[5];
+        shape.bulbRadius = e[6];
+    }
+    return {shape, e[2], e[3], e[4]};
+}
+
 } // namespace
 
 // The variant's alternatives stand in SectionKind order.
@@ -227,6 +299,8 @@ std::optional<SectionDimensions> sectionDimensions(SectionKind kind, const std::
         return BuiltUpDimensions{e[0], e[1], e[2], e[3], e[4], e[5]};
     case SectionKind::Pipe:
         return PipeDimensions{e[0], e[1]};
+    case SectionKind::PlatedProfile:
+        return platedProfileDimensions(e);
     }
     return std::nullopt;
 }
@@ -247,6 +321,17 @@ std::vector<double> sectionEntries(const SectionDimensions& dimensions) {
             [](const PipeDimensions& mm) {
                 return std::vector<double>{mm.outerDiameter, mm.wallThickness};
             },
+            [](const PlatedProfileDimensions& mm) {
+                const ProfileShape& s = mm.profile;
+                const bool bulb = s.kind == ProfileKind::BulbFlat;
+                return std::vector<double>{s.height,
+                                           s.thickness,
+                                           mm.plateWidth,
+                                           mm.plateThickness,
+                                           mm.span,
+                                           bulb ? s.bulbStandOut : 0,
+                                           bulb ? s.bulbRadius : 0};
+            },
         },
         dimensions);
 }
@@ -256,12 +341,14 @@ std::string_view plateName(PlateRole role) {
 }
 
 std::optional<SectionProperties> sectionProperties(const SectionDimensions& dimensions) {
-    return std::visit(Overloaded{
-                          [](const StiffenerDimensions& mm) { return stiffenerProperties(mm); },
-                          [](const BuiltUpDimensions& mm) { return builtUpProperties(mm); },
-                          [](const PipeDimensions& mm) { return pipeProperties(mm); },
-                      },
-                      dimensions);
+    return std::visit(
+        Overloaded{
+            [](const StiffenerDimensions& mm) { return stiffenerProperties(mm); },
+            [](const BuiltUpDimensions& mm) { return builtUpProperties(mm); },
+            [](const PipeDimensions& mm) { return pipeProperties(mm); },
+            [](const PlatedProfileDimensions& mm) { return platedProfileProperties(mm); },
+        },
+        dimensions);
 }
 
 std::optional<SectionGeometry> sectionGeometry(const SectionDimensions& dimensions) {
@@ -285,6 +372,10 @@ std::optional<SectionGeometry> sectionGeometry(const SectionDimensions& dimensio
     }
     if (const auto* stiffener = std::get_if<StiffenerDimensions>(&dimensions)) {
         g.plates = stiffenerPlates(*stiffener);
+        g.effectiveBreadthFactor = properties->effectiveBreadthFactor;
+        g.effectiveBreadth = properties->effectiveBreadth;
+    } else if (const auto* profile = std::get_if<PlatedProfileDimensions>(&dimensions)) {
+        g.plates = platedProfilePlates(*profile);
         g.effectiveBreadthFactor = properties->effectiveBreadthFactor;
         g.effectiveBreadth = properties->effectiveBreadth;
     } else {
@@ -319,6 +410,18 @@ std::variant<SectionDimensions, NetRefusal> netDimensions(const SectionDimension
     }
     if (deduction == 0) {
         return gross;
+    }
+    // A plated profile keeps its height and bulb: the same shape at t - dt.
+    if (const auto* profile = std::get_if<PlatedProfileDimensions>(&gross)) {
+        const auto net = netPlatedProfile(*profile, deduction);
+        if (const auto* refusal = std::get_if<PlatedProfileNetRefusal>(&net)) {
+            const bool platingConsumed =
+                refusal->reason == PlatedProfileNetRefusal::Reason::PlatingConsumed;
+            return NetRefusal{NetRefusal::Reason::PlateConsumed,
+                              platingConsumed ? PlateRole::AttachedPlating : PlateRole::Profile,
+                              refusal->thickness};
+        }
+        return std::get<PlatedProfileDimensions>(net);
     }
     // Each present plate's thickness, as its kind's description names it
     // (a pipe's wall wastes from the inside: its outer diameter stays).

@@ -30,6 +30,7 @@
 //   its outer surface in m2 per metre.
 
 #include "builtup.h"
+#include "bulbflat.h"
 #include "sectionkind.h"
 #include "stiffener.h"
 
@@ -48,7 +49,10 @@ struct PipeDimensions {
 
 // The dimensions of one section, in millimetres, exactly as its calculator
 // takes them; the alternatives in SectionKind order.
-using SectionDimensions = std::variant<StiffenerDimensions, BuiltUpDimensions, PipeDimensions>;
+// A plated profile's entries are h, t, b, t_p, l and the bulb's c and r; c
+// and r both 0 make it a flat bar.
+using SectionDimensions =
+    std::variant<StiffenerDimensions, BuiltUpDimensions, PipeDimensions, PlatedProfileDimensions>;
 
 SectionKind sectionKind(const SectionDimensions& dimensions);
 

@@ -1,9 +1,14 @@
 #include "sectionkind.h"
 
 #include "builtup.h"
+#include "bulbflat.h"
+#include "hpprofiles.h"
 #include "pipe.h"
 #include "sectiondetails.h"
 #include "stiffener.h"
+
+#include <variant>
+#include <vector>
 
 namespace corvane {
 
@@ -157,6 +162,121 @@ std::optional<SectionResults> pipe(const double* mm) {
 }
 
 // ---------------------------------------------------------------------------
+// Bulb flat or flat bar with attached plating
+
+// The profile is given by its height and thickness (a flat bar) or by a
+// listed name, which also gives the bulb's c and r; a flat bar has neither.
+constexpr InputDescription platedProfileInputs[] = {
+    {"h", "型材高度(mm)", "型材高度", "h", true},
+    {"t", "型材厚度(mm)", "型材厚度", "t", true},
+    {"b", "型材带板宽度(mm)", "型材带板宽度", "b", true},
+    {"tp", "型材带板厚度(mm)", "型材带板厚度", "t_p", true},
+    {"l", "型材带板长度(mm)", "型材带板长度（跨距）", "ℓ", true},
+    {"c", "球头外伸(mm)", "球头外伸", "c", false, true},
+    {"r", "球头圆弧半径(mm)", "球头圆弧半径", "r", false, true},
+};
+
+constexpr ResultDescription platedProfileResults[] = {
+    {"A_cm2", "剖面积(cm2)", "cm2", Rounding::Hundredths, &SectionResults::area},
+    {"e_cm", "中和轴距带板外表面(cm)", "cm", Rounding::Hundredths, &SectionResults::neutralAxis},
+    {"I_cm4", "惯性矩(cm4)", "cm4", Rounding::Hundredths, &SectionResults::inertia},
+    {"Wtop_cm3", "球头顶端剖面模数(cm3)", "cm3", Rounding::Hundredths,
+     &SectionResults::freeEdgeModulus},
+    {"Wplating_cm3", "带板外表面剖面模数(cm3)", "cm3", Rounding::Hundredths,
+     &SectionResults::platingModulus},
+    {"Wmin_cm3", "最小剖面模数(cm3)", "cm3", Rounding::Hundredths, &SectionResults::minModulus},
+    {"m_kg_m", "型材每米质量(kg/m)", "kg/m", Rounding::Hundredths, &SectionResults::massPerMetre},
+};
+
+// The profile first: when a deduction consumes both of equal thickness, the
+// profile is named.
+constexpr PlateDescription platedProfilePlates[] = {
+    {PlateRole::Profile, "型材", "profile", 1, 0},
+    {PlateRole::AttachedPlating, "带板", "attached plating", 3, 2},
+};
+
+constexpr PropertyDescription platedProfileProperties[] = {
+    {"有效宽度系数 k", [](P p) { return p.effectiveBreadthFactor; }},
+    {"有效带板宽度 k·b (mm)", [](P p) { return p.effectiveBreadth; }},
+    {"计算所用剖面积 A (cm²)", [](P p) { return p.shown.area; }, true},
+    {"中和轴距带板外表面 e (cm)", [](P p) { return p.shown.neutralAxis; }, true},
+    {"惯性矩 I (cm⁴)", [](P p) { return p.shown.inertia; }, true},
+    {"剖面模数（球头顶端） (cm³)", [](P p) { return p.shown.freeEdgeModulus; }, true},
+    {"剖面模数（带板外表面） (cm³)", [](P p) { return p.shown.platingModulus; }, true},
+    {"最小剖面模数 (cm³)", [](P p) { return p.shown.minModulus; }, true},
+    {"球头顶端距中和轴 (cm)", [](P p) { return p.bottomFibreDistance; }},
+    {"惯性半径 √(I/A) (cm)", [](P p) { return p.radiusOfGyration; }},
+    {"型材每米质量 (kg/m)", [](P p) { return p.shown.massPerMetre; }, true},
+    {"带板每米质量（全宽） (kg/m)", [](P p) { return p.platingMassPerMetre; }},
+};
+
+std::optional<SectionResults> platedProfile(const double* mm) {
+    const auto dimensions =
+        sectionDimensions(SectionKind::PlatedProfile, std::vector<double>(mm, mm + 7));
+    const auto r = computePlatedProfile(std::get<PlatedProfileDimensions>(*dimensions));
+    if (!r) {
+        return std::nullopt;
+    }
+    SectionResults results;
+    results.area = r->area;
+    results.neutralAxis = r->neutralAxisFromPlating;
+    results.inertia = r->inertia;
+    results.freeEdgeModulus = r->topModulus;
+    results.platingModulus = r->platingModulus;
+    results.minModulus = r->minModulus;
+    results.massPerMetre = r->massPerMetre;
+    return results;
+}
+
+std::string listedNames(const std::vector<HpSize>& sizes, const char* separator) {
+    std::string names;
+    for (const HpSize& size : sizes) {
+        names += (names.empty() ? "" : separator) + profileName(*hpShape(size));
+    }
+    return names;
+}
+
+std::optional<ProfileNameInput::Problem> readPlatedProfileName(std::string_view text, double* mm) {
+    const auto read = readProfileName(text);
+    if (const auto* shape = std::get_if<ProfileShape>(&read)) {
+        mm[0] = shape->height;
+        mm[1] = shape->thickness;
+        mm[5] = shape->kind == ProfileKind::BulbFlat ? shape->bulbStandOut : 0;
+        mm[6] = shape->kind == ProfileKind::BulbFlat ? shape->bulbRadius : 0;
+        return std::nullopt;
+    }
+    const ProfileNameError& error = std::get<ProfileNameError>(read);
+    switch (error.reason) {
+    case ProfileNameError::Reason::NotListed: {
+        ProfileShape asked;
+        asked.kind = ProfileKind::BulbFlat;
+        asked.height = error.asked.height;
+        asked.thickness = error.asked.thickness;
+        const std::string name = profileName(asked);
+        if (error.nearest.empty()) {
+            return ProfileNameInput::Problem{name + " 不是所列规格",
+                                             name + " is not a listed size"};
+        }
+        return ProfileNameInput::Problem{
+            name + " 不是所列规格，最接近的是 " + listedNames(error.nearest, "、"),
+            name + " is not a listed size; the nearest are " + listedNames(error.nearest, ", ")};
+    }
+    case ProfileNameError::Reason::FlatBarUndefined:
+        return ProfileNameInput::Problem{"扁钢的高度与厚度应大于 0",
+                                         "a flat bar's height and thickness must be above 0"};
+    case ProfileNameError::Reason::NotAName:
+        break;
+    }
+    return ProfileNameInput::Problem{"不是型材规格（如 HP 200×10、FB 200×10）",
+                                     "not a profile name (such as HP200x10 or FB200x10)"};
+}
+
+constexpr int platedProfileNameGives[] = {0, 1, 5, 6};
+
+constexpr ProfileNameInput platedProfileName{"profile", "型材规格", readPlatedProfileName,
+                                             platedProfileNameGives};
+
+// ---------------------------------------------------------------------------
 
 const SectionKindDescription descriptions[sectionKindCount] = {
     {SectionKind::Stiffener, "stiffener", "船体结构剖面", stiffenerInputs, sectionResults,
@@ -164,6 +284,8 @@ const SectionKindDescription descriptions[sectionKindCount] = {
     {SectionKind::BuiltUp, "builtup", "组合型材", builtUpInputs, sectionResults, builtUpPlates,
      builtUpProperties, builtUp},
     {SectionKind::Pipe, "pipe", "钢管", pipeInputs, pipeResults, pipePlates, pipeProperties, pipe},
+    {SectionKind::PlatedProfile, "hp", "球扁钢带板剖面", platedProfileInputs, platedProfileResults,
+     platedProfilePlates, platedProfileProperties, platedProfile, &platedProfileName},
 };
 
 } // namespace

@@ -17,16 +17,18 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace corvane {
 
 enum class SectionKind {
-    Stiffener, // hull stiffener with attached plating (船体结构剖面)
-    BuiltUp,   // built-up I- or T-profile (组合型材)
-    Pipe,      // round steel pipe (钢管)
+    Stiffener,     // hull stiffener with attached plating (船体结构剖面)
+    BuiltUp,       // built-up I- or T-profile (组合型材)
+    Pipe,          // round steel pipe (钢管)
+    PlatedProfile, // bulb flat or flat bar with attached plating (球扁钢带板)
 };
-inline constexpr std::size_t sectionKindCount = 3; // one past the last kind
+inline constexpr std::size_t sectionKindCount = 4; // one past the last kind
 
 enum class PlateRole {
     AttachedPlating, // stiffener: the plating strip at its full breadth
@@ -35,6 +37,7 @@ enum class PlateRole {
     FacePlate1,      // built-up profile: the upper face plate
     FacePlate2,      // built-up profile: the lower one, on the reference line
     PipeWall,        // pipe: the ring (working table only; drawn from SectionRing)
+    Profile,         // plated profile: the rolled bulb flat or flat bar
 };
 
 // The calculator's results by name, each rounded as its window shows it. A
@@ -45,6 +48,13 @@ struct SectionResults {
     double inertia = 0;          // I about the neutral axis, cm4
     double modulus = 0;          // W, cm3
     double massPerMetre = 0;     // m, kg per metre
+    // Plated profile: the neutral axis from the plating's outer surface (cm),
+    // the moduli at the profile's free edge (the top of the bulb) and at the
+    // plating's outer surface, and the smaller of the two (cm3).
+    double neutralAxis = 0;
+    double freeEdgeModulus = 0;
+    double platingModulus = 0;
+    double minModulus = 0;
 };
 
 // One entry of the calculator, in millimetres.
@@ -54,6 +64,26 @@ struct InputDescription {
     const char* name;    // in the details and the sheet, without the unit: "型材带板厚度"
     const char* symbol;  // "t_p"; "_" starts a subscript
     bool required;       // an empty entry is refused; otherwise it reads as 0
+    // Set only from a profile name (a bulb's c and r): no entry field and no
+    // batch column of its own, 0 when no name gives it.
+    bool fromNameOnly = false;
+};
+
+// A text that stands for several inputs at once: a rolled profile's name
+// ("HP 200×10", "FB200x10") gives its height, thickness and bulb.
+struct ProfileNameInput {
+    const char* shortName; // the batch tool's column: "profile"
+    const char* caption;   // "型材规格"
+    // Reads the name into the millimetres of the inputs it stands for;
+    // otherwise says why not, in Chinese and in English.
+    struct Problem {
+        std::string chinese;
+        std::string english;
+    };
+    std::optional<Problem> (*read)(std::string_view text, double* mm);
+    // The inputs the name gives; an entry of its own for them is then not
+    // required.
+    std::span<const int> gives;
 };
 
 // How a result is rounded before it is shown: half up at the second decimal
@@ -103,6 +133,8 @@ struct SectionKindDescription {
     // The calculator's computation on the millimetres read, one per input in
     // input order; empty when the section has no defined result.
     std::optional<SectionResults> (*compute)(const double* mm);
+    // A name that may stand for some of the inputs; null for most kinds.
+    const ProfileNameInput* profileName = nullptr;
 };
 
 // Every kind, in SectionKind order.

@@ -32,7 +32,7 @@ class TargetStub : public Form {
     void closeBox() override {}
 };
 
-const char* const windowNames[] = {"Form1", "Form3", "Form4", "Form5", "frmAbout"};
+const char* const windowNames[] = {"Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat"};
 
 } // namespace
 
@@ -75,7 +75,7 @@ void TestForm2::init() {
 }
 
 void TestForm2::cleanup() {
-    test::unloadAll({"Form1", "Form3", "Form4", "Form5", "frmAbout", "Form2"});
+    test::unloadAll({"Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat", "Form2"});
 }
 
 void TestForm2::tickRuleWrapsPast2500() {
@@ -164,6 +164,9 @@ void TestForm2::menuBarActionsDoWhatTheButtonsDo_data() {
     QTest::newRow("calculator") << "toolsMenu"
                                 << "工程计算器(&C)"
                                 << "Form5";
+    QTest::newRow("bulb flat") << "toolsMenu"
+                               << "球扁钢带板剖面计算(&F)"
+                               << "frmBulbFlat";
     QTest::newRow("about") << "helpMenu"
                            << "关于(&A)"
                            << "frmAbout";

@@ -114,6 +114,10 @@ class TestBatchTool : public QObject {
     void builtUpOptionalColumnsReadZeroWhenEmptyOrAbsent();
     void badCells_data();
     void badCells();
+    void badBulbFlatRows_data();
+    void badBulbFlatRows();
+    void flatBarIsTheHullCalculatorsTwin_data();
+    void flatBarIsTheHullCalculatorsTwin();
     void undefinedSectionKeepsItsCellsAndGoesOn();
     void cellsBeyondTheHeaderAreKept();
     void standardErrorShowsTwentyBadRowsThenACount();
@@ -207,6 +211,29 @@ void TestBatchTool::workedExamplesGiveTheWindowsDigits_data() {
     // windows read it; the cells themselves pass through unchanged.
     QTest::newRow("full-width digits") << "pipe" << pipe << QString("１００,１０．０").toUtf8()
                                        << QByteArray("28.27,3.2,289.81,57.96,22.2");
+
+    // A bulb flat by its listed name in each accepted spelling, or a flat
+    // bar by its name or by h and t. HP 200x10 weighs 20.1 kg/m in the mills'
+    // tables.
+    const QByteArray named = "profile,b,tp,l";
+    QTest::newRow("HP200x10") << "hp" << named << QByteArray("HP200x10,600,10,2400")
+                              << QByteArray("71.02,5,3565.81,222.88,712.96,222.88,20.14");
+    QTest::newRow("HP 200×10") << "hp" << named << QByteArray("HP 200×10,600,10,2400")
+                               << QByteArray("71.02,5,3565.81,222.88,712.96,222.88,20.14");
+    QTest::newRow("hp200*10") << "hp" << named << QByteArray("hp200*10,600,10,2400")
+                              << QByteArray("71.02,5,3565.81,222.88,712.96,222.88,20.14");
+    QTest::newRow("full-width name") << "hp" << named << QByteArray("ＨＰ２００×１０,600,10,2400")
+                                     << QByteArray("71.02,5,3565.81,222.88,712.96,222.88,20.14");
+    QTest::newRow("HP 120×8") << "hp" << named << QByteArray("HP 120×8,500,8,1800")
+                              << QByteArray("39.91,2.56,615.21,60.09,240.14,60.09,9.2");
+    QTest::newRow("the largest, HP 430×20")
+        << "hp" << named << QByteArray("HP430x20,800,12,3000")
+        << QByteArray("185.2,17.43,52707.52,1968.78,3024.25,1968.78,90.81");
+    QTest::newRow("FB200x10") << "hp" << named << QByteArray("FB200x10,600,10,2400")
+                              << QByteArray("65.36,3.71,2201.91,127.37,593.01,127.37,15.7");
+    QTest::newRow("flat bar by h and t")
+        << "hp" << QByteArray("h,t,b,tp,l") << QByteArray("200,10,600,10,2400")
+        << QByteArray("65.36,3.71,2201.91,127.37,593.01,127.37,15.7");
 }
 
 void TestBatchTool::workedExamplesGiveTheWindowsDigits() {
@@ -216,7 +243,10 @@ void TestBatchTool::workedExamplesGiveTheWindowsDigits() {
     QFETCH(QByteArray, results);
     const Run run = runTool({kind}, lines({header, row}));
     QCOMPARE(run.status, 0);
-    const QByteArray resultNames = kind == "pipe" ? "A_cm2,i_cm,I_cm4,W_cm3,m_kg" : "I_cm4,W_cm3";
+    const QByteArray resultNames = kind == "pipe" ? "A_cm2,i_cm,I_cm4,W_cm3,m_kg"
+                                   : kind == "hp"
+                                       ? "A_cm2,e_cm,I_cm4,Wtop_cm3,Wplating_cm3,Wmin_cm3,m_kg_m"
+                                       : "I_cm4,W_cm3";
     QCOMPARE(run.out, lines({header + "," + resultNames + ",error", row + "," + results + ","}));
     QVERIFY(run.err.isEmpty());
 }
@@ -309,6 +339,95 @@ void TestBatchTool::badCells() {
     QVERIFY(err[1].contains("1 of 2 rows failed"));
 }
 
+void TestBatchTool::badBulbFlatRows_data() {
+    QTest::addColumn<QByteArray>("row"); // profile,h,t,b,tp,l
+    QTest::addColumn<QString>("message");
+    QTest::newRow("size not listed names the nearest")
+        << QByteArray("HP205x10,,,600,10,2400")
+        << QStringLiteral(
+               "第 2 行 profile：HP 205×10 不是所列规格，最接近的是 HP 200×10、HP 220×10 "
+               "/ row 2 profile: HP 205×10 is not a listed size; the nearest are HP "
+               "200×10, HP 220×10");
+    QTest::newRow("thickness not listed")
+        << QByteArray("HP200x9.5,,,600,10,2400")
+        << QStringLiteral("第 2 行 profile：HP 200×9.5 不是所列规格，最接近的是 HP 200×9、HP "
+                          "200×10 / row 2 profile: HP 200×9.5 is not a listed size; the nearest "
+                          "are HP 200×9, HP 200×10");
+    QTest::newRow("not a name")
+        << QByteArray("L200x10,,,600,10,2400")
+        << QStringLiteral("第 2 行 profile：不是型材规格（如 HP 200×10、FB 200×10） / row 2 "
+                          "profile: not a profile name (such as HP200x10 or FB200x10)");
+    QTest::newRow("flat bar of no thickness")
+        << QByteArray("FB200x0,,,600,10,2400")
+        << QStringLiteral("第 2 行 profile：扁钢的高度与厚度应大于 0 / row 2 profile: a flat "
+                          "bar's height and thickness must be above 0");
+    QTest::newRow("name and its own h")
+        << QByteArray("HP200x10,200,,600,10,2400")
+        << QStringLiteral("第 2 行 h：型材规格已给出其高度与厚度，此处应为空 / row 2 h: the "
+                          "profile name already gives it; leave it empty");
+    QTest::newRow("neither name nor h")
+        << QByteArray(",,10,600,10,2400") << QStringLiteral("第 2 行 h：没有数值 / row 2 h: empty");
+    QTest::newRow("flat bar of negative height")
+        << QByteArray(",-200,10,600,10,2400")
+        << QStringLiteral("第 2 行：这些尺寸构不成可计算的截面 / row 2: these dimensions form no "
+                          "section that can be computed");
+    QTest::newRow("plating of no breadth")
+        << QByteArray("HP200x10,,,0,10,2400")
+        << QStringLiteral("第 2 行：这些尺寸构不成可计算的截面 / row 2: these dimensions form no "
+                          "section that can be computed");
+}
+
+// A bad row gets its message and empty results, the run goes on and ends
+// with status 1.
+void TestBatchTool::badBulbFlatRows() {
+    QFETCH(QByteArray, row);
+    QFETCH(QString, message);
+    const QByteArray good = "HP 120×8,,,500,8,1800";
+    const Run run = runTool({"hp"}, lines({"profile,h,t,b,tp,l", row, good}));
+    QCOMPARE(run.status, 1);
+    const QList<QByteArray> out = run.out.split('\n');
+    QCOMPARE(out.size(), 4);
+    const QString cells = QString::fromUtf8(row + ",,,,,,,,");
+    // A message with a comma is quoted as a CSV field.
+    const QString field = message.contains(',') ? '"' + message + '"' : message;
+    QCOMPARE(QString::fromUtf8(out[1]), cells + field);
+    QCOMPARE(out[2], good + ",39.91,2.56,615.21,60.09,240.14,60.09,9.2,");
+    QVERIFY(run.errText().contains("corvane-batch: " + message));
+}
+
+// A flat bar with plating is the hull calculator's stiffener with web h x t
+// and no face plate: the same I, and the moduli at the free edge and at the
+// plating's outer surface are the stiffener's W and its top-fibre modulus.
+void TestBatchTool::flatBarIsTheHullCalculatorsTwin_data() {
+    QTest::addColumn<QByteArray>("dimensions"); // h,t,b,tp,l
+    QTest::newRow("200x10 on 600x10, span 2400") << QByteArray("200,10,600,10,2400");
+    QTest::newRow("short span") << QByteArray("150,12,500,8,600");
+    QTest::newRow("k capped") << QByteArray("300,14,400,12,6000");
+    QTest::newRow("no span") << QByteArray("120,8,500,8,0");
+    QTest::newRow("thin plating") << QByteArray("250,10,800,6.5,2000");
+}
+
+void TestBatchTool::flatBarIsTheHullCalculatorsTwin() {
+    QFETCH(QByteArray, dimensions);
+    const QList<QByteArray> mm = dimensions.split(',');
+    const QByteArray stiffenerRow =
+        mm[2] + "," + mm[3] + "," + mm[0] + "," + mm[1] + ",0,0," + mm[4];
+    const Run hull =
+        runTool({"stiffener", "--detail"}, lines({"b,tp,hw,tw,bf,tf,l", stiffenerRow}));
+    const Run hp = runTool({"hp"}, lines({"h,t,b,tp,l", dimensions}));
+    QCOMPARE(hull.status, 0);
+    QCOMPARE(hp.status, 0);
+    // I_cm4,W_cm3,e_cm,Wtop_cm3,... after the seven inputs
+    const QList<QByteArray> h = hull.out.split('\n').at(1).split(',').mid(7);
+    // A_cm2,e_cm,I_cm4,Wtop_cm3,Wplating_cm3,Wmin_cm3,m_kg_m after the five
+    const QList<QByteArray> p = hp.out.split('\n').at(1).split(',').mid(5);
+    QCOMPARE(p[2], h[0]); // I
+    QCOMPARE(p[3], h[1]); // W at the free edge
+    QCOMPARE(p[4], h[3]); // W at the plating's outer surface
+    QCOMPARE(p[5], h[5]); // the smaller
+    QCOMPARE(p[6], h[6]); // the profile's mass
+}
+
 void TestBatchTool::undefinedSectionKeepsItsCellsAndGoesOn() {
     const Run run = runTool({"pipe"}, lines({"D,t,no", "100,0,1", "0,10,2", "100,10,3"}));
     QCOMPARE(run.status, 1);
@@ -370,6 +489,11 @@ void TestBatchTool::missingRequiredColumnStopsBeforeAnyRow_data() {
         << QStringLiteral("b2 / 型材面板宽度(mm)（第二个 / the second）");
     QTest::newRow("blank header line")
         << "pipe" << QByteArray("") << "D" << QStringLiteral("D / 钢管外径(mm)");
+    QTest::newRow("hp with neither profile nor h")
+        << "hp" << QByteArray("t,b,tp,l") << "h"
+        << QStringLiteral("h / 型材高度(mm) / profile / 型材规格");
+    QTest::newRow("hp with a profile but no span")
+        << "hp" << QByteArray("型材规格,b,tp") << "l" << QStringLiteral("l / 型材带板长度(mm)");
 }
 
 void TestBatchTool::missingRequiredColumnStopsBeforeAnyRow() {
@@ -715,6 +839,17 @@ void TestBatchTool::netSectionIsTheReducedSection_data() {
         << "pipe" << QByteArray("D,t") << QByteArray("219,8") << "0.5" << QByteArray("219,7.5");
     QTest::newRow("no deduction") << "pipe" << QByteArray("D,t") << QByteArray("100,10") << "0"
                                   << QByteArray("100,10");
+    // The net bulb flat is the same shape at t - dt: HP 200x10 less 1 mm is
+    // the listed HP 200x9.
+    QTest::newRow("bulb flat") << "hp" << QByteArray("profile,b,tp,l")
+                               << QByteArray("HP200x10,600,10,2400") << "1"
+                               << QByteArray("HP200x9,600,9,2400");
+    QTest::newRow("flat bar") << "hp" << QByteArray("profile,b,tp,l")
+                              << QByteArray("FB200x10,600,10,2400") << "1.5"
+                              << QByteArray("FB200x8.5,600,8.5,2400");
+    QTest::newRow("flat bar, plating of no thickness kept")
+        << "hp" << QByteArray("h,t,b,tp,l") << QByteArray("200,10,600,0,2400") << "2"
+        << QByteArray("200,8,600,0,2400");
 }
 
 void TestBatchTool::netSectionIsTheReducedSection() {
@@ -747,6 +882,20 @@ void TestBatchTool::netDeductionThatConsumesAPlate() {
         QStringLiteral("100,10,200,8,100,10,8,,,第 2 行：扣除 8 mm 后腹板（厚 8 mm）已无剩余 / "
                        "row 2: a deduction of 8 mm leaves nothing of the web (8 mm thick)"));
     QVERIFY(!out[2].endsWith(",,"));
+
+    // A bulb flat's profile and plating: the thinner is named.
+    const Run hp = runTool({"hp", "--net=8"},
+                           lines({"profile,b,tp,l", "HP120x8,500,10,1800", "HP200x10,500,7,1800"}));
+    QCOMPARE(hp.status, 1);
+    const QList<QByteArray> rows = hp.out.split('\n');
+    QVERIFY2(
+        rows[1].endsWith(QStringLiteral("第 2 行：扣除 8 mm 后型材（厚 8 mm）已无剩余 / row 2: a "
+                                        "deduction of 8 mm leaves nothing of the profile (8 "
+                                        "mm thick)")
+                             .toUtf8()),
+        rows[1].constData());
+    QVERIFY2(rows[2].contains("leaves nothing of the attached plating (7 mm thick)"),
+             rows[2].constData());
 }
 
 void TestBatchTool::netColumnsSaySo_data() {
@@ -760,6 +909,10 @@ void TestBatchTool::netColumnsSaySo_data() {
         << QStringList{"stiffener", "--net=0.5", "--detail"}
         << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,I_net_cm4,W_net_cm3,e_net_cm,Wtop_net_cm3,"
                       "Wbottom_net_cm3,Wmin_net_cm3,m_net_kg_m,m_plating_net_kg_m,error");
+    QTest::newRow("net hp with details")
+        << QStringList{"hp", "--net", "1", "--detail"}
+        << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,A_net_cm2,e_net_cm,I_net_cm4,Wtop_net_cm3,"
+                      "Wplating_net_cm3,Wmin_net_cm3,m_net_kg_m,m_plating_net_kg_m,error");
     QTest::newRow("net pipe") << QStringList{"pipe", "--net", "0"}
                               << QByteArray("b,tp,hw,tw,bf,tf,l,dt_mm,A_net_cm2,i_net_cm,"
                                             "I_net_cm4,W_net_cm3,m_net_kg,error");
@@ -768,12 +921,16 @@ void TestBatchTool::netColumnsSaySo_data() {
 void TestBatchTool::netColumnsSaySo() {
     QFETCH(QStringList, args);
     QFETCH(QByteArray, header);
-    const QByteArray input = args.first() == "pipe" ? lines({"b,tp,hw,tw,bf,tf,l,D,t", ""})
-                                                    : lines({"b,tp,hw,tw,bf,tf,l"});
+    const bool pipe = args.first() == "pipe";
+    const bool hp = args.first() == "hp";
+    const QByteArray input = pipe ? lines({"b,tp,hw,tw,bf,tf,l,D,t", ""})
+                             : hp ? lines({"b,tp,hw,tw,bf,tf,l,profile"})
+                                  : lines({"b,tp,hw,tw,bf,tf,l"});
     const Run run = runTool(args, input);
     QCOMPARE(run.status, 0);
-    const QByteArray expected =
-        args.first() == "pipe" ? QByteArray(header).replace("l,dt_mm", "l,D,t,dt_mm") : header;
+    const QByteArray expected = pipe ? QByteArray(header).replace("l,dt_mm", "l,D,t,dt_mm")
+                                : hp ? QByteArray(header).replace("l,dt_mm", "l,profile,dt_mm")
+                                     : header;
     QCOMPARE(run.out.split('\n').at(0), expected);
 }
 

@@ -1,3 +1,4 @@
+#include "hpprofiles.h"
 #include "near.h"
 #include "pipe.h"
 #include "sectiondetails.h"
@@ -19,6 +20,13 @@ namespace {
 // Within `relative` of the expected value, or of 1 where it is smaller.
 bool nearOrSmall(double actual, double expected, double relative) {
     return test::near(actual, expected, relative, relative);
+}
+
+// A listed bulb flat (or, for "FB", a flat bar) on its plating.
+PlatedProfileDimensions plated(double h, double t, double b, double tp, double l,
+                               bool bulb = true) {
+    const ProfileShape shape = bulb ? *hpShape({h, t}) : flatBarShape(h, t);
+    return {shape, b, tp, l};
 }
 
 // The calculator's results in the order of its result fields.
@@ -104,6 +112,7 @@ class TestSectionDetails : public QObject {
     void missingPlatesAreNotDeducted();
     void geometryMatchesTheTable_data();
     void geometryMatchesTheTable();
+    void netBulbFlatIsTheSameShapeThinner();
     void undefinedSectionsHaveNoDetails();
     void entriesMapToDimensions();
     void descriptionsAreWholeAndInOrder();
@@ -289,6 +298,9 @@ void TestSectionDetails::rowsAddUpForEveryKind_data() {
     QTest::newRow("unequal I-beam")
         << SectionDimensions{BuiltUpDimensions{120, 12, 300, 10, 200, 14}};
     QTest::newRow("pipe 219 x 8") << SectionDimensions{PipeDimensions{219, 8}};
+    QTest::newRow("HP 200x10 on 600x10") << SectionDimensions{plated(200, 10, 600, 10, 2400)};
+    QTest::newRow("HP 430x20, k capped") << SectionDimensions{plated(430, 20, 500, 12, 9000)};
+    QTest::newRow("flat bar, no span") << SectionDimensions{plated(200, 10, 600, 10, 0, false)};
 }
 
 void TestSectionDetails::rowsAddUpForEveryKind() {
@@ -375,6 +387,12 @@ void TestSectionDetails::deductionAtTheThinnestPlateIsRefused_data() {
         << PlateRole::FacePlate2;
     QTest::newRow("pipe wall") << SectionDimensions{PipeDimensions{89, 4.5}} << 4.5
                                << PlateRole::PipeWall;
+    QTest::newRow("bulb flat: profile")
+        << SectionDimensions{plated(120, 6, 500, 8, 1800)} << 6.0 << PlateRole::Profile;
+    QTest::newRow("bulb flat: plating")
+        << SectionDimensions{plated(200, 10, 600, 7, 2400)} << 7.0 << PlateRole::AttachedPlating;
+    QTest::newRow("bulb flat: tie names the profile")
+        << SectionDimensions{plated(200, 10, 600, 10, 2400)} << 10.0 << PlateRole::Profile;
 }
 
 void TestSectionDetails::deductionAtTheThinnestPlateIsRefused() {
@@ -444,6 +462,16 @@ void TestSectionDetails::geometryMatchesTheTable() {
     for (std::size_t i = 0; i < g->plates.size(); ++i) {
         const PlateRect& plate = g->plates[i];
         QCOMPARE(plate.role, p.rows[i].role);
+        if (plate.role == PlateRole::Profile) {
+            // A rolled profile's box: from the bulb's top on the reference
+            // line to its toe, holding its centroid, the web centred on x = 0.
+            const auto& profile = std::get<PlatedProfileDimensions>(mm);
+            QCOMPARE(plate.bottom, 0.0);
+            QCOMPARE(plate.top, profile.profile.height);
+            QCOMPARE(plate.left, -profile.profile.thickness / 2);
+            QVERIFY(p.rows[i].lever > 0 && p.rows[i].lever * 10 < plate.top);
+            continue;
+        }
         QVERIFY_NEAR((plate.bottom + plate.top) / 20, p.rows[i].lever, 1e-14);
         QVERIFY(plate.left == -plate.right);
     }
@@ -453,6 +481,26 @@ void TestSectionDetails::geometryMatchesTheTable() {
         QCOMPARE(g->effectiveBreadth, p.effectiveBreadthFactor * g->plates[0].width());
         QCOMPARE(g->effectiveBreadth, p.effectiveBreadth);
     }
+}
+
+// The net bulb flat is the same shape at t - dt: height and bulb kept, so
+// HP 200x10 less 1 mm is exactly the listed HP 200x9 on thinner plating.
+void TestSectionDetails::netBulbFlatIsTheSameShapeThinner() {
+    const auto d = sectionDetails(plated(200, 10, 600, 10, 2400), 1);
+    QVERIFY(d && d->net && d->netDimensions);
+    const auto& net = std::get<PlatedProfileDimensions>(*d->netDimensions);
+    QCOMPARE(net.profile.kind, ProfileKind::BulbFlat);
+    QCOMPARE(net.profile.height, 200.0);
+    QCOMPARE(net.profile.thickness, 9.0);
+    QCOMPARE(net.profile.bulbStandOut, 28.0);
+    QCOMPARE(net.profile.bulbRadius, 8.0);
+    QCOMPARE(net.plateThickness, 9.0);
+    QCOMPARE(shown(*d->net), shown(properties(plated(200, 9, 600, 9, 2400))));
+    // The gross and net rows: profile first, then the plating.
+    QCOMPARE(d->gross.rows.size(), std::size_t(2));
+    QCOMPARE(d->gross.rows[0].role, PlateRole::Profile);
+    QCOMPARE(d->gross.rows[1].role, PlateRole::AttachedPlating);
+    QVERIFY(d->net->rows[0].area < d->gross.rows[0].area);
 }
 
 void TestSectionDetails::undefinedSectionsHaveNoDetails() {
@@ -511,6 +559,15 @@ void TestSectionDetails::descriptionComputesTheWindowsResults_data() {
                                   << std::vector<double>{28.27, 3.2, 289.81, 57.96, 22.2};
     QTest::newRow("pipe without a wall")
         << int(SectionKind::Pipe) << std::vector<double>{100, 0} << std::vector<double>{};
+    QTest::newRow("HP 200x10 by its c and r")
+        << int(SectionKind::PlatedProfile) << std::vector<double>{200, 10, 600, 10, 2400, 28, 8}
+        << std::vector<double>{71.02, 5, 3565.81, 222.88, 712.96, 222.88, 20.14};
+    QTest::newRow("flat bar: c and r 0")
+        << int(SectionKind::PlatedProfile) << std::vector<double>{200, 10, 600, 10, 2400, 0, 0}
+        << std::vector<double>{65.36, 3.71, 2201.91, 127.37, 593.01, 127.37, 15.7};
+    QTest::newRow("plating of no breadth")
+        << int(SectionKind::PlatedProfile) << std::vector<double>{200, 10, 0, 10, 2400, 28, 8}
+        << std::vector<double>{};
 }
 
 // The description's computation gives the window's results under their
@@ -550,6 +607,8 @@ void TestSectionDetails::plateNamesComeFromTheDescriptions_data() {
                                   << "face plate 2";
     QTest::newRow("pipe wall") << int(PlateRole::PipeWall) << "管壁"
                                << "pipe wall";
+    QTest::newRow("profile") << int(PlateRole::Profile) << "型材"
+                             << "profile";
 }
 
 void TestSectionDetails::plateNamesComeFromTheDescriptions() {

@@ -1,0 +1,203 @@
+#include "formhp.h"
+#include "forms.h"
+#include "menustub.h"
+#include "testsupport.h"
+#include "windownames.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+
+using namespace corvane;
+
+namespace {
+
+using test::click;
+
+QLineEdit* box(const QWidget* form, const char* name) {
+    return form->findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+// Types as a user would; text beyond Latin-1 (full-width digits) arrives as
+// an input method commits it.
+void type(QLineEdit* field, const QString& text) {
+    field->clear();
+    field->setFocus();
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin1) {
+        QTest::keyClicks(field, text);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(field, &commit);
+}
+
+// The seven result fields: A, e, I, W top, W plating, W min, kg/m.
+QStringList results(const QWidget* form) {
+    QStringList texts;
+    for (int r = 0; r < 7; ++r) {
+        texts << form->findChild<QLineEdit*>(controlName(QStringLiteral("txtResult"), r))->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestFormHp : public QObject {
+    Q_OBJECT
+    FormHp* form_ = nullptr;
+
+    void typeProfile(const QString& profile) {
+        auto* combo = form_->findChild<QComboBox*>(QStringLiteral("cboSize"));
+        if (profile.startsWith(QStringLiteral("FB"))) {
+            auto* flatBar = form_->findChild<QRadioButton*>(QStringLiteral("optFlatBar"));
+            QTest::mouseClick(flatBar, Qt::LeftButton, {}, QPoint(6, flatBar->height() / 2));
+            QVERIFY(flatBar->isChecked());
+            const QStringList ht = profile.mid(2).split(QLatin1Char('x'));
+            type(box(form_, "txtHeight"), ht[0]);
+            type(box(form_, "txtThickness"), ht[1]);
+            return;
+        }
+        type(combo->lineEdit(), profile);
+    }
+
+  private slots:
+    void initTestCase() { test::defineMenuStub(); }
+    void init();
+    void cleanup() { test::unloadAll({"frmBulbFlat", "Form2"}); }
+
+    void calculates_data();
+    void calculates();
+    void undefinedInputKeepsTheResults_data();
+    void undefinedInputKeepsTheResults();
+    void clearEmptiesTheResults();
+    void returnShowsTheMainMenu();
+    void copyResultsOnlyWhileACalculationStands();
+};
+
+void TestFormHp::init() {
+    WindowRuntime::instance().define(WindowName::BulbFlat, [] { return new FormHp; });
+    form_ = static_cast<FormHp*>(Show(WindowName::BulbFlat));
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("球扁钢带板剖面计算"));
+}
+
+void TestFormHp::calculates_data() {
+    QTest::addColumn<QString>("profile"); // a listed name, or "FB" h "x" t
+    QTest::addColumn<QStringList>("plating");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("HP 200×10") << "HP 200×10" << QStringList{"600", "10", "2400"}
+                               << QStringList{" 71.02",  " 5",      " 3565.81", " 222.88",
+                                              " 712.96", " 222.88", " 20.14"};
+    QTest::newRow("hp120*8") << "hp120*8" << QStringList{"500", "8", "1800"}
+                             << QStringList{" 39.91",  " 2.56",  " 615.21", " 60.09",
+                                            " 240.14", " 60.09", " 9.2"};
+    // The hull calculator's twin: web 200 x 10, no face plate.
+    QTest::newRow("flat bar 200 x 10")
+        << "FB200x10" << QStringList{"600", "10", "2400"}
+        << QStringList{" 65.36", " 3.71", " 2201.91", " 127.37", " 593.01", " 127.37", " 15.7"};
+    QTest::newRow("full-width digits")
+        << "FB２００x１０" << QStringList{"６００", "１０", "２４００"}
+        << QStringList{" 65.36", " 3.71", " 2201.91", " 127.37", " 593.01", " 127.37", " 15.7"};
+}
+
+void TestFormHp::calculates() {
+    QFETCH(QString, profile);
+    QFETCH(QStringList, plating);
+    QFETCH(QStringList, expected);
+    typeProfile(profile);
+    type(box(form_, "txtPlateWidth"), plating[0]);
+    type(box(form_, "txtPlateThickness"), plating[1]);
+    type(box(form_, "txtSpan"), plating[2]);
+    click(form_, "cmdCalculate");
+    QCOMPARE(results(form_), expected);
+}
+
+void TestFormHp::undefinedInputKeepsTheResults_data() {
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QStringList>("plating");
+    QTest::addColumn<QString>("message");
+    const QString inputError = QStringLiteral("输入内容有误,请重新检查");
+    QTest::newRow("b = 0") << "HP 200×10" << QStringList{"0", "10", "2400"} << inputError;
+    QTest::newRow("missing span") << "HP 200×10" << QStringList{"600", "10", ""} << inputError;
+    QTest::newRow("size not listed")
+        << "HP 205×10" << QStringList{"600", "10", "2400"}
+        << QStringLiteral("HP 205×10 不是所列规格，最接近的是 HP 200×10、HP 220×10");
+    QTest::newRow("flat bar t = 0") << "FB200x0" << QStringList{"600", "10", "2400"}
+                                    << QStringLiteral("扁钢的高度与厚度应大于 0");
+}
+
+void TestFormHp::undefinedInputKeepsTheResults() {
+    QFETCH(QString, profile);
+    QFETCH(QStringList, plating);
+    QFETCH(QString, message);
+    type(form_->findChild<QComboBox*>(QStringLiteral("cboSize"))->lineEdit(),
+         QStringLiteral("HP 200×10"));
+    type(box(form_, "txtPlateWidth"), "600");
+    type(box(form_, "txtPlateThickness"), "10");
+    type(box(form_, "txtSpan"), "2400");
+    click(form_, "cmdCalculate");
+    const QStringList shown = results(form_);
+    QCOMPARE(shown.first(), QStringLiteral(" 71.02"));
+
+    typeProfile(profile);
+    type(box(form_, "txtPlateWidth"), plating[0]);
+    type(box(form_, "txtPlateThickness"), plating[1]);
+    type(box(form_, "txtSpan"), plating[2]);
+    test::MessageBoxRecorder boxes;
+    click(form_, "cmdCalculate");
+    QCOMPARE(boxes.shown.size(), std::size_t(1));
+    QCOMPARE(boxes.shown[0].text, message);
+    QCOMPARE(results(form_), shown);
+}
+
+void TestFormHp::clearEmptiesTheResults() {
+    type(box(form_, "txtPlateWidth"), "600");
+    type(box(form_, "txtPlateThickness"), "10");
+    type(box(form_, "txtSpan"), "2400");
+    click(form_, "cmdCalculate");
+    QCOMPARE(results(form_).first(), QStringLiteral(" 71.02")); // HP 200×10 stands at first
+    click(form_, "cmdClear");
+    QCOMPARE(results(form_), QStringList({"", "", "", "", "", "", ""}));
+}
+
+void TestFormHp::returnShowsTheMainMenu() {
+    click(form_, "cmdReturn");
+    QVERIFY(!form_->isVisible());
+    const Form* menu = WindowRuntime::instance().find(WindowName::MainMenu);
+    QVERIFY(menu != nullptr && menu->isVisible());
+}
+
+// Ctrl+Shift+C copies the profile's name, the entries and the results as
+// shown; before 计算 and after 清除 there is nothing to copy.
+void TestFormHp::copyResultsOnlyWhileACalculationStands() {
+    QVERIFY(!form_->copyAction()->isEnabled());
+    type(box(form_, "txtPlateWidth"), "600");
+    type(box(form_, "txtPlateThickness"), "10");
+    type(box(form_, "txtSpan"), "2400");
+    click(form_, "cmdCalculate");
+    QVERIFY(form_->copyAction()->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box(form_, "txtSpan"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 7 + 7);
+    QCOMPARE(lines[0], QStringLiteral("型材规格\tHP 200×10"));
+    QVERIFY(lines[1].endsWith(QStringLiteral("\t200"))); // h
+    QVERIFY(lines[6].endsWith(QStringLiteral("\t28")));  // c
+    QVERIFY(lines[7].endsWith(QStringLiteral("\t8")));   // r
+    QCOMPARE(lines[8], QStringLiteral("计算所用剖面积 A (cm²)\t71.02"));
+    QCOMPARE(lines[10], QStringLiteral("惯性矩 I (cm⁴)\t3565.81"));
+    QCOMPARE(lines[14], QStringLiteral("型材每米质量 (kg/m)\t20.14"));
+    click(form_, "cmdClear");
+    QVERIFY(!form_->copyAction()->isEnabled());
+}
+
+CORVANE_TEST_MAIN(TestFormHp)
+#include "tst_formhp.moc"
