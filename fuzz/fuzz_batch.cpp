@@ -84,6 +84,8 @@ std::optional<std::vector<std::string>> windowResults(Kind kind, const std::vect
             values = {r->area, r->radiusOfGyration, r->inertia, r->modulus, r->massPerMetre};
         }
         break;
+    case Kind::PlatedProfile:
+        break; // its rows name a profile; this target draws the dimension kinds only
     }
     if (values.empty()) {
         return std::nullopt;
