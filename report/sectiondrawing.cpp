@@ -113,6 +113,12 @@ Annotations annotationsFor(const SectionGeometry& g) {
         return pipeAnnotations(g);
     }
     Annotations a;
+    if (g.plates.size() < 3) {
+        // Not a stack of plating (or face plate), web and face plate: only
+        // the neutral axis can be named without knowing the shape.
+        a.lines = {{g.neutralAxis, QStringLiteral("中和轴"), LineRole::NeutralAxis}};
+        return a;
+    }
     const auto fromAxis = [&g](double y) {
         return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
     };

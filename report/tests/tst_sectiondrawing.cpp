@@ -74,6 +74,7 @@ class TestSectionDrawing : public QObject {
     void sameScaleOnBothAxes();
     void thinPlatesStayVisible();
     void tinyTargetDrawsTheSectionAlone();
+    void outlineKindIsDrawnWithoutAPlateStack();
 };
 
 void TestSectionDrawing::neutralAxisWhereEPutsIt_data() {
@@ -188,7 +189,20 @@ void TestSectionDrawing::tinyTargetDrawsTheSectionAlone() {
     QVERIFY(!layout.annotated);
 }
 
-CORVANE_TEST_MAIN(TestSectionDrawing)
+// The bulb flat has two plates (profile and plating), not the three-plate
+// stack the dimensioned drawing labels; drawing it names the axis alone.
+void TestSectionDrawing::outlineKindIsDrawnWithoutAPlateStack() {
+    const auto dimensions =
+        sectionDimensions(SectionKind::PlatedProfile, {200, 10, 600, 10, 2400, 28, 8});
+    QVERIFY(dimensions.has_value());
+    const auto geometry = sectionGeometry(*dimensions);
+    QVERIFY(geometry.has_value());
+    SectionDrawingLayout layout;
+    paint(*geometry, QSize(600, 500), &layout);
+    QVERIFY(layout.valid());
+    QVERIFY(layout.texts.contains(QStringLiteral("中和轴")));
+}
+
 // The drawing, the sheet and the details window's input line all set
 // symbols through this one rule.
 void TestSectionDrawing::symbolsHaveOneSubscriptRule_data() {
@@ -232,4 +246,5 @@ void TestSectionDrawing::symbolsHaveOneSubscriptRule() {
     QCOMPARE(found.join(QLatin1Char('|')), subscripts);
 }
 
+CORVANE_TEST_MAIN(TestSectionDrawing)
 #include "tst_sectiondrawing.moc"
