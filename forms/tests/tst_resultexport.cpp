@@ -624,7 +624,10 @@ void TestResultExport::failingPrinterGivesOneMessage() {
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void TestResultExport::longTableGoesOnWithoutCuttingARow() {
+namespace {
+
+// A sheet of one input and a table of 90 rows: more than one page holds.
+CalcSheet ninetyRowSheet() {
     CalcSheet sheet;
     sheet.calculatorName = QStringLiteral("长表");
     sheet.program = QStringLiteral("Corvane");
@@ -640,6 +643,13 @@ void TestResultExport::longTableGoesOnWithoutCuttingARow() {
         table.rows.push_back({QStringLiteral("row%1").arg(r), QStringLiteral("%1.5").arg(r)});
     }
     sheet.tables.push_back(table);
+    return sheet;
+}
+
+} // namespace
+
+void TestResultExport::longTableGoesOnWithoutCuttingARow() {
+    const CalcSheet sheet = ninetyRowSheet();
     const int pages = sheetPageCount(sheet);
     QCOMPARE(pages, 2);
 
@@ -945,8 +955,8 @@ CalcSheet exampleSheet(const QString& window, const QStringList& entries, double
                         window == "Form1"   ? hullSheetSpec()
                         : window == "Form3" ? builtUpSheetSpec()
                                             : pipeSheetSpec(),
-                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), QStringLiteral("Corvane"), project,
-                         deduction});
+                        {QDateTime(QDate(2026, 12, 8), QTime(9, 30)), QStringLiteral("Corvane"),
+                         project, deduction});
 }
 
 } // namespace
@@ -956,23 +966,9 @@ void TestResultExport::longProjectIsPrintedWholeOnEveryPage() {
     const QString project = QStringLiteral(
         "某某船厂 12000 吨多用途船 第 35 号肋位 舷侧纵骨与强框架剖面模数校核（依据钢质海船入级规范"
         "第 2 篇第 3 章）项目编号 PRJ-8500-A 终");
-    CalcSheet sheet;
-    sheet.calculatorName = QStringLiteral("长表");
-    sheet.program = QStringLiteral("Corvane");
+    CalcSheet sheet = ninetyRowSheet();
     sheet.project = project;
     sheet.issuedAt = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
-    sheet.inputs = {QStringLiteral("输入数据"),
-                    {QStringLiteral("名称"), QStringLiteral("数值")},
-                    {{QStringLiteral("a"), QStringLiteral("1")}},
-                    {},
-                    1,
-                    {}};
-    SheetTable table{
-        QStringLiteral("长表"), {QStringLiteral("行"), QStringLiteral("值")}, {}, {}, 1, {}};
-    for (int r = 0; r < 90; ++r) {
-        table.rows.push_back({QStringLiteral("row%1").arg(r), QStringLiteral("%1.5").arg(r)});
-    }
-    sheet.tables.push_back(table);
     const int pages = sheetPageCount(sheet);
     QVERIFY(pages >= 2);
     const QString path = dir_.filePath("project.pdf");
