@@ -108,9 +108,52 @@ Annotations pipeAnnotations(const SectionGeometry& g) {
     return a;
 }
 
+// A rolled profile on its plating: the plating's outer surface, the neutral
+// axis and the top of the bulb (the reference line the working table's
+// levers start from), the plating's breadths above, the profile's height
+// beside it.
+Annotations platedProfileAnnotations(const SectionGeometry& g) {
+    Annotations a;
+    const auto fromAxis = [&g](double y) {
+        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
+    };
+    const PlateRect& profile = g.plates[0];
+    const PlateRect& plating = g.plates[1];
+    const bool bulb = g.profileOutline.size() > 4;
+    a.lines = {
+        {g.topFibre, QStringLiteral("带板外表面  ") + fromAxis(g.topFibre), LineRole::Fibre},
+        {g.neutralAxis,
+         QStringLiteral("中和轴  距带板外表面 ") + centimetres(g.topFibre - g.neutralAxis),
+         LineRole::NeutralAxis},
+        {g.bottomFibre,
+         (bulb ? QStringLiteral("球头顶端  ") : QStringLiteral("扁钢自由边  ")) +
+             fromAxis(g.bottomFibre),
+         LineRole::Fibre},
+    };
+    if (g.effectiveBreadth != plating.width()) {
+        a.top.push_back({-g.effectiveBreadth / 2, g.effectiveBreadth / 2,
+                         QStringLiteral("k·b = %1").arg(detailResult(g.effectiveBreadth))});
+    }
+    a.top.push_back(
+        {plating.left, plating.right, QStringLiteral("b = %1").arg(detailNumber(plating.width()))});
+    a.side = Dimension{profile.bottom, profile.top,
+                       QStringLiteral("h = %1").arg(detailNumber(profile.thickness()))};
+    QStringList parts{QString::fromStdString(g.profileName),
+                      plateCaption(plating.role) + QStringLiteral(" ") +
+                          dimensionsText(plating.width(), plating.thickness())};
+    if (g.effectiveBreadth == plating.width()) {
+        parts << QStringLiteral("k·b = b（斜线）");
+    }
+    a.caption = parts.join(QStringLiteral("  ")) + QStringLiteral("  （尺寸单位 mm）");
+    return a;
+}
+
 Annotations annotationsFor(const SectionGeometry& g) {
     if (g.kind == SectionKind::Pipe) {
         return pipeAnnotations(g);
+    }
+    if (g.kind == SectionKind::PlatedProfile && g.plates.size() == 2) {
+        return platedProfileAnnotations(g);
     }
     Annotations a;
     if (g.plates.size() < 3) {
@@ -369,8 +412,31 @@ void fitSection(SectionDrawingLayout& layout, const QRectF& target, const Sectio
     layout.originY = area.center().y() + (geometry.minY + geometry.maxY) / 2 * scale;
 }
 
-// The steel, crisp and to scale: the ring, the plates, the effective breadth
-// hatched on the plating.
+// The profile's outline as a path in logical units, its arcs as arcs. The
+// frame's angles are counterclockwise from +x with y up, which is how
+// QPainterPath measures them on a y-down device.
+QPainterPath outlinePath(const SectionDrawingLayout& layout,
+                         const std::vector<OutlinePiece>& outline) {
+    constexpr double degreesPerRadian = 180 / 3.14159265358979323846;
+    QPainterPath path;
+    path.moveTo(layout.map(outline.front().from.x, outline.front().from.y));
+    for (const OutlinePiece& piece : outline) {
+        if (piece.kind == OutlinePiece::Kind::Line) {
+            path.lineTo(layout.map(piece.to.x, piece.to.y));
+            continue;
+        }
+        const QPointF corner =
+            layout.map(piece.centre.x - piece.radius, piece.centre.y + piece.radius);
+        const double side = 2 * piece.radius * layout.scale;
+        path.arcTo(QRectF(corner, QSizeF(side, side)), piece.startAngle * degreesPerRadian,
+                   (piece.endAngle - piece.startAngle) * degreesPerRadian);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// The steel, crisp and to scale: the ring, the plates (a rolled profile by
+// its outline), the effective breadth hatched on the plating.
 void paintSteel(QPainter& painter, SectionDrawingLayout& layout, const SectionGeometry& geometry,
                 double lineWidth, double pixel) {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -401,6 +467,14 @@ void paintSteel(QPainter& painter, SectionDrawingLayout& layout, const SectionGe
     }
     for (const PlateRect& plate : geometry.plates) {
         if (!plate.present()) {
+            continue;
+        }
+        if (plate.role == PlateRole::Profile && !geometry.profileOutline.empty()) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(edgePen);
+            painter.setBrush(steelFill);
+            painter.drawPath(outlinePath(layout, geometry.profileOutline));
+            painter.setRenderHint(QPainter::Antialiasing, false);
             continue;
         }
         const QRectF r = plateRect(layout, plate, pixel, layout.thinPlatesWidened);

@@ -1,5 +1,6 @@
 #include "sectionsheet.h"
 
+#include "hpprofiles.h"
 #include "numtext.h"
 #include "sectiondetails.h"
 #include "sectiondrawing.h"
@@ -36,6 +37,32 @@ QStringList hullMethod(const SectionDetails& d) {
     };
 }
 
+QStringList platedProfileMethod(const SectionDetails& d) {
+    const auto& mm = std::get<PlatedProfileDimensions>(d.dimensions);
+    const ProfileShape& shape = mm.profile;
+    const bool bulb = shape.kind == ProfileKind::BulbFlat;
+    QStringList lines;
+    lines << (bulb ? QStringLiteral(
+                         "型材 %1（球扁钢）：外形由直线与圆弧组成，球头伸出腹板面 c = %2 mm，"
+                         "圆角与过渡圆弧半径 r = %3 mm，侧面与水平成 30°；"
+                         "面积、形心与自身惯性矩按外形逐段精确积分，不以多边形近似。")
+                         .arg(QString::fromStdString(profileName(shape)),
+                              detailNumber(shape.bulbStandOut), detailNumber(shape.bulbRadius))
+                   : QStringLiteral("型材 %1（扁钢）：矩形 h × t。")
+                         .arg(QString::fromStdString(profileName(shape))));
+    lines << QStringLiteral("带板有效宽度 k·b，k = %1，k 不大于 1；本例 ℓ/b = %2，k = %3，"
+                            "k·b = %4 mm。带板面积按 k·b 计，自身惯性矩按全宽 b 计。")
+                 .arg(effectiveBreadthRule(), detailNumber(mm.span / mm.plateWidth),
+                      QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
+                      detailResult(d.gross.effectiveBreadth));
+    lines << QStringLiteral("yᵢ 与 e 自球头顶端量起，e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²；"
+                            "球头顶端与带板外表面两处的剖面模数取小者。");
+    lines << (bulb ? QStringLiteral("净尺寸：带板厚 t_p 与型材厚 t 各减去 Δt，h、c、r 不变："
+                                    "净球扁钢即厚度为 t - Δt 的同一外形。")
+                   : QStringLiteral("净尺寸：带板厚 t_p 与扁钢厚 t 各减去 Δt，高度 h 不变。"));
+    return lines;
+}
+
 QStringList builtUpMethod(const SectionDetails&) {
     return {
         QStringLiteral("剖面由面板1、腹板、面板2 三块矩形板叠成，各板中心在同一竖直轴上。"),
@@ -63,6 +90,10 @@ SectionSheetSpec hullSheetSpec() {
 
 SectionSheetSpec builtUpSheetSpec() {
     return {SectionKind::BuiltUp, builtUpMethod};
+}
+
+SectionSheetSpec platedProfileSheetSpec() {
+    return {SectionKind::PlatedProfile, platedProfileMethod};
 }
 
 SectionSheetSpec pipeSheetSpec() {

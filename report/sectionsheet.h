@@ -27,6 +27,7 @@ struct SectionSheetSpec {
 SectionSheetSpec hullSheetSpec();
 SectionSheetSpec builtUpSheetSpec();
 SectionSheetSpec pipeSheetSpec();
+SectionSheetSpec platedProfileSheetSpec();
 
 // The rows of the copied result table of one calculation: one per input
 // (its caption with the unit, the text as typed) and one per result (its

@@ -6,7 +6,9 @@
 #include "steel.h"
 #include "stiffener.h"
 
+#include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace corvane {
 
@@ -46,8 +48,15 @@ QString effectiveBreadthRule() {
 std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
     const std::vector<double> mm = sectionEntries(dimensions);
     const auto inputs = describe(sectionKind(dimensions)).inputs;
+    std::size_t count = std::min(inputs.size(), mm.size());
+    if (const auto* profile = std::get_if<PlatedProfileDimensions>(&dimensions);
+        profile != nullptr && profile->profile.kind == ProfileKind::FlatBar) {
+        // A flat bar has no bulb: its h, t, b, t_p and l, without c and r.
+        constexpr std::size_t flatBarInputs = 5;
+        count = std::min(count, flatBarInputs);
+    }
     std::vector<InputItem> items;
-    for (std::size_t i = 0; i < inputs.size() && i < mm.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         items.push_back({QString::fromUtf8(inputs[i].name), QString::fromUtf8(inputs[i].symbol),
                          mm[i], QStringLiteral("mm")});
     }

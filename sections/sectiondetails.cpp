@@ -1,5 +1,7 @@
 #include "sectiondetails.h"
 
+#include "hpprofiles.h"
+
 #include "pipe.h"
 #include "steel.h"
 
@@ -225,6 +227,27 @@ std::vector<PlateRect> platedProfilePlates(const PlatedProfileDimensions& mm) {
     };
 }
 
+// The profile's outline moved into the section's frame: its back face on
+// x = -t/2 and the top of the bulb on y = 0, the toe up against the plating
+// at y = h. Turning it upside down mirrors every arc, whose angles change
+// sign and whose direction reverses with them.
+std::vector<OutlinePiece> platedProfileOutline(const PlatedProfileDimensions& mm) {
+    const ProfileShape& shape = mm.profile;
+    const double shift = shape.thickness / 2;
+    const auto moved = [&shape, shift](OutlinePoint p) {
+        return OutlinePoint{p.x - shift, shape.height - p.y};
+    };
+    std::vector<OutlinePiece> outline = profileOutline(shape);
+    for (OutlinePiece& piece : outline) {
+        piece.from = moved(piece.from);
+        piece.to = moved(piece.to);
+        piece.centre = moved(piece.centre);
+        piece.startAngle = -piece.startAngle;
+        piece.endAngle = -piece.endAngle;
+    }
+    return outline;
+}
+
 std::optional<SectionProperties> platedProfileProperties(const PlatedProfileDimensions& mm) {
     const auto shown = computePlatedProfile(mm);
     if (!shown) {
@@ -376,6 +399,8 @@ std::optional<SectionGeometry> sectionGeometry(const SectionDimensions& dimensio
         g.effectiveBreadth = properties->effectiveBreadth;
     } else if (const auto* profile = std::get_if<PlatedProfileDimensions>(&dimensions)) {
         g.plates = platedProfilePlates(*profile);
+        g.profileOutline = platedProfileOutline(*profile);
+        g.profileName = profileName(profile->profile);
         g.effectiveBreadthFactor = properties->effectiveBreadthFactor;
         g.effectiveBreadth = properties->effectiveBreadth;
     } else {

@@ -35,6 +35,7 @@
 #include "stiffener.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -100,6 +101,11 @@ struct SectionGeometry {
     // face plate. The built-up profile: face plate 1, web, face plate 2.
     std::vector<PlateRect> plates;
     std::optional<SectionRing> ring; // the pipe only
+    // Plated profile only: the profile's outline in this frame (lines and
+    // circular arcs), which the drawing follows instead of the profile's
+    // bounding rectangle in `plates`.
+    std::vector<OutlinePiece> profileOutline;
+    std::string profileName; // "HP 200×10", "FB 200×10"; plated profile only
 
     // Stiffener only: the breadth k*b the plating counts with (mm), centred
     // on the web and lying within the plating strip; k itself.

@@ -74,6 +74,7 @@ class TestSectionDrawing : public QObject {
     void sameScaleOnBothAxes();
     void thinPlatesStayVisible();
     void tinyTargetDrawsTheSectionAlone();
+    void outlineKindIsDrawnWithoutAPlateStack_data();
     void outlineKindIsDrawnWithoutAPlateStack();
 };
 
@@ -189,18 +190,58 @@ void TestSectionDrawing::tinyTargetDrawsTheSectionAlone() {
     QVERIFY(!layout.annotated);
 }
 
-// The bulb flat has two plates (profile and plating), not the three-plate
-// stack the dimensioned drawing labels; drawing it names the axis alone.
+// The bulb flat is drawn by its outline, not by its box: the middle of the
+// corner arc is steel, the box's corner beside the toe is not. Its lines and
+// dimensions are those of a profile on its plating.
+void TestSectionDrawing::outlineKindIsDrawnWithoutAPlateStack_data() {
+    QTest::addColumn<std::vector<double>>("entries"); // h, t, b, t_p, l, c, r
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("freeEdge");
+    QTest::newRow("HP 200×10") << std::vector<double>{200, 10, 600, 10, 2400, 28, 8} << "HP 200×10"
+                               << "球头顶端";
+    QTest::newRow("HP 430×20, k = 1")
+        << std::vector<double>{430, 20, 500, 12, 9000, 62.5, 19.5} << "HP 430×20"
+        << "球头顶端";
+    QTest::newRow("flat bar") << std::vector<double>{200, 10, 600, 10, 2400, 0, 0} << "FB 200×10"
+                              << "扁钢自由边";
+}
+
 void TestSectionDrawing::outlineKindIsDrawnWithoutAPlateStack() {
-    const auto dimensions =
-        sectionDimensions(SectionKind::PlatedProfile, {200, 10, 600, 10, 2400, 28, 8});
+    QFETCH(std::vector<double>, entries);
+    QFETCH(QString, name);
+    QFETCH(QString, freeEdge);
+    const auto dimensions = sectionDimensions(SectionKind::PlatedProfile, entries);
     QVERIFY(dimensions.has_value());
     const auto geometry = sectionGeometry(*dimensions);
     QVERIFY(geometry.has_value());
     SectionDrawingLayout layout;
-    paint(*geometry, QSize(600, 500), &layout);
+    const QImage image = paint(*geometry, QSize(600, 500), &layout);
     QVERIFY(layout.valid());
-    QVERIFY(layout.texts.contains(QStringLiteral("中和轴")));
+    const double h = entries[0];
+    const double t = entries[1];
+    const double c = entries[5];
+    const double r = entries[6];
+    const auto pixelAt = [&](double x, double y) {
+        const QPointF p = layout.map(x, y);
+        return image.pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
+    };
+    QVERIFY(isSteel(pixelAt(0, h / 2))); // the web
+    if (c > 0) {
+        QVERIFY(isSteel(pixelAt(t / 2 + c - r, r)));       // the bulb, round its corner arc
+        QVERIFY(!isSteel(pixelAt(t / 2 + c - 2, h - 10))); // the box beside the toe
+    }
+    const QString texts = layout.texts.join(QLatin1Char('|'));
+    QVERIFY2(texts.contains(QStringLiteral("中和轴  距带板外表面")), qPrintable(texts));
+    QVERIFY2(texts.contains(QStringLiteral("带板外表面  距中和轴")), qPrintable(texts));
+    QVERIFY2(texts.contains(freeEdge + QStringLiteral("  距中和轴")), qPrintable(texts));
+    QVERIFY2(texts.contains(QStringLiteral("h = %1").arg(h)), qPrintable(texts));
+    QVERIFY2(texts.contains(QStringLiteral("b = %1").arg(entries[2])), qPrintable(texts));
+    QVERIFY2(texts.contains(name), qPrintable(texts));
+    // The effective breadth gets its own dimension where it is not b; where
+    // it is, the caption says the whole plating is hatched.
+    QCOMPARE(texts.contains(QStringLiteral("k·b = b（斜线）")),
+             geometry->effectiveBreadth == entries[2]);
+    QCOMPARE(texts.count(QStringLiteral("k·b = ")), 1);
 }
 
 // The drawing, the sheet and the details window's input line all set

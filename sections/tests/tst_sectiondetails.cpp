@@ -470,6 +470,33 @@ void TestSectionDetails::geometryMatchesTheTable() {
             QCOMPARE(plate.top, profile.profile.height);
             QCOMPARE(plate.left, -profile.profile.thickness / 2);
             QVERIFY(p.rows[i].lever > 0 && p.rows[i].lever * 10 < plate.top);
+            // The drawn outline is the profile turned over into this frame:
+            // a closed chain whose arcs end where their angles say, enclosing
+            // the working row's area with its centroid at the row's lever.
+            const std::vector<OutlinePiece>& outline = g->profileOutline;
+            QCOMPARE(outline.size(), profile.profile.kind == ProfileKind::BulbFlat
+                                         ? std::size_t(7)
+                                         : std::size_t(4));
+            for (std::size_t k = 0; k < outline.size(); ++k) {
+                const OutlinePiece& piece = outline[k];
+                const OutlinePiece& next = outline[(k + 1) % outline.size()];
+                QVERIFY_NEAR(piece.to.x, next.from.x, 1e-12);
+                QVERIFY_NEAR(piece.to.y, next.from.y, 1e-12);
+                QVERIFY(piece.from.x >= plate.left - 1e-9 && piece.from.x <= plate.right + 1e-9);
+                QVERIFY(piece.from.y >= plate.bottom - 1e-9 && piece.from.y <= plate.top + 1e-9);
+                if (piece.kind == OutlinePiece::Kind::Arc) {
+                    QVERIFY_NEAR(piece.centre.x + piece.radius * std::cos(piece.endAngle),
+                                 piece.to.x, 1e-12);
+                    QVERIFY_NEAR(piece.centre.y + piece.radius * std::sin(piece.endAngle),
+                                 piece.to.y, 1e-12);
+                    QVERIFY_NEAR(piece.centre.y + piece.radius * std::sin(piece.startAngle),
+                                 piece.from.y, 1e-12);
+                }
+            }
+            const AreaMoments drawn = enclosedMoments(outline);
+            QVERIFY_NEAR(drawn.area / 100, p.rows[i].area, 1e-12);
+            QVERIFY_NEAR(drawn.firstMomentX / drawn.area / 10, p.rows[i].lever, 1e-12);
+            QCOMPARE(g->profileName, profileName(profile.profile));
             continue;
         }
         QVERIFY_NEAR((plate.bottom + plate.top) / 20, p.rows[i].lever, 1e-14);
