@@ -5,16 +5,15 @@
 #include "hpprofiles.h"
 #include "msgbox.h"
 #include "numtext.h"
+#include "resultexport.h"
 #include "sectionform.h"
 #include "sectionkind.h"
 #include "sectionsheet.h"
 #include "windownames.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,7 +69,7 @@ std::optional<double> millimetres(const QLineEdit* field) {
 
 } // namespace
 
-FormHp::FormHp() : Form(design()) {
+FormHp::FormHp() : CalculationWindow(design(), kind) {
     QWidget* client = clientArea();
     const SectionKindDescription& description = describe(kind);
     auto* grid = new QGridLayout(client);
@@ -142,23 +141,12 @@ FormHp::FormHp() : Form(design()) {
     connect(bulbFlat_, &QRadioButton::toggled, this, &FormHp::profileKindChanged);
     profileKindChanged();
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
-    edit->setObjectName(QStringLiteral("editMenu"));
-    copy_ = edit->addAction(QStringLiteral("复制结果"));
-    copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy_->setEnabled(false);
-    addAction(copy_);
-    connect(copy_, &QAction::triggered, this, &FormHp::copyResults);
-}
-
-void FormHp::copyResults() {
-    if (!last_) {
-        return;
+    installResultExport(this, platedProfileSheetSpec());
+    for (QAction* action : editMenu()->actions()) {
+        if (action->text() == QStringLiteral("复制结果")) {
+            copy_ = action;
+        }
     }
-    auto rows = resultRows(kind, last_->mm, last_->results);
-    rows.insert(rows.begin(),
-                {QString::fromUtf8(describe(kind).profileName->caption), last_->profile});
-    QGuiApplication::clipboard()->setMimeData(resultTableMimeData(rows));
 }
 
 void FormHp::resizeEvent(QResizeEvent* event) {
@@ -222,12 +210,15 @@ void FormHp::calculate() {
         shape = *hpShape({mm[heightInput], mm[thicknessInput]});
         shownInputs = inputCount;
     }
-    Calculation done{QString::fromStdString(profileName(shape)), {}, *results};
+    SectionCalculation done;
+    done.leadingRows = {{QString::fromUtf8(description.profileName->caption),
+                         QString::fromStdString(profileName(shape))}};
     for (std::size_t i = 0; i < shownInputs; ++i) {
-        done.mm.push_back(QString::fromStdString(generalDouble(mm[i])));
+        done.entryTexts.push_back(QString::fromStdString(generalDouble(mm[i])));
     }
-    last_ = std::move(done);
-    copy_->setEnabled(true);
+    done.entries.assign(mm.begin(), mm.end());
+    done.results = *results;
+    setCalculation(std::move(done));
 }
 
 void FormHp::clear() {
@@ -236,8 +227,7 @@ void FormHp::clear() {
         field->clear();
         field->setEnabled(false);
     }
-    last_.reset();
-    copy_->setEnabled(false);
+    setCalculation(std::nullopt);
 }
 
 void FormHp::goBack() {

@@ -1,11 +1,11 @@
 #include "resultexport.h"
 
 #include "appobject.h"
+#include "calculationwindow.h"
 #include "exportdialogs.h"
 #include "msgbox.h"
 #include "sectiondetailswindow.h"
 #include "sectiondrawingwidget.h"
-#include "sectionform.h"
 #include "wholefiledevice.h"
 
 #include <QAction>
@@ -53,15 +53,19 @@ QString programName() {
 
 } // namespace
 
-std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form) {
+std::vector<std::pair<QString, QString>> resultRows(const CalculationWindow& form) {
     const auto& last = form.lastCalculation();
     if (!last) {
         return {};
     }
-    return resultRows(form.sectionKind(), last->entryTexts, last->results);
+    auto rows = last->leadingRows;
+    for (auto& row : resultRows(form.sectionKind(), last->entryTexts, last->results)) {
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
-ResultExport::ResultExport(SectionForm* form, SectionSheetSpec spec)
+ResultExport::ResultExport(CalculationWindow* form, SectionSheetSpec spec)
     : QObject(form), form_(form), spec_(std::move(spec)), deduction_([] { return 0.0; }) {
     setObjectName(QStringLiteral("resultExport"));
 }
@@ -341,7 +345,7 @@ void ResultExport::setEnabledWithCalculation(const std::vector<QAction*>& action
         }
     };
     update();
-    connect(form_, &SectionForm::calculationChanged, actions.front(), update);
+    connect(form_, &CalculationWindow::calculationChanged, actions.front(), update);
 }
 
 void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
@@ -445,10 +449,10 @@ bool ResultExport::printToFile(QWidget* parent, const CalcSheet& content, const 
     return written;
 }
 
-ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {
+ResultExport* installResultExport(CalculationWindow* form, SectionSheetSpec spec) {
     auto* exporter = new ResultExport(form, std::move(spec));
     const ResultExport::Actions actions = exporter->createActions(form);
-    QObject::connect(form, &SectionForm::detailsWindowCreated, exporter,
+    QObject::connect(form, &CalculationWindow::detailsWindowCreated, exporter,
                      &ResultExport::extendDetailsWindow);
     if (auto* details = form->findChild<SectionDetailsWindow*>()) {
         exporter->extendDetailsWindow(details);
@@ -463,7 +467,7 @@ ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec) {
     return exporter;
 }
 
-ResultExport* resultExportOf(const SectionForm* form) {
+ResultExport* resultExportOf(const CalculationWindow* form) {
     return form->findChild<ResultExport*>(QStringLiteral("resultExport"),
                                           Qt::FindDirectChildrenOnly);
 }

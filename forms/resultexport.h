@@ -27,15 +27,15 @@ class QWidget;
 namespace corvane {
 
 class SectionDetailsWindow;
-class SectionForm;
+class CalculationWindow;
 
 class ResultExport : public QObject {
     Q_OBJECT
 
   public:
-    ResultExport(SectionForm* form, SectionSheetSpec spec);
+    ResultExport(CalculationWindow* form, SectionSheetSpec spec);
 
-    SectionForm* form() const { return form_; }
+    CalculationWindow* form() const { return form_; }
 
     // Creates the three actions (复制结果, 导出计算书(PDF)…, 打印计算书…)
     // for a window, enabled while the form's calculation stands; dialogs and
@@ -107,20 +107,21 @@ class ResultExport : public QObject {
     std::optional<SectionGeometry> geometry() const;
     void setEnabledWithCalculation(const std::vector<QAction*>& actions);
 
-    SectionForm* form_;
+    CalculationWindow* form_;
     SectionSheetSpec spec_;
     std::function<double()> deduction_;
 };
 
-// One row per entry (caption with its unit, the text as typed) and one per
+// The window's leading rows (a profile's name), then one row per entry
+// (caption with its unit, the text as typed) and one per
 // result (caption with its unit, the value as the window shows it), from the
 // last successful calculation; empty when there is none.
-std::vector<std::pair<QString, QString>> resultRows(const SectionForm& form);
+std::vector<std::pair<QString, QString>> resultRows(const CalculationWindow& form);
 
 // Adds a separator and the three actions to the window's context menu.
-ResultExport* installResultExport(SectionForm* form, SectionSheetSpec spec);
+ResultExport* installResultExport(CalculationWindow* form, SectionSheetSpec spec);
 
 // The export installed on the form, if any.
-ResultExport* resultExportOf(const SectionForm* form);
+ResultExport* resultExportOf(const CalculationWindow* form);
 
 } // namespace corvane

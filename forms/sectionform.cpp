@@ -4,16 +4,10 @@
 #include "forms.h"
 #include "msgbox.h"
 #include "numtext.h"
-#include "sectiondetailswindow.h"
 #include "windownames.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
@@ -31,12 +25,10 @@ QString resultCaption(SectionKind kind, std::size_t result) {
 }
 
 SectionForm::SectionForm(const SectionFormDesign& design)
-    : Form(design.window), description_(describe(design.sectionKind)), kind_(design.sectionKind) {
+    : CalculationWindow(design.window, design.sectionKind) {
     addControls(design.controls);
     findFields(design);
     connectButtons();
-    addMenus();
-    addDetailsAction();
 }
 
 void SectionForm::addControls(const std::vector<ControlSpec>& controls) {
@@ -64,8 +56,8 @@ void SectionForm::addControls(const std::vector<ControlSpec>& controls) {
 void SectionForm::findFields(const SectionFormDesign& design) {
     entries_ = fields(design.entryFields);
     results_ = fields(design.resultFields);
-    for (std::size_t i = 0; i < entries_.size() && i < description_.inputs.size(); ++i) {
-        if (description_.inputs[i].required) {
+    for (std::size_t i = 0; i < entries_.size() && i < description().inputs.size(); ++i) {
+        if (description().inputs[i].required) {
             required_.push_back(entries_[i]);
         }
     }
@@ -84,105 +76,6 @@ void SectionForm::connectButtons() {
     connectButton("Command5", &SectionForm::Command5_Click);
     connectButton("Command6", &SectionForm::Command6_Click);
     connectButton("Command7", &SectionForm::Command7_Click);
-}
-
-void SectionForm::addMenus() {
-    menu_ = new QMenu(this);
-    // The menu bar shows what the context menu offers, above the client
-    // area; the window grows by its height and no control moves.
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    editMenu_ = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
-    viewMenu_ = menuBar()->addMenu(QStringLiteral("查看(&V)"));
-    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
-    editMenu_->setObjectName(QStringLiteral("editMenu"));
-    viewMenu_->setObjectName(QStringLiteral("viewMenu"));
-    addContextMenuKey(this);
-}
-
-void SectionForm::addDetailsAction() {
-    detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
-    detailsAction_->setObjectName(QStringLiteral("detailsAction"));
-    detailsAction_->setShortcut(Qt::Key_F2);
-    connect(detailsAction_, &QAction::triggered, this, &SectionForm::showDetails);
-    addCalculationAction(detailsAction_);
-    viewMenu_->addAction(detailsAction_);
-    // The details follow every successful 计算; after 清除 they keep showing
-    // the last calculation, which their input line names.
-    connect(this, &SectionForm::calculationChanged, this, [this] {
-        if (details_ != nullptr && last_) {
-            details_->setEntries(last_->entries);
-        }
-    });
-}
-
-SectionDetailsWindow* SectionForm::detailsWindow() {
-    if (details_ == nullptr) {
-        details_ = new SectionDetailsWindow(kind_, this);
-        if (last_) {
-            details_->setEntries(last_->entries);
-        }
-        emit detailsWindowCreated(details_);
-    }
-    return details_;
-}
-
-void SectionForm::showDetails() {
-    if (!last_ || detailsWindow() == nullptr) {
-        return;
-    }
-    details_->show();
-    details_->raise();
-    details_->activateWindow();
-}
-
-void SectionForm::hideEvent(QHideEvent* event) {
-    // Return hides the section window; its details go with it and come back
-    // when the window is shown again. A minimised window is left alone.
-    if (!event->spontaneous() && details_ != nullptr) {
-        detailsWereOpen_ = details_->isVisible();
-        details_->hide();
-    }
-    Form::hideEvent(event);
-}
-
-void SectionForm::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    if (!event->spontaneous() && detailsWereOpen_ && details_ != nullptr && last_) {
-        detailsWereOpen_ = false;
-        details_->show();
-    }
-}
-
-void SectionForm::addCalculationAction(QAction* action) {
-    action->setParent(this);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setEnabled(last_.has_value());
-    calculationActions_.push_back(action);
-    menu_->addAction(action);
-    addAction(action);
-}
-
-void SectionForm::addContextMenuSeparator() {
-    menu_->addSeparator();
-}
-
-void SectionForm::contextMenuEvent(QContextMenuEvent* event) {
-    // Entry fields show their own edit menu and never get here; the
-    // background, the labels and the (disabled) result fields do.
-    if (menu_->actions().isEmpty()) {
-        event->ignore();
-        return;
-    }
-    menu_->popup(event->globalPos());
-    event->accept();
-}
-
-void SectionForm::setCalculation(std::optional<SectionCalculation> calculation) {
-    last_ = std::move(calculation);
-    for (QAction* action : calculationActions_) {
-        action->setEnabled(last_.has_value());
-    }
-    emit calculationChanged();
 }
 
 void SectionForm::setCaptionToolTip(const QString& labelName, const QString& tip) {
@@ -219,10 +112,10 @@ void SectionForm::Command5_Click() {
     }
     const bool inRange = std::all_of(millimetres.begin(), millimetres.end(),
                                      [](double value) { return std::isfinite(value); });
-    const bool complete = millimetres.size() == description_.inputs.size() &&
-                          results_.size() == description_.results.size();
+    const bool complete = millimetres.size() == description().inputs.size() &&
+                          results_.size() == description().results.size();
     const auto results =
-        inRange && complete ? description_.compute(millimetres.data()) : std::nullopt;
+        inRange && complete ? description().compute(millimetres.data()) : std::nullopt;
     if (!results) {
         MsgBox(this, inputErrorText, inputErrorTitle);
         return;
@@ -230,7 +123,7 @@ void SectionForm::Command5_Click() {
     for (std::size_t i = 0; i < results_.size(); ++i) {
         results_[i]->setEnabled(true);
         setTextBoxText(results_[i],
-                       QString::fromStdString(Str((*results).*description_.results[i].value)));
+                       QString::fromStdString(Str((*results).*description().results[i].value)));
         results_[i]->setEnabled(false);
     }
     SectionCalculation done;

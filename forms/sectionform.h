@@ -14,13 +14,11 @@
 // - Clear enables every result field, empties them, then disables them.
 // - Return hides the window and shows the main menu; so does the close box.
 //
-// Beyond those three buttons the window keeps its last successful
-// calculation (the entries as they were read and the rounded results) and
-// offers a context menu on its background, labels and result fields, to
-// which companion features add their actions. Those actions are enabled only
-// while a calculation stands, so they never work on half-typed entries.
+// Beyond those three buttons the window is a CalculationWindow: it keeps
+// its last successful calculation, offers a context menu on its background,
+// labels and result fields, and has its details window.
 
-#include "form.h"
+#include "calculationwindow.h"
 #include "sectiondetails.h"
 #include "sectionkind.h"
 
@@ -82,63 +80,23 @@ struct SectionFormDesign {
     std::vector<QString> resultFields; // one per result of the description, in its order
 };
 
-// What one successful 计算 read and wrote.
-struct SectionCalculation {
-    std::vector<QString> entryTexts; // the entry fields' texts, as typed
-    std::vector<double> entries;     // the millimetres read from them
-    SectionResults results;          // the rounded results, as written
-};
-
 // The caption of an input or a result of the window's kind, as its label and
 // its field's accessible name show it.
 QString inputCaption(SectionKind kind, std::size_t input);
 QString resultCaption(SectionKind kind, std::size_t result);
 
-class SectionForm : public Form {
+class SectionForm : public CalculationWindow {
     Q_OBJECT
 
   public:
     explicit SectionForm(const SectionFormDesign& design);
 
-    // The last successful calculation; empty before the first and after 清除.
-    const std::optional<SectionCalculation>& lastCalculation() const { return last_; }
-
-    // Adds an action to the window's context menu and to the window itself,
-    // so that its shortcut works anywhere in the window. The action is
-    // enabled only while lastCalculation() holds a value.
-    void addCalculationAction(QAction* action);
-    void addContextMenuSeparator();
-    QMenu* contextMenu() const { return menu_; }
-    // The menu bar above the designed client area: 文件, 编辑, 查看.
-    QMenu* fileMenu() const { return fileMenu_; }
-    QMenu* editMenu() const { return editMenu_; }
-    QMenu* viewMenu() const { return viewMenu_; }
-
-    SectionKind sectionKind() const { return kind_; }
-    const SectionKindDescription& description() const { return description_; }
-
-    // The details window of this section window, created (hidden) on the
-    // first request.
-    SectionDetailsWindow* detailsWindow();
-    // Opens or raises the details window; does nothing before a successful
-    // calculation.
-    void showDetails();
-    QAction* detailsAction() const { return detailsAction_; }
-
-    const std::vector<QLineEdit*>& entryFields() const { return entries_; }
-    const std::vector<QLineEdit*>& resultFields() const { return results_; }
-
-  signals:
-    // After every successful 计算 and after 清除.
-    void calculationChanged();
-    // Once, when the details window has been created (still hidden), so that
-    // companion features can add to it.
-    void detailsWindowCreated(SectionDetailsWindow* window);
-
-  public:
     void Command5_Click(); // 计算
     void Command6_Click(); // 清除
     void Command7_Click(); // 返回
+
+    const std::vector<QLineEdit*>& entryFields() const { return entries_; }
+    const std::vector<QLineEdit*>& resultFields() const { return results_; }
 
     QLineEdit* textBox(const QString& name) const;
     // Explains a designed caption in its tooltip; its text stays as designed.
@@ -146,9 +104,6 @@ class SectionForm : public Form {
 
   protected:
     void closeBox() override { Command7_Click(); }
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void addControls(const std::vector<ControlSpec>& controls);
@@ -156,26 +111,11 @@ class SectionForm : public Form {
     // description says.
     void findFields(const SectionFormDesign& design);
     void connectButtons();
-    // The menu bar above the client area and the context menu.
-    void addMenus();
-    void addDetailsAction();
     std::vector<QLineEdit*> fields(const std::vector<QString>& names) const;
-    void setCalculation(std::optional<SectionCalculation> calculation);
 
-    const SectionKindDescription& description_;
     std::vector<QLineEdit*> required_;
     std::vector<QLineEdit*> entries_;
     std::vector<QLineEdit*> results_;
-    std::optional<SectionCalculation> last_;
-    QMenu* menu_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
-    QMenu* editMenu_ = nullptr;
-    QMenu* viewMenu_ = nullptr;
-    std::vector<QAction*> calculationActions_;
-    SectionKind kind_;
-    QAction* detailsAction_ = nullptr;
-    SectionDetailsWindow* details_ = nullptr;
-    bool detailsWereOpen_ = false;
 };
 
 } // namespace corvane

@@ -1,6 +1,9 @@
+#include "exportdialogs.h"
 #include "formhp.h"
 #include "forms.h"
 #include "menustub.h"
+#include "numtext.h"
+#include "sectiondetailswindow.h"
 #include "testsupport.h"
 #include "windownames.h"
 
@@ -8,7 +11,11 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -79,6 +86,8 @@ class TestFormHp : public QObject {
     void clearEmptiesTheResults();
     void returnShowsTheMainMenu();
     void copyResultsOnlyWhileACalculationStands();
+    void detailsAndSheetShowTheProfile_data();
+    void detailsAndSheetShowTheProfile();
 };
 
 void TestFormHp::init() {
@@ -197,6 +206,85 @@ void TestFormHp::copyResultsOnlyWhileACalculationStands() {
     QCOMPARE(lines[14], QStringLiteral("型材每米质量 (kg/m)\t20.14"));
     click(form_, "cmdClear");
     QVERIFY(!form_->copyAction()->isEnabled());
+}
+
+void TestFormHp::detailsAndSheetShowTheProfile_data() {
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QStringList>("plating");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("outlinePieces");
+    QTest::addColumn<QString>("netMethod"); // what the sheet says of the net profile
+    QTest::newRow("HP 200×10") << "HP 200×10" << QStringList{"600", "10", "2400"} << "HP 200×10"
+                               << 7 << QStringLiteral("净球扁钢即厚度为 t - Δt 的同一外形");
+    QTest::newRow("HP 120×8") << "hp120*8" << QStringList{"500", "8", "1800"} << "HP 120×8" << 7
+                              << QStringLiteral("净球扁钢即厚度为 t - Δt 的同一外形");
+    QTest::newRow("flat bar") << "FB200x10" << QStringList{"600", "10", "2400"} << "FB 200×10" << 4
+                              << QStringLiteral("扁钢厚 t 各减去 Δt，高度 h 不变");
+}
+
+// F2 shows the profile as computed, by its outline, with its net section
+// at the Δt typed there; Ctrl+S there writes the sheet, which names the
+// profile, says how the net profile is formed and repeats the window's
+// results, gross and net.
+void TestFormHp::detailsAndSheetShowTheProfile() {
+    QFETCH(QString, profile);
+    QFETCH(QStringList, plating);
+    QFETCH(QString, name);
+    QFETCH(int, outlinePieces);
+    QFETCH(QString, netMethod);
+    auto* view = form_->findChild<QMenu*>(QStringLiteral("viewMenu"));
+    QVERIFY(view != nullptr && !view->actions().isEmpty());
+    QVERIFY(!form_->detailsAction()->isEnabled());
+    typeProfile(profile);
+    type(box(form_, "txtPlateWidth"), plating[0]);
+    type(box(form_, "txtPlateThickness"), plating[1]);
+    type(box(form_, "txtSpan"), plating[2]);
+    click(form_, "cmdCalculate");
+    const QStringList shown = results(form_);
+    QTest::keyClick(box(form_, "txtSpan"), Qt::Key_F2);
+    SectionDetailsWindow* details = form_->detailsWindow();
+    QTRY_VERIFY(details->isVisible());
+    QVERIFY(details->details().has_value());
+    const SectionDetails& d = *details->details();
+    QCOMPARE(d.geometry.profileOutline.size(), std::size_t(outlinePieces));
+    QCOMPARE(QString::fromStdString(d.geometry.profileName), name);
+    QCOMPARE(QString::fromStdString(Str(d.gross.shown.inertia)), shown[2]);
+    QCOMPARE(QString::fromStdString(Str(d.gross.shown.minModulus)), shown[5]);
+
+    details->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(details));
+    details->deductionField()->selectAll();
+    QTest::keyClicks(details->deductionField(), "1");
+    QTRY_VERIFY(details->details()->net.has_value());
+    const auto& net = std::get<PlatedProfileDimensions>(*details->details()->netDimensions);
+    const auto& gross = std::get<PlatedProfileDimensions>(d.dimensions);
+    QCOMPARE(net.profile.thickness, gross.profile.thickness - 1);
+    QCOMPARE(net.profile.bulbStandOut, gross.profile.bulbStandOut);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    const SavePathAsker previous =
+        setSavePathAsker([&path](const SavePathRequest&) { return path; });
+    QTest::keyClick(details->deductionField(), Qt::Key_S, Qt::ControlModifier);
+    setSavePathAsker(previous);
+    QVERIFY(QFile::exists(path));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains(name), qPrintable(text));
+    // The method lines wrap where the page ends them: compared without blanks.
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QVERIFY2(QString(text).remove(blanks).contains(QString(netMethod).remove(blanks)),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("净尺寸 (Δt = 1 mm)")), qPrintable(text));
+    for (const QString& result : shown) {
+        QVERIFY2(text.contains(QRegularExpression(
+                     QStringLiteral("\\s%1\\s").arg(QRegularExpression::escape(result.trimmed())))),
+                 qPrintable(result + QStringLiteral("\n") + text));
+    }
+    QVERIFY(!text.contains(QStringLiteral("nan")) && !text.contains(QStringLiteral("inf")));
+    QVERIFY(text.contains(QStringLiteral("第 1 页 / 共 1 页")));
 }
 
 CORVANE_TEST_MAIN(TestFormHp)
