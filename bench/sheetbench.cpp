@@ -1,7 +1,8 @@
 // Times the calculation sheet: from the 导出计算书(PDF) action of the hull
 // section window to the PDF written and renamed into place, for the first
 // worked example. With --examples DIR it writes instead the sheets of the
-// first worked example of each section window into DIR.
+// first worked example of each section window into DIR, and those of the
+// bulb flats and the flat bar on plating with the flat bar's hull twin.
 //
 // Prints the median, fastest and slowest of `runs` exports, then the first.
 // Usage: sheet_bench [runs] | sheet_bench --examples DIR
@@ -10,6 +11,7 @@
 #include "form1.h"
 #include "form3.h"
 #include "form4.h"
+#include "formhp.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "resultexport.h"
@@ -18,10 +20,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -39,6 +43,27 @@ SectionForm* calculate(const QString& window, const QStringList& entries) {
         form->entryFields()[i]->setText(entries[static_cast<int>(i)]);
     }
     form->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    return form;
+}
+
+// The bulb-flat window: a listed size, or "FB" h "x" t for a flat bar, on
+// plating b, t_p, l.
+QWidget* calculateProfile(const QString& profile, const QStringList& plating) {
+    QWidget* form = Show(WindowName::BulbFlat);
+    if (profile.startsWith(QStringLiteral("FB"))) {
+        const QStringList ht = profile.mid(2).split(QLatin1Char('x'));
+        form->findChild<QRadioButton*>(QStringLiteral("optFlatBar"))->setChecked(true);
+        form->findChild<QLineEdit*>(QStringLiteral("txtHeight"))->setText(ht[0]);
+        form->findChild<QLineEdit*>(QStringLiteral("txtThickness"))->setText(ht[1]);
+    } else {
+        form->findChild<QRadioButton*>(QStringLiteral("optBulbFlat"))->setChecked(true);
+        form->findChild<QComboBox*>(QStringLiteral("cboSize"))->setCurrentText(profile);
+    }
+    const char* const names[] = {"txtPlateWidth", "txtPlateThickness", "txtSpan"};
+    for (int i = 0; i < 3; ++i) {
+        form->findChild<QLineEdit*>(QString::fromLatin1(names[i]))->setText(plating[i]);
+    }
+    form->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     return form;
 }
 
@@ -68,6 +93,7 @@ int main(int argc, char** argv) {
     windows.define(WindowName::HullSection, [] { return new Form1; });
     windows.define(WindowName::BuiltUpSection, [] { return new Form3; });
     windows.define(WindowName::Pipe, [] { return new Form4; });
+    windows.define(WindowName::BulbFlat, [] { return new FormHp; });
 
     QString target;
     setSavePathAsker([&target](const SavePathRequest&) { return target; });
@@ -85,9 +111,28 @@ int main(int argc, char** argv) {
             {WindowName::HullSection, {"600", "10", "300", "10", "100", "12", "2400"}, "hull.pdf"},
             {WindowName::BuiltUpSection, {"100", "10", "200", "8", "100", "10"}, "builtup.pdf"},
             {WindowName::Pipe, {"100", "10"}, "pipe.pdf"},
+            // The flat bar's twin in the hull window: web 200 x 10, no face plate.
+            {WindowName::HullSection,
+             {"600", "10", "200", "10", "0", "0", "2400"},
+             "hull-fb200x10.pdf"},
         };
         for (const auto& example : examples) {
             SectionForm* form = calculate(example.window, example.entries);
+            target = dir.absoluteFilePath(QString::fromLatin1(example.file));
+            exportAction(form)->trigger();
+            std::printf("%s\n", qPrintable(target));
+        }
+        const struct {
+            QString profile;
+            QStringList plating;
+            const char* file;
+        } profiles[] = {
+            {QStringLiteral("HP 200×10"), {"600", "10", "2400"}, "hp200x10.pdf"},
+            {QStringLiteral("HP 120×8"), {"500", "8", "1800"}, "hp120x8.pdf"},
+            {QStringLiteral("FB200x10"), {"600", "10", "2400"}, "fb200x10.pdf"},
+        };
+        for (const auto& example : profiles) {
+            QWidget* form = calculateProfile(example.profile, example.plating);
             target = dir.absoluteFilePath(QString::fromLatin1(example.file));
             exportAction(form)->trigger();
             std::printf("%s\n", qPrintable(target));
