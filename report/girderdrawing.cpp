@@ -69,8 +69,7 @@ QPainterPath outlinePath(const std::vector<OutlinePiece>& outline) {
 // top of it.
 QPainterPath teePath(const TeeProfile& tee) {
     QPainterPath path;
-    path.addRect(QRectF(mm(-tee.webThickness / 2, tee.webHeight),
-                        mm(tee.webThickness / 2, 0)));
+    path.addRect(QRectF(mm(-tee.webThickness / 2, tee.webHeight), mm(tee.webThickness / 2, 0)));
     path.addRect(QRectF(mm(-tee.faceWidth / 2, tee.webHeight + tee.faceThickness),
                         mm(tee.faceWidth / 2, tee.webHeight)));
     return path;
@@ -182,9 +181,8 @@ double fitScale(const QRectF& extent, const QRectF& area) {
 
 QString captionOf(const std::vector<std::optional<MemberShape>>& shapes) {
     QString caption = QStringLiteral("毛尺寸；每行构件只绘一件（n 件不重复绘出）");
-    const bool freeRows = std::any_of(shapes.begin(), shapes.end(), [](const auto& s) {
-        return s && s->marker.has_value();
-    });
+    const bool freeRows = std::any_of(shapes.begin(), shapes.end(),
+                                      [](const auto& s) { return s && s->marker.has_value(); });
     if (freeRows) {
         caption += QStringLiteral("；⊕ 自由构件");
     }
@@ -196,8 +194,8 @@ void paintMember(QPainter& painter, const MemberShape& shape, const QTransform& 
     const SectionDrawingPalette& colours = sectionDrawingPalette();
     if (shape.marker) {
         const QPointF at = toDevice.map(*shape.marker);
-        painter.setPen(cosmeticPen(highlighted ? highlightEdge : colours.ink,
-                                   highlighted ? 2 : lineWidth));
+        painter.setPen(
+            cosmeticPen(highlighted ? highlightEdge : colours.ink, highlighted ? 2 : lineWidth));
         painter.setBrush(highlighted ? QBrush(highlightFill) : QBrush(Qt::NoBrush));
         painter.drawEllipse(at, markerRadius, markerRadius);
         const double arm = markerRadius * 0.7;
@@ -232,11 +230,17 @@ GirderDrawingLayout paintGirderSection(QPainter& painter, const QRectF& box,
     }
     std::vector<std::optional<MemberShape>> shapes;
     shapes.reserve(table.size());
-    QRectF extent;
-    bool any = false;
-    const auto include = [&extent, &any](const QRectF& r) {
-        extent = any ? extent.united(r) : r;
-        any = true;
+    // The extent by its corners: QRectF::united passes over a point (a
+    // rectangle of no size), which a level or a free row is.
+    double left = 0; // the centre line is always in the drawing
+    double right = 0;
+    double top = INFINITY;
+    double bottom = -INFINITY;
+    const auto include = [&](const QRectF& r) {
+        left = std::min(left, r.left());
+        right = std::max(right, r.right());
+        top = std::min(top, r.top());
+        bottom = std::max(bottom, r.bottom());
     };
     for (std::size_t row = 0; row < table.size(); ++row) {
         shapes.push_back(memberShape(table, row));
@@ -250,8 +254,9 @@ GirderDrawingLayout paintGirderSection(QPainter& painter, const QRectF& box,
     }
     const std::vector<Level> levels = levelsOf(table);
     for (const Level& level : levels) {
-        include(QRectF(mm(0, level.z), QSizeF(0, 0))); // the centre line and the level
+        include(QRectF(mm(0, level.z), QSizeF(0, 0)));
     }
+    const QRectF extent(QPointF(left, top), QPointF(right, bottom));
 
     painter.save();
     if (style.font != QFont()) {
@@ -289,7 +294,8 @@ GirderDrawingLayout paintGirderSection(QPainter& painter, const QRectF& box,
 
     const SectionDrawingPalette& colours = sectionDrawingPalette();
     const double lineLeft = layout.sectionRect.left() - lh / 2;
-    const double lineRight = annotated ? area.right() + lh / 2 : layout.sectionRect.right() + lh / 2;
+    const double lineRight =
+        annotated ? area.right() + lh / 2 : layout.sectionRect.right() + lh / 2;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(cosmeticPen(colours.fibre, style.lineWidth, Qt::DashDotLine));
     painter.drawLine(QPointF(layout.originY, layout.sectionRect.top() - lh / 2),

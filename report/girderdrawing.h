@@ -64,7 +64,9 @@ struct GirderDrawingLayout {
     QStringList texts; // every label as drawn
 
     bool valid() const { return scale > 0; }
-    QPointF map(double yMm, double zMm) const { return {originY + yMm * scale, originZ - zMm * scale}; }
+    QPointF map(double yMm, double zMm) const {
+        return {originY + yMm * scale, originZ - zMm * scale};
+    }
 };
 
 GirderDrawingLayout paintGirderSection(QPainter& painter, const QRectF& box,

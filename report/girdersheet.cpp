@@ -15,19 +15,22 @@ namespace {
 QStringList methodLines(const GirderTable& table) {
     const GirderSettings& settings = table.settings();
     QStringList lines{
-        QStringLiteral("每行：面积 A = n·a (cm²)，形心距基线 z (m)，A·z (cm²·m)，A·z² (cm²·m²)，"
-                       "自身惯性矩 i₀ = n·i₀,单件 (cm⁴ 除以 10⁴ 换算为 cm²·m²)；n 为同一构件的件数。"),
+        QStringLiteral(
+            "每行：面积 A = n·a (cm²)，形心距基线 z (m)，A·z (cm²·m)，A·z² (cm²·m²)，"
+            "自身惯性矩 i₀ = n·i₀,单件 (cm⁴ 除以 10⁴ 换算为 cm²·m²)；n 为同一构件的件数。"),
         QStringLiteral("板：厚度中线自 (y1, z1) 至 (y2, z2)，长 L，厚 t，与水平线夹角 θ；"
                        "a = L·t，i₀ = (L·t/12)(L²·sin²θ + t²·cos²θ)。水平、竖直与斜板同一公式。"),
         QStringLiteral("型材（球扁钢、扁钢、组合型材）：面积、形心与 i₀ 与各型材窗口同一计算，"
                        "只计型材本身（带板另列为板行，全宽有效）；趾端在 (y1, z1)，朝上或朝下。"),
-        QStringLiteral("自由构件：按输入的 A (cm²)、形心高度 z (mm) 与 i₀ (cm⁴) 计入，毛、净尺寸相同。"),
-        settings.half
-            ? QStringLiteral("半剖面：表中只列一舷，各项合计乘 2；标为中线的构件（龙骨板、中桁材等）"
-                             "只计一次。")
-            : QStringLiteral("全剖面：各行按所列计入合计。"),
-        QStringLiteral("z_NA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − z_NA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
-                       "W_D = I / |D − z_NA|，W_B = I / z_NA，W_min 取二者较小者。"),
+        QStringLiteral(
+            "自由构件：按输入的 A (cm²)、形心高度 z (mm) 与 i₀ (cm⁴) 计入，毛、净尺寸相同。"),
+        settings.half ? QStringLiteral(
+                            "半剖面：表中只列一舷，各项合计乘 2；标为中线的构件（龙骨板、中桁材等）"
+                            "只计一次。")
+                      : QStringLiteral("全剖面：各行按所列计入合计。"),
+        QStringLiteral(
+            "z_NA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − z_NA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
+            "W_D = I / |D − z_NA|，W_B = I / z_NA，W_min 取二者较小者。"),
         QStringLiteral("净尺寸：板厚与型材厚度各减去腐蚀扣除 Δt（表的 Δt，行内另给者按该行），"
                        "与型材窗口的扣除相同。"),
         QStringLiteral("数值：A、A·z、A·z²、i₀、I 与 W 按 cm 制单位舍入到百分位，m⁴、m³ 为同一数值"
@@ -45,8 +48,8 @@ SheetTable settingsTable(const GirderTable& table) {
     inputs.columnWeights = {2.6, 0.8, 1.4, 0.8};
     inputs.firstNumberColumn = 2;
     inputs.rows = {
-        {QStringLiteral("型深（甲板线距基线）"), QStringLiteral("D"),
-         detailNumber(settings.depth), QStringLiteral("mm")},
+        {QStringLiteral("型深（甲板线距基线）"), QStringLiteral("D"), detailNumber(settings.depth),
+         QStringLiteral("mm")},
         {QStringLiteral("半剖面"), QString(),
          settings.half ? QStringLiteral("是") : QStringLiteral("否"), QString()},
         {QStringLiteral("腐蚀扣除"), QStringLiteral("Δt"), detailNumber(settings.deduction),
@@ -76,11 +79,12 @@ SheetTable memberTable(const GirderTable& table, bool net) {
                         .arg(detailNumber(table.settings().deduction))
                   : QStringLiteral("构件计算表（毛尺寸）");
     t.headers = girderTableHeaders();
-    t.columnWeights = {1.6, 1.0, 0.5, 1.9, 1.0, 0.8, 1.1, 1.25, 1.1};
+    t.columnWeights = {1.4, 0.9, 0.5, 1.7, 1.0, 0.8, 1.25, 1.4, 1.25};
     t.firstNumberColumn = girderTableFirstNumber;
     t.rows.reserve(table.size() + 1);
     for (std::size_t row = 0; row < table.size(); ++row) {
-        t.rows.push_back(girderTableRow(table.member(row), net ? table.net(row) : table.gross(row)));
+        t.rows.push_back(
+            girderTableRow(table.member(row), net ? table.net(row) : table.gross(row)));
     }
     const GirderResult result = net ? table.netResult() : table.grossResult();
     t.rows.push_back(girderSumsRow(result, table.settings().half));
@@ -114,8 +118,7 @@ SheetTable resultsTable(const GirderTable& table) {
 
 } // namespace
 
-CalcSheet girderSheet(const QString& title, const GirderTable& table,
-                      const SheetContext& context) {
+CalcSheet girderSheet(const QString& title, const GirderTable& table, const SheetContext& context) {
     CalcSheet sheet;
     sheet.calculatorName = title;
     sheet.issuedAt = context.issuedAt.isValid() ? context.issuedAt : QDateTime::currentDateTime();

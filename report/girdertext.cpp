@@ -128,10 +128,10 @@ QString memberErrorText(const MemberError& e) {
 }
 
 QStringList girderTableHeaders() {
-    return {QStringLiteral("构件"),          QStringLiteral("类型"),
-            QStringLiteral("n"),             QStringLiteral("剖面/尺寸 (mm)"),
-            QStringLiteral("A (cm²)"),       QStringLiteral("z (m)"),
-            QStringLiteral("A·z (cm²·m)"),   QStringLiteral("A·z² (cm²·m²)"),
+    return {QStringLiteral("构件"),        QStringLiteral("类型"),
+            QStringLiteral("n"),           QStringLiteral("剖面/尺寸 (mm)"),
+            QStringLiteral("A (cm²)"),     QStringLiteral("z (m)"),
+            QStringLiteral("A·z (cm²·m)"), QStringLiteral("A·z² (cm²·m²)"),
             QStringLiteral("i₀ (cm²·m²)")};
 }
 
@@ -171,8 +171,9 @@ QStringList girderTableRow(const GirderMember& member,
         member.count && std::isfinite(*member.count) ? detailNumber(*member.count) : QString();
     const QString name = QString::fromStdString(member.name);
     if (const auto* e = std::get_if<MemberError>(&line)) {
-        return {name, kind, count, QStringLiteral("略去：") + memberErrorText(*e),
-                QString(), QString(), QString(), QString(), QString()};
+        return {name,      kind,      count,     QStringLiteral("略去：") + memberErrorText(*e),
+                QString(), QString(), QString(), QString(),
+                QString()};
     }
     const GirderRowFigures& f = std::get<GirderRowFigures>(line);
     return {name,
@@ -205,7 +206,8 @@ std::vector<GirderResultLine> girderResultLines(const GirderResult& gross,
     };
     const auto count = [](std::size_t n) { return QString::number(n); };
     return {
-        line(QStringLiteral("计入合计的行数"), [&](const GirderResult& r) { return count(r.rowsCounted); }),
+        line(QStringLiteral("计入合计的行数"),
+             [&](const GirderResult& r) { return count(r.rowsCounted); }),
         line(QStringLiteral("略去的行数（无法计算）"),
              [&](const GirderResult& r) { return count(r.rowsLeftOut); }),
         line(QStringLiteral("总面积 A (cm²)"),

@@ -61,8 +61,7 @@ struct GirderResultLine {
 // The rows counted and left out, A, the neutral axis in m and cm, I in
 // cm²·m² and m⁴, the moduli at the deck, at the baseline and the smaller, in
 // m³ and cm³.
-std::vector<GirderResultLine> girderResultLines(const GirderResult& gross,
-                                                const GirderResult& net);
+std::vector<GirderResultLine> girderResultLines(const GirderResult& gross, const GirderResult& net);
 
 // "有 3 行无法计算，未计入合计。"; empty when every row counts.
 QString rowsLeftOutText(std::size_t count);

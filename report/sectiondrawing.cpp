@@ -615,5 +615,4 @@ std::vector<double> spreadLabels(std::vector<double> wanted, double height, doub
     return placed;
 }
 
-
 } // namespace corvane
