@@ -17,7 +17,8 @@ QStringList methodLines(const GirderTable& table) {
     QStringList lines{
         QStringLiteral(
             "每行：面积 A = n·a (cm²)，形心距基线 z (m)，A·z (cm²·m)，A·z² (cm²·m²)，"
-            "自身惯性矩 i₀ = n·i₀,单件 (cm⁴ 除以 10⁴ 换算为 cm²·m²)；n 为同一构件的件数。"),
+            "自身惯性矩 i₀ 为 n 件之和 (cm⁴ 除以 10⁴ 换算为 cm²·m²)；n 为同一构件的件数，"
+            "a 为一件的面积。"),
         QStringLiteral("板：厚度中线自 (y1, z1) 至 (y2, z2)，长 L，厚 t，与水平线夹角 θ；"
                        "a = L·t，i₀ = (L·t/12)(L²·sin²θ + t²·cos²θ)。水平、竖直与斜板同一公式。"),
         QStringLiteral("型材（球扁钢、扁钢、组合型材）：面积、形心与 i₀ 与各型材窗口同一计算，"
@@ -79,7 +80,7 @@ SheetTable memberTable(const GirderTable& table, bool net) {
                         .arg(detailNumber(table.settings().deduction))
                   : QStringLiteral("构件计算表（毛尺寸）");
     t.headers = girderTableHeaders();
-    t.columnWeights = {1.4, 0.9, 0.5, 1.7, 1.0, 0.8, 1.25, 1.4, 1.25};
+    t.columnWeights = {1.3, 1.0, 0.45, 1.95, 1.0, 0.75, 1.25, 1.4, 1.25};
     t.firstNumberColumn = girderTableFirstNumber;
     t.rows.reserve(table.size() + 1);
     for (std::size_t row = 0; row < table.size(); ++row) {
@@ -90,6 +91,9 @@ SheetTable memberTable(const GirderTable& table, bool net) {
     t.rows.push_back(girderSumsRow(result, table.settings().half));
     if (const QString leftOut = rowsLeftOutText(result.rowsLeftOut); !leftOut.isEmpty()) {
         t.notes << leftOut;
+    }
+    if (net) {
+        t.notes << QStringLiteral("剖面/尺寸栏为毛尺寸；各行按减去 Δt 后的厚度计算。");
     }
     t.notes << QStringLiteral("型材 ↑ / ↓：自趾端朝上 / 朝下。");
     return t;
