@@ -23,6 +23,7 @@
 #error "CORVANE_VERSION must be defined by the build"
 #endif
 
+using namespace corvane;
 using namespace corvane::batch;
 
 namespace {

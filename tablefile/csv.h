@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-namespace corvane::batch {
+namespace corvane {
 
 // Buffered reading from a file descriptor.
 class ByteSource {
@@ -173,4 +173,4 @@ class ByteSink {
     int error_ = 0;
 };
 
-} // namespace corvane::batch
+} // namespace corvane

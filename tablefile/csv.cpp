@@ -6,7 +6,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace corvane::batch {
+namespace corvane {
 
 namespace {
 
@@ -264,4 +264,4 @@ bool ByteSink::flush() {
     return error_ == 0;
 }
 
-} // namespace corvane::batch
+} // namespace corvane
