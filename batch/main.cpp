@@ -385,8 +385,8 @@ std::optional<std::string> readPositional(Arguments& args) {
     const std::string& name = args.positional[0];
     const std::optional<Kind> kind = kindFromName(name);
     if (!kind) {
-        return "未知种类 " + name + "（可用：stiffener、builtup、pipe、hp） / unknown kind " + name +
-               " (accepted: stiffener, builtup, pipe, hp)";
+        return "未知种类 " + name + "（可用：stiffener、builtup、pipe、hp） / unknown kind " +
+               name + " (accepted: stiffener, builtup, pipe, hp)";
     }
     if (args.positional.size() > 2) {
         return "多余的参数 " + args.positional[2] + " / unexpected argument " + args.positional[2];
