@@ -15,7 +15,7 @@ constexpr std::size_t readChunk = 1 << 20;
 } // namespace
 
 bool ByteSource::fill() {
-    if (error_ != 0) {
+    if (error_ != 0 || fd_ < 0) {
         return false;
     }
     // Keep what has not been consumed yet (only after peek) and append. The
