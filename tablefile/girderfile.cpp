@@ -738,7 +738,9 @@ std::string writeGirderFile(const GirderDocument& document) {
 std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     const auto failed = [&](int error) {
-        const std::string zh = reasonInChinese(error);
+        // reasonInChinese speaks of a file being written: a missing file is
+        // said here.
+        const std::string zh = error == ENOENT ? std::string("文件不存在") : reasonInChinese(error);
         return GirderFileError{0, "无法读取 " + path + "：" + zh,
                                "cannot read " + path + ": " + std::strerror(error)};
     };
