@@ -333,11 +333,11 @@ std::string memberErrorText(const MemberError& error) {
     case MemberError::Reason::Missing:
         return "缺少" + label;
     case MemberError::Reason::NotFinite:
-        return label + "不是有限的数";
+        return label + " 不是有限的数";
     case MemberError::Reason::NotPositive:
-        return label + "应大于 0";
+        return label + " 应大于 0";
     case MemberError::Reason::Negative:
-        return label + "不应小于 0";
+        return label + " 不应小于 0";
     case MemberError::Reason::ZeroLength:
         return "板的两端重合，长度为 0";
     case MemberError::Reason::BadProfile:
@@ -346,7 +346,7 @@ std::string memberErrorText(const MemberError& error) {
         }
         return "型材规格无法识别";
     case MemberError::Reason::Consumed:
-        return "腐蚀扣除后" + label + "的厚度不大于 0";
+        return "腐蚀扣除后" + label + " 的厚度不大于 0";
     case MemberError::Reason::OutOfRange:
         return "结果超出数值范围";
     }
