@@ -688,6 +688,20 @@ class FileReading {
     GirderDocument document_;
 };
 
+// A setting as the program writes numbers, in its general form; with 17
+// digits where 15 would not read back as the same double, so that a table
+// read and written keeps its settings exactly. Blank when not finite.
+std::string settingText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    std::string text = generalDouble(value);
+    if (readDouble(text) != value) {
+        text = formatNumber(value, NumberFormat{17, false, true});
+    }
+    return text;
+}
+
 void writeRecord(std::string& out, const std::vector<std::string_view>& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {
@@ -711,9 +725,8 @@ std::variant<GirderDocument, GirderFileError> readGirderFile(std::string_view by
 std::string writeGirderFile(const GirderDocument& document) {
     std::string out(byteOrderMark(Encoding::Utf8));
     const GirderSettings& s = document.settings;
-    const std::string depth = std::isfinite(s.depth) ? generalDouble(s.depth) : std::string();
-    const std::string deduction =
-        std::isfinite(s.deduction) ? generalDouble(s.deduction) : std::string();
+    const std::string depth = settingText(s.depth);
+    const std::string deduction = settingText(s.deduction);
     writeRecord(out, {specOf(Setting::Depth).key, depth});
     writeRecord(out, {specOf(Setting::Half).key, s.half ? "1" : "0"});
     writeRecord(out, {specOf(Setting::Deduction).key, deduction});

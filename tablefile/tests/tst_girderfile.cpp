@@ -126,6 +126,10 @@ void TestGirderFile::roundTripKeepsTextsAndDigits_data() {
         "name,kind,n,centreline,y1,z1,y2,z2,t,profile,side,A,i0,dt\n"
         "\" 底板 \",PLATE, 2 ,0,０,1e1,1500.00,10,１２．５,,,,,\n"
         "扶强材,型材,1,,1000,1010,,,,T300x10+100x12,UP,,,,\n");
+    // Settings that need all 17 digits to read back as the same double.
+    QTest::newRow("settings of 17 digits")
+        << QByteArray("depth,12345.678901234567\nhalf,1\ndt,0.30000000000000004\n"
+                      "kind,z1,A,i0\nfree,0,1,0\n");
     // Cells that need quotes: the delimiter, a quote, a line break.
     QTest::newRow("quoted cells") << QByteArray(
         "depth,9000\n"
