@@ -113,6 +113,7 @@ class TestGirderFile : public QObject {
     void memberErrorsNameTheValue();
     void saveIsWholeOrNothing();
     void fullDiskKeepsTheOldFile();
+    void exampleTableIsWhole();
 };
 
 // ---------------------------------------------------------------------------
@@ -455,6 +456,22 @@ void TestGirderFile::fullDiskKeepsTheOldFile() {
     QCOMPARE(reread.readAll(), QByteArray("old table\n"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
              QStringList{"table.csv"});
+}
+
+// The midship section in docs/examples: every row counts, gross and net, and
+// the file is exactly what the program writes for it.
+void TestGirderFile::exampleTableIsWhole() {
+    QFile file(QStringLiteral(CORVANE_EXAMPLE_TABLE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const GirderDocument document = readOk(bytes);
+    QVERIFY(document.rows.size() >= 40 && document.rows.size() <= 80);
+    QCOMPARE(document.settings.depth, 18000.0);
+    QVERIFY(document.settings.half);
+    const GirderTable table = girderTable(document);
+    QCOMPARE(table.grossResult().rowsLeftOut, std::size_t(0));
+    QCOMPARE(table.netResult().rowsLeftOut, std::size_t(0));
+    QCOMPARE(QByteArray::fromStdString(writeGirderFile(document)), bytes);
 }
 
 QTEST_APPLESS_MAIN(TestGirderFile)
