@@ -126,8 +126,11 @@ std::string listedNames(const std::vector<HpSize>& sizes, const char* separator)
     return names;
 }
 
+// `typed`: the cell, named in the message; empty where it is not at hand.
 Text profileErrorText(const GirderProfileError& error, std::string_view typed) {
     const std::string value(trimmed(typed));
+    const std::string quotedZh = value.empty() ? std::string() : "“" + value + "”";
+    const std::string quotedEn = value.empty() ? std::string() : " \"" + value + "\"";
     switch (error.reason) {
     case GirderProfileError::Reason::NotListed: {
         ProfileShape asked;
@@ -143,14 +146,14 @@ Text profileErrorText(const GirderProfileError& error, std::string_view typed) {
                     listedNames(error.nearest, ", ")};
     }
     case GirderProfileError::Reason::Undefined:
-        return {"型材“" + value + "”的尺寸应大于 0",
-                "profile \"" + value + "\": its dimensions must be above 0"};
+        return {"型材" + quotedZh + "的尺寸应大于 0",
+                "profile" + quotedEn + ": its dimensions must be above 0"};
     case GirderProfileError::Reason::NotAName:
         break;
     }
-    return {"型材：“" + value + "”不是型材规格（如 HP200x10、FB200x10、T300x10+100x12）",
-            "profile: \"" + value +
-                "\" is not a profile name (such as HP200x10, FB200x10, T300x10+100x12)"};
+    return {"型材" + quotedZh + "不是型材规格（如 HP200x10、FB200x10、T300x10+100x12）",
+            "profile" + quotedEn +
+                " is not a profile name (such as HP200x10, FB200x10, T300x10+100x12)"};
 }
 
 // The columns a kind reads, besides name, kind, n, centreline and dt.
