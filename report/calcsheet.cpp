@@ -2,6 +2,7 @@
 
 #include "subscripts.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -68,10 +69,22 @@ QFont sheetFont(bool kai, double pixelSize, bool bold = false) {
     return font;
 }
 
-QString chineseNumber(int n) {
-    static const std::array<const char*, 10> digits{"一", "二", "三", "四", "五",
-                                                    "六", "七", "八", "九", "十"};
-    return n >= 1 && n <= 10 ? QString::fromUtf8(digits[static_cast<std::size_t>(n - 1)])
+// The number of a section heading: Chinese numerals in Chinese ("三、计算表"),
+// the translation's own in English ("3. Working table").
+QString headingNumber(int n) {
+    static const std::array<const char*, 10> numerals{
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "一"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "二"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "三"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "四"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "五"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "六"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "七"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "八"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "九"),
+        QT_TRANSLATE_NOOP("corvane::CalcSheet", "十")};
+    return n >= 1 && n <= 10 ? QCoreApplication::translate(
+                                   "corvane::CalcSheet", numerals[static_cast<std::size_t>(n - 1)])
                              : QString::number(n);
 }
 
@@ -129,7 +142,7 @@ struct Layout {
 };
 
 QString projectText(const CalcSheet& sheet) {
-    return QStringLiteral("项目：%1").arg(sheet.project);
+    return QCoreApplication::translate("corvane::CalcSheet", "项目：%1").arg(sheet.project);
 }
 
 // The project line, wrapped to the content width and printed whole; 0
@@ -235,7 +248,8 @@ void paintHeading(QPainter& painter, double top, int number, const QString& titl
     painter.setFont(sheetFont(true, headingSize));
     painter.drawText(QRectF(marginLeft, top, contentWidth, headingHeight),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("%1、%2").arg(chineseNumber(number), title));
+                     QCoreApplication::translate("corvane::CalcSheet", "%1、%2")
+                         .arg(headingNumber(number), title));
 }
 
 // Adds a table as pieces: its heading with the header row, each row on its
@@ -319,9 +333,10 @@ void addInputsAndDrawing(Layout& layout, const CalcSheet& sheet, int number, dou
              info->drawingScale = scale;
              p.setPen(Qt::black);
              p.setFont(sheetFont(false, bodySize));
-             p.drawText(QRectF(box.left(), box.bottom(), box.width(), scaleLineHeight),
-                        Qt::AlignHCenter | Qt::AlignVCenter,
-                        QStringLiteral("剖面图  比例 %1").arg(scale));
+             p.drawText(
+                 QRectF(box.left(), box.bottom(), box.width(), scaleLineHeight),
+                 Qt::AlignHCenter | Qt::AlignVCenter,
+                 QCoreApplication::translate("corvane::CalcSheet", "剖面图  比例 %1").arg(scale));
          },
          false, -1});
 }
@@ -336,7 +351,8 @@ void addMethod(Layout& layout, const CalcSheet& sheet, int number) {
     layout.pieces.push_back(
         {headingHeight + textHeight + blockGap + 10,
          [font, text, number](QPainter& p, double top) {
-             paintHeading(p, top, number, QStringLiteral("计算方法"));
+             paintHeading(p, top, number,
+                          QCoreApplication::translate("corvane::CalcSheet", "计算方法"));
              p.setPen(Qt::black);
              p.setFont(font);
              p.drawText(QRectF(marginLeft + 40, top + headingHeight, contentWidth - 40, 100000),
@@ -414,22 +430,23 @@ void paintProject(const CalcSheet& sheet, QPainter& p, double top) {
 }
 
 QString dateText(const CalcSheet& sheet) {
-    return QStringLiteral("日期：%1")
+    return QCoreApplication::translate("corvane::CalcSheet", "日期：%1")
         .arg(sheet.issuedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 void paintFirstPageHeader(const CalcSheet& sheet, QPainter& p) {
     p.setPen(Qt::black);
     p.setFont(sheetFont(true, titleSize));
-    p.drawText(QRectF(marginLeft, marginTop, contentWidth, header::titleLine),
-               Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("%1 计算书").arg(sheet.calculatorName));
+    p.drawText(
+        QRectF(marginLeft, marginTop, contentWidth, header::titleLine),
+        Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("corvane::CalcSheet", "%1 计算书").arg(sheet.calculatorName));
     p.setFont(sheetFont(false, bodySize));
     double y = marginTop + header::titleLine;
     const QRectF dateLine(marginLeft, y, contentWidth, header::dateLine);
     p.drawText(dateLine, Qt::AlignLeft | Qt::AlignVCenter, dateText(sheet));
     p.drawText(dateLine, Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("程序：%1").arg(sheet.program));
+               QCoreApplication::translate("corvane::CalcSheet", "程序：%1").arg(sheet.program));
     y += header::dateLine;
     paintProject(sheet, p, y);
     y += projectHeight(sheet);
@@ -443,7 +460,8 @@ void paintLaterPageHeader(const CalcSheet& sheet, QPainter& p) {
     const QRectF titleLine(marginLeft, marginTop, contentWidth, header::continuedLine);
     p.setFont(sheetFont(true, bodySize));
     p.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("%1 计算书（续）").arg(sheet.calculatorName));
+               QCoreApplication::translate("corvane::CalcSheet", "%1 计算书（续）")
+                   .arg(sheet.calculatorName));
     p.setFont(sheetFont(false, bodySize));
     p.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, dateText(sheet));
     const double y = marginTop + header::continuedLine;
@@ -461,7 +479,9 @@ void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCou
     const QRectF line(marginLeft, footerTop + 10, contentWidth, 50);
     p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, sheet.program);
     p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("第 %1 页 / 共 %2 页").arg(pageIndex + 1).arg(pageCount));
+               QCoreApplication::translate("corvane::CalcSheet", "第 %1 页 / 共 %2 页")
+                   .arg(pageIndex + 1)
+                   .arg(pageCount));
     p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, sheet.calculatorName);
 }
 

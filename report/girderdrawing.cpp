@@ -6,6 +6,7 @@
 #include "sectiondrawing.h"
 #include "sectiontext.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -145,14 +146,19 @@ QPen levelPen(Level::Role role, double lineWidth) {
 }
 
 std::vector<Level> levelsOf(const GirderTable& table) {
-    std::vector<Level> levels{{0, QStringLiteral("基线"), Level::Role::Baseline}};
+    std::vector<Level> levels{
+        {0, QCoreApplication::translate("corvane::GirderDrawing", "基线"), Level::Role::Baseline}};
     const double depth = table.settings().depth;
     if (std::isfinite(depth) && depth > 0) {
-        levels.push_back({depth, QStringLiteral("甲板线 D = %1 m").arg(detailNumber(depth / 1000)),
+        levels.push_back({depth,
+                          QCoreApplication::translate("corvane::GirderDrawing", "甲板线 D = %1 m")
+                              .arg(detailNumber(depth / 1000)),
                           Level::Role::Deck});
     }
     if (const std::optional<double> axis = table.grossResult().neutralAxis) {
-        levels.push_back({*axis * 1000, QStringLiteral("中和轴 z = %1 m").arg(girderLevel(*axis)),
+        levels.push_back({*axis * 1000,
+                          QCoreApplication::translate("corvane::GirderDrawing", "中和轴 z = %1 m")
+                              .arg(girderLevel(*axis)),
                           Level::Role::NeutralAxis});
     }
     return levels;
@@ -180,11 +186,13 @@ double fitScale(const QRectF& extent, const QRectF& area) {
 }
 
 QString captionOf(const std::vector<std::optional<MemberShape>>& shapes) {
-    QString caption = QStringLiteral("毛尺寸；每行构件只绘一件（n 件不重复绘出）");
+    QString caption = QCoreApplication::translate("corvane::GirderDrawing",
+                                                  "毛尺寸；每行构件只绘一件（n 件不重复绘出）");
     const bool freeRows = std::any_of(shapes.begin(), shapes.end(),
                                       [](const auto& s) { return s && s->marker.has_value(); });
     if (freeRows) {
-        caption += QStringLiteral("；⊕ 自由构件");
+        caption =
+            QCoreApplication::translate("corvane::GirderDrawing", "%1；⊕ 自由构件").arg(caption);
     }
     return caption;
 }

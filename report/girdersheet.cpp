@@ -4,6 +4,7 @@
 #include "girdertext.h"
 #include "sectiontext.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -15,26 +16,40 @@ namespace {
 QStringList methodLines(const GirderTable& table) {
     const GirderSettings& settings = table.settings();
     QStringList lines{
-        QStringLiteral(
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
             "每行：面积 A = n·a (cm²)，形心距基线 z (m)，A·z (cm²·m)，A·z² (cm²·m²)，"
             "自身惯性矩 i₀ 为 n 件之和 (cm⁴ 除以 10⁴ 换算为 cm²·m²)；n 为同一构件的件数，"
             "a 为一件的面积。"),
-        QStringLiteral("板：厚度中线自 (y1, z1) 至 (y2, z2)，长 L，厚 t，与水平线夹角 θ；"
-                       "a = L·t，i₀ = (L·t/12)(L²·sin²θ + t²·cos²θ)。水平、竖直与斜板同一公式。"),
-        QStringLiteral("型材（球扁钢、扁钢、组合型材）：面积、形心与 i₀ 与各型材窗口同一计算，"
-                       "只计型材本身（带板另列为板行，全宽有效）；趾端在 (y1, z1)，朝上或朝下。"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
+            "板：厚度中线自 (y1, z1) 至 (y2, z2)，长 L，厚 t，与水平线夹角 θ；"
+            "a = L·t，i₀ = (L·t/12)(L²·sin²θ + t²·cos²θ)。水平、竖直与斜板同一公式。"),
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
+            "型材（球扁钢、扁钢、组合型材）：面积、形心与 i₀ 与各型材窗口同一计算，"
+            "只计型材本身（带板另列为板行，全宽有效）；趾端在 (y1, z1)，朝上或朝下。"),
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
             "自由构件：按输入的 A (cm²)、形心高度 z (mm) 与 i₀ (cm⁴) 计入，毛、净尺寸相同。"),
-        settings.half ? QStringLiteral(
-                            "半剖面：表中只列一舷，各项合计乘 2；标为中线的构件（龙骨板、中桁材等）"
-                            "只计一次。")
-                      : QStringLiteral("全剖面：各行按所列计入合计。"),
-        QStringLiteral("zNA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − zNA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
-                       "WD = I / |D − zNA|，WB = I / zNA，Wmin 取二者较小者。"),
-        QStringLiteral("净尺寸：板厚与型材厚度各减去腐蚀扣除 Δt（表的 Δt，行内另给者按该行），"
-                       "与型材窗口的扣除相同。"),
-        QStringLiteral("数值：A、A·z、A·z²、i₀、I 与 W 按 cm 制单位舍入到百分位，m⁴、m³ 为同一数值"
-                       "移位；z 以 m 计舍入到毫米（三位小数）；无法计算的值记为“—”。"),
+        settings.half
+            ? QCoreApplication::translate(
+                  "corvane::GirderSheet",
+                  "半剖面：表中只列一舷，各项合计乘 2；标为中线的构件（龙骨板、中桁材等）"
+                  "只计一次。")
+            : QCoreApplication::translate("corvane::GirderSheet", "全剖面：各行按所列计入合计。"),
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
+            "zNA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − zNA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
+            "WD = I / |D − zNA|，WB = I / zNA，Wmin 取二者较小者。"),
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
+            "净尺寸：板厚与型材厚度各减去腐蚀扣除 Δt（表的 Δt，行内另给者按该行），"
+            "与型材窗口的扣除相同。"),
+        QCoreApplication::translate(
+            "corvane::GirderSheet",
+            "数值：A、A·z、A·z²、i₀、I 与 W 按 cm 制单位舍入到百分位，m⁴、m³ 为同一数值"
+            "移位；z 以 m 计舍入到毫米（三位小数）；无法计算的值记为“—”。"),
     };
     return lines;
 }
@@ -42,19 +57,24 @@ QStringList methodLines(const GirderTable& table) {
 SheetTable settingsTable(const GirderTable& table) {
     const GirderSettings& settings = table.settings();
     SheetTable inputs;
-    inputs.title = QStringLiteral("输入数据");
-    inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
-                      QStringLiteral("单位")};
+    inputs.title = QCoreApplication::translate("corvane::GirderSheet", "输入数据");
+    inputs.headers = {QCoreApplication::translate("corvane::GirderSheet", "名称"),
+                      QCoreApplication::translate("corvane::GirderSheet", "符号"),
+                      QCoreApplication::translate("corvane::GirderSheet", "数值"),
+                      QCoreApplication::translate("corvane::GirderSheet", "单位")};
     inputs.columnWeights = {2.6, 0.8, 1.4, 0.8};
     inputs.firstNumberColumn = 2;
     inputs.rows = {
-        {QStringLiteral("型深（甲板线距基线）"), QStringLiteral("D"), detailNumber(settings.depth),
-         QStringLiteral("mm")},
-        {QStringLiteral("半剖面"), QString(),
-         settings.half ? QStringLiteral("是") : QStringLiteral("否"), QString()},
-        {QStringLiteral("腐蚀扣除"), QStringLiteral("Δt"), detailNumber(settings.deduction),
-         QStringLiteral("mm")},
-        {QStringLiteral("构件行数"), QString(), QString::number(table.size()), QString()},
+        {QCoreApplication::translate("corvane::GirderSheet", "型深（甲板线距基线）"),
+         QStringLiteral("D"), detailNumber(settings.depth), QStringLiteral("mm")},
+        {QCoreApplication::translate("corvane::GirderSheet", "半剖面"), QString(),
+         settings.half ? QCoreApplication::translate("corvane::GirderSheet", "是")
+                       : QCoreApplication::translate("corvane::GirderSheet", "否"),
+         QString()},
+        {QCoreApplication::translate("corvane::GirderSheet", "腐蚀扣除"), QStringLiteral("Δt"),
+         detailNumber(settings.deduction), QStringLiteral("mm")},
+        {QCoreApplication::translate("corvane::GirderSheet", "构件行数"), QString(),
+         QString::number(table.size()), QString()},
     };
     return inputs;
 }
@@ -75,9 +95,10 @@ bool deducts(const GirderTable& table) {
 
 SheetTable memberTable(const GirderTable& table, bool net) {
     SheetTable t;
-    t.title = net ? QStringLiteral("构件计算表（净尺寸，Δt = %1 mm）")
+    t.title = net ? QCoreApplication::translate("corvane::GirderSheet",
+                                                "构件计算表（净尺寸，Δt = %1 mm）")
                         .arg(detailNumber(table.settings().deduction))
-                  : QStringLiteral("构件计算表（毛尺寸）");
+                  : QCoreApplication::translate("corvane::GirderSheet", "构件计算表（毛尺寸）");
     t.headers = girderTableHeaders();
     t.columnWeights = {1.3, 1.0, 0.45, 1.95, 1.0, 0.75, 1.25, 1.4, 1.25};
     t.firstNumberColumn = girderTableFirstNumber;
@@ -92,9 +113,11 @@ SheetTable memberTable(const GirderTable& table, bool net) {
         t.notes << leftOut;
     }
     if (net) {
-        t.notes << QStringLiteral("剖面/尺寸栏为毛尺寸；各行按减去 Δt 后的厚度计算。");
+        t.notes << QCoreApplication::translate("corvane::GirderSheet",
+                                               "剖面/尺寸栏为毛尺寸；各行按减去 Δt 后的厚度计算。");
     }
-    t.notes << QStringLiteral("型材 ↑ / ↓：自趾端朝上 / 朝下。");
+    t.notes << QCoreApplication::translate("corvane::GirderSheet",
+                                           "型材 ↑ / ↓：自趾端朝上 / 朝下。");
     return t;
 }
 
@@ -102,19 +125,22 @@ SheetTable resultsTable(const GirderTable& table) {
     const GirderResult gross = table.grossResult();
     const GirderResult net = table.netResult();
     SheetTable t;
-    t.title = QStringLiteral("计算结果（毛尺寸与净尺寸）");
-    t.headers = {QStringLiteral("项目"), grossHeading(), netHeading(table.settings().deduction)};
+    t.title = QCoreApplication::translate("corvane::GirderSheet", "计算结果（毛尺寸与净尺寸）");
+    t.headers = {QCoreApplication::translate("corvane::GirderSheet", "项目"), grossHeading(),
+                 netHeading(table.settings().deduction)};
     t.columnWeights = {3.0, 1.4, 1.4};
     for (const GirderResultLine& line : girderResultLines(gross, net)) {
         t.rows.push_back({line.caption, line.gross, line.net});
     }
     if (const QString leftOut = rowsLeftOutText(gross.rowsLeftOut); !leftOut.isEmpty()) {
-        t.notes << grossHeading() + QStringLiteral("：") + leftOut;
+        t.notes << QCoreApplication::translate("corvane::GirderSheet", "%1：%2")
+                       .arg(grossHeading(), leftOut);
     }
     if (!table.netDefined()) {
-        t.notes << QStringLiteral("表的 Δt 应为不小于 0 的数，无净尺寸结果。");
+        t.notes << QCoreApplication::translate("corvane::GirderSheet",
+                                               "表的 Δt 应为不小于 0 的数，无净尺寸结果。");
     } else if (const QString leftOut = rowsLeftOutText(net.rowsLeftOut); !leftOut.isEmpty()) {
-        t.notes << QStringLiteral("净尺寸：") + leftOut;
+        t.notes << QCoreApplication::translate("corvane::GirderSheet", "净尺寸：%1").arg(leftOut);
     }
     return t;
 }

@@ -5,6 +5,8 @@
 #include "rounding.h"
 #include "sectiontext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace corvane {
@@ -30,6 +32,17 @@ QString inLargerUnit(const std::optional<double>& value, double power) {
     return detailNumber(detailRounding(*value) / power);
 }
 
+// Why a row is left out comes from the table file in both languages, as the
+// batch tool writes it. Which one the sheet uses follows the translation
+// installed, as Qt's own QT_LAYOUT_DIRECTION does: this text's translation
+// names the language the texts are in.
+QString memberError(const MemberError& error) {
+    const bool english =
+        QCoreApplication::translate("corvane::GirderText", "zh", "language of the texts") ==
+        QLatin1String("en");
+    return QString::fromStdString(english ? memberErrorTextEnglish(error) : memberErrorText(error));
+}
+
 } // namespace
 
 QString girderLevel(double metres) {
@@ -43,20 +56,24 @@ QString girderFigure(double value) {
 QString memberKindText(MemberKind kind) {
     switch (kind) {
     case MemberKind::Plate:
-        return QStringLiteral("板");
+        return QCoreApplication::translate("corvane::GirderText", "板");
     case MemberKind::Profile:
-        return QStringLiteral("型材");
+        return QCoreApplication::translate("corvane::GirderText", "型材");
     case MemberKind::Free:
         break;
     }
-    return QStringLiteral("自由构件");
+    return QCoreApplication::translate("corvane::GirderText", "自由构件");
 }
 
 QStringList girderTableHeaders() {
-    return {QStringLiteral("构件"),        QStringLiteral("类型"),
-            QStringLiteral("n"),           QStringLiteral("剖面/尺寸 (mm)"),
-            QStringLiteral("A (cm²)"),     QStringLiteral("z (m)"),
-            QStringLiteral("A·z (cm²·m)"), QStringLiteral("A·z² (cm²·m²)"),
+    return {QCoreApplication::translate("corvane::GirderText", "构件"),
+            QCoreApplication::translate("corvane::GirderText", "类型"),
+            QStringLiteral("n"),
+            QCoreApplication::translate("corvane::GirderText", "剖面/尺寸 (mm)"),
+            QStringLiteral("A (cm²)"),
+            QStringLiteral("z (m)"),
+            QStringLiteral("A·z (cm²·m)"),
+            QStringLiteral("A·z² (cm²·m²)"),
             QStringLiteral("i₀ (cm²·m²)")};
 }
 
@@ -83,23 +100,27 @@ QString memberDimensions(const GirderMember& m) {
     case MemberKind::Free:
         break;
     }
-    return QStringLiteral("给定 A、z、i₀");
+    return QCoreApplication::translate("corvane::GirderText", "给定 A、z、i₀");
 }
 
 QStringList girderTableRow(const GirderMember& member,
                            const std::variant<GirderRowFigures, MemberError>& line) {
     QString kind = memberKindText(member.kind);
     if (member.centreline) {
-        kind += QStringLiteral("（中线）");
+        kind = QCoreApplication::translate("corvane::GirderText", "%1（中线）").arg(kind);
     }
     const QString count =
         member.count && std::isfinite(*member.count) ? detailNumber(*member.count) : QString();
     const QString name = QString::fromStdString(member.name);
     if (const auto* e = std::get_if<MemberError>(&line)) {
-        return {name,      kind,
-                count,     QStringLiteral("略去：") + QString::fromStdString(memberErrorText(*e)),
-                QString(), QString(),
-                QString(), QString(),
+        return {name,
+                kind,
+                count,
+                QCoreApplication::translate("corvane::GirderText", "略去：%1").arg(memberError(*e)),
+                QString(),
+                QString(),
+                QString(),
+                QString(),
                 QString()};
     }
     const GirderRowFigures& f = std::get<GirderRowFigures>(line);
@@ -115,7 +136,9 @@ QStringList girderTableRow(const GirderMember& member,
 }
 
 QStringList girderSumsRow(const GirderResult& r, bool half) {
-    return {half ? QStringLiteral("合计（两舷，中线构件计一次）") : QStringLiteral("合计"),
+    return {half
+                ? QCoreApplication::translate("corvane::GirderText", "合计（两舷，中线构件计一次）")
+                : QCoreApplication::translate("corvane::GirderText", "合计"),
             QString(),
             QString(),
             QString(),
@@ -133,33 +156,33 @@ std::vector<GirderResultLine> girderResultLines(const GirderResult& gross,
     };
     const auto count = [](std::size_t n) { return QString::number(n); };
     return {
-        line(QStringLiteral("计入合计的行数"),
+        line(QCoreApplication::translate("corvane::GirderText", "计入合计的行数"),
              [&](const GirderResult& r) { return count(r.rowsCounted); }),
-        line(QStringLiteral("略去的行数（无法计算）"),
+        line(QCoreApplication::translate("corvane::GirderText", "略去的行数（无法计算）"),
              [&](const GirderResult& r) { return count(r.rowsLeftOut); }),
-        line(QStringLiteral("总面积 A (cm²)"),
+        line(QCoreApplication::translate("corvane::GirderText", "总面积 A (cm²)"),
              [](const GirderResult& r) {
                  return r.rowsCounted > 0 ? girderFigure(r.sums.area) : missing;
              }),
-        line(QStringLiteral("中和轴距基线 z_NA (m)"),
+        line(QCoreApplication::translate("corvane::GirderText", "中和轴距基线 z_NA (m)"),
              [](const GirderResult& r) { return levelOf(r.neutralAxis); }),
-        line(QStringLiteral("中和轴距基线 z_NA (cm)"),
+        line(QCoreApplication::translate("corvane::GirderText", "中和轴距基线 z_NA (cm)"),
              [](const GirderResult& r) { return figureOf(r.neutralAxisCm()); }),
-        line(QStringLiteral("惯性矩 I (cm²·m²)"),
+        line(QCoreApplication::translate("corvane::GirderText", "惯性矩 I (cm²·m²)"),
              [](const GirderResult& r) { return figureOf(r.inertia); }),
-        line(QStringLiteral("惯性矩 I (m⁴)"),
+        line(QCoreApplication::translate("corvane::GirderText", "惯性矩 I (m⁴)"),
              [](const GirderResult& r) { return inLargerUnit(r.inertia, 1e4); }),
-        line(QStringLiteral("甲板处剖面模数 W_D (m³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "甲板处剖面模数 W_D (m³)"),
              [](const GirderResult& r) { return inLargerUnit(r.deckModulusCm3(), 1e6); }),
-        line(QStringLiteral("甲板处剖面模数 W_D (cm³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "甲板处剖面模数 W_D (cm³)"),
              [](const GirderResult& r) { return figureOf(r.deckModulusCm3()); }),
-        line(QStringLiteral("基线处剖面模数 W_B (m³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "基线处剖面模数 W_B (m³)"),
              [](const GirderResult& r) { return inLargerUnit(r.keelModulusCm3(), 1e6); }),
-        line(QStringLiteral("基线处剖面模数 W_B (cm³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "基线处剖面模数 W_B (cm³)"),
              [](const GirderResult& r) { return figureOf(r.keelModulusCm3()); }),
-        line(QStringLiteral("最小剖面模数 W_min (m³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "最小剖面模数 W_min (m³)"),
              [](const GirderResult& r) { return inLargerUnit(r.minModulusCm3(), 1e6); }),
-        line(QStringLiteral("最小剖面模数 W_min (cm³)"),
+        line(QCoreApplication::translate("corvane::GirderText", "最小剖面模数 W_min (cm³)"),
              [](const GirderResult& r) { return figureOf(r.minModulusCm3()); }),
     };
 }
@@ -168,7 +191,8 @@ QString rowsLeftOutText(std::size_t count) {
     if (count == 0) {
         return {};
     }
-    return QStringLiteral("有 %1 行无法计算，未计入合计。").arg(count);
+    return QCoreApplication::translate("corvane::GirderText", "有 %1 行无法计算，未计入合计。")
+        .arg(count);
 }
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include "sectiontext.h"
 #include "subscripts.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -92,17 +93,26 @@ QString centimetres(double mm) {
 Annotations pipeAnnotations(const SectionGeometry& g) {
     Annotations a;
     const auto fromAxis = [&g](double y) {
-        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
+        return QCoreApplication::translate("corvane::SectionDrawing", "距中和轴 %1")
+            .arg(centimetres(std::fabs(y - g.neutralAxis)));
     };
     const double radius = g.ring->outerDiameter / 2;
     a.lines = {
-        {g.topFibre, QStringLiteral("外表面  ") + fromAxis(g.topFibre), LineRole::Fibre},
-        {g.neutralAxis, QStringLiteral("中和轴（过圆心）"), LineRole::NeutralAxis},
-        {g.bottomFibre, QStringLiteral("外表面  ") + fromAxis(g.bottomFibre), LineRole::Fibre},
+        {g.topFibre,
+         QCoreApplication::translate("corvane::SectionDrawing", "外表面  %1")
+             .arg(fromAxis(g.topFibre)),
+         LineRole::Fibre},
+        {g.neutralAxis, QCoreApplication::translate("corvane::SectionDrawing", "中和轴（过圆心）"),
+         LineRole::NeutralAxis},
+        {g.bottomFibre,
+         QCoreApplication::translate("corvane::SectionDrawing", "外表面  %1")
+             .arg(fromAxis(g.bottomFibre)),
+         LineRole::Fibre},
     };
     a.top = {{-radius, radius, QStringLiteral("D = %1").arg(detailNumber(2 * radius))}};
     const double wall = (g.ring->outerDiameter - g.ring->innerDiameter) / 2;
-    a.caption = QStringLiteral("D = %1  t = %2  d = %3  （尺寸单位 mm）")
+    a.caption = QCoreApplication::translate("corvane::SectionDrawing",
+                                            "D = %1  t = %2  d = %3  （尺寸单位 mm）")
                     .arg(detailNumber(g.ring->outerDiameter), detailNumber(wall),
                          detailNumber(g.ring->innerDiameter));
     return a;
@@ -115,19 +125,25 @@ Annotations pipeAnnotations(const SectionGeometry& g) {
 Annotations platedProfileAnnotations(const SectionGeometry& g) {
     Annotations a;
     const auto fromAxis = [&g](double y) {
-        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
+        return QCoreApplication::translate("corvane::SectionDrawing", "距中和轴 %1")
+            .arg(centimetres(std::fabs(y - g.neutralAxis)));
     };
     const PlateRect& profile = g.plates[0];
     const PlateRect& plating = g.plates[1];
     const bool bulb = g.profileOutline.size() > 4;
     a.lines = {
-        {g.topFibre, QStringLiteral("带板外表面  ") + fromAxis(g.topFibre), LineRole::Fibre},
+        {g.topFibre,
+         QCoreApplication::translate("corvane::SectionDrawing", "带板外表面  %1")
+             .arg(fromAxis(g.topFibre)),
+         LineRole::Fibre},
         {g.neutralAxis,
-         QStringLiteral("中和轴  距带板外表面 ") + centimetres(g.topFibre - g.neutralAxis),
+         QCoreApplication::translate("corvane::SectionDrawing", "中和轴  距带板外表面 %1")
+             .arg(centimetres(g.topFibre - g.neutralAxis)),
          LineRole::NeutralAxis},
         {g.bottomFibre,
-         (bulb ? QStringLiteral("球头顶端  ") : QStringLiteral("扁钢自由边  ")) +
-             fromAxis(g.bottomFibre),
+         (bulb ? QCoreApplication::translate("corvane::SectionDrawing", "球头顶端  %1")
+               : QCoreApplication::translate("corvane::SectionDrawing", "扁钢自由边  %1"))
+             .arg(fromAxis(g.bottomFibre)),
          LineRole::Fibre},
     };
     if (g.effectiveBreadth != plating.width()) {
@@ -142,9 +158,10 @@ Annotations platedProfileAnnotations(const SectionGeometry& g) {
                       plateCaption(plating.role) + QStringLiteral(" ") +
                           dimensionsText(plating.width(), plating.thickness())};
     if (g.effectiveBreadth == plating.width()) {
-        parts << QStringLiteral("k·b = b（斜线）");
+        parts << QCoreApplication::translate("corvane::SectionDrawing", "k·b = b（斜线）");
     }
-    a.caption = parts.join(QStringLiteral("  ")) + QStringLiteral("  （尺寸单位 mm）");
+    a.caption = QCoreApplication::translate("corvane::SectionDrawing", "%1  （尺寸单位 mm）")
+                    .arg(parts.join(QStringLiteral("  ")));
     return a;
 }
 
@@ -159,11 +176,13 @@ Annotations annotationsFor(const SectionGeometry& g) {
     if (g.plates.size() < 3) {
         // Not a stack of plating (or face plate), web and face plate: only
         // the neutral axis can be named without knowing the shape.
-        a.lines = {{g.neutralAxis, QStringLiteral("中和轴"), LineRole::NeutralAxis}};
+        a.lines = {{g.neutralAxis, QCoreApplication::translate("corvane::SectionDrawing", "中和轴"),
+                    LineRole::NeutralAxis}};
         return a;
     }
     const auto fromAxis = [&g](double y) {
-        return QStringLiteral("距中和轴 ") + centimetres(std::fabs(y - g.neutralAxis));
+        return QCoreApplication::translate("corvane::SectionDrawing", "距中和轴 %1")
+            .arg(centimetres(std::fabs(y - g.neutralAxis)));
     };
     const bool stiffener = g.kind == SectionKind::Stiffener;
     const PlateRect& upper = g.plates[0];
@@ -172,16 +191,23 @@ Annotations annotationsFor(const SectionGeometry& g) {
     const QString upperName = plateCaption(upper.role);
     const QString lowerName = plateCaption(lower.role);
     const QString upperFibre =
-        upper.present() ? upperName + QStringLiteral("外表面") : QStringLiteral("上缘");
+        upper.present()
+            ? QCoreApplication::translate("corvane::SectionDrawing", "%1外表面").arg(upperName)
+            : QCoreApplication::translate("corvane::SectionDrawing", "上缘");
     const QString lowerFibre =
-        lower.present() ? lowerName + QStringLiteral("外表面") : QStringLiteral("下缘");
+        lower.present()
+            ? QCoreApplication::translate("corvane::SectionDrawing", "%1外表面").arg(lowerName)
+            : QCoreApplication::translate("corvane::SectionDrawing", "下缘");
     // Without a face plate the reference line is the web's free edge.
-    const QString reference = lower.present() || !stiffener ? lowerName + QStringLiteral("中线(W)")
-                                                            : QStringLiteral("腹板自由边(W)");
+    const QString reference =
+        lower.present() || !stiffener
+            ? QCoreApplication::translate("corvane::SectionDrawing", "%1中线(W)").arg(lowerName)
+            : QCoreApplication::translate("corvane::SectionDrawing", "腹板自由边(W)");
     a.lines = {
         {g.topFibre, upperFibre + QStringLiteral("  ") + fromAxis(g.topFibre), LineRole::Fibre},
         {g.neutralAxis,
-         QStringLiteral("中和轴  e = ") + centimetres(g.neutralAxis - g.referenceLine),
+         QCoreApplication::translate("corvane::SectionDrawing", "中和轴  e = %1")
+             .arg(centimetres(g.neutralAxis - g.referenceLine)),
          LineRole::NeutralAxis},
         {g.referenceLine, reference + QStringLiteral("  ") + fromAxis(g.referenceLine),
          LineRole::Reference},
@@ -229,9 +255,10 @@ Annotations annotationsFor(const SectionGeometry& g) {
         }
     }
     if (stiffener && g.effectiveBreadth == upper.width() && upper.present()) {
-        plates << QStringLiteral("k·b = b（斜线）");
+        plates << QCoreApplication::translate("corvane::SectionDrawing", "k·b = b（斜线）");
     }
-    a.caption = plates.join(QStringLiteral("  ")) + QStringLiteral("  （尺寸单位 mm）");
+    a.caption = QCoreApplication::translate("corvane::SectionDrawing", "%1  （尺寸单位 mm）")
+                    .arg(plates.join(QStringLiteral("  ")));
     return a;
 }
 
@@ -648,7 +675,9 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
         }
         paintCaption(painter, layout,
                      layout.thinPlatesWidened
-                         ? notes.caption + QStringLiteral("  过薄板件按 1 像素绘出")
+                         ? QCoreApplication::translate("corvane::SectionDrawing",
+                                                       "%1  过薄板件按 1 像素绘出")
+                               .arg(notes.caption)
                          : notes.caption,
                      lh);
     }

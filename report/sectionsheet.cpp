@@ -7,6 +7,7 @@
 #include "sectiontext.h"
 #include "steel.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QPainter>
 #include <QPicture>
@@ -21,19 +22,24 @@ namespace {
 QStringList hullMethod(const SectionDetails& d) {
     const auto& mm = std::get<StiffenerDimensions>(d.dimensions);
     return {
-        QStringLiteral("带板有效宽度 k·b，k = %1，k 不大于 1（带板最多按全宽计）；"
-                       "本例 ℓ/b = %2，k = %3，k·b = %4 mm。")
+        QCoreApplication::translate("corvane::SectionSheet",
+                                    "带板有效宽度 k·b，k = %1，k 不大于 1（带板最多按全宽计）；"
+                                    "本例 ℓ/b = %2，k = %3，k·b = %4 mm。")
             .arg(effectiveBreadthRule(), detailNumber(mm.span / mm.plateWidth),
                  QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
                  detailResult(d.gross.effectiveBreadth)),
-        QStringLiteral("带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
-                       "e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
+        QCoreApplication::translate("corvane::SectionSheet",
+                                    "带板面积按有效宽度 k·b 计，带板自身惯性矩按全宽 b 计；"
+                                    "e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
         withoutFacePlate(d)
-            ? QStringLiteral("无面板，参考线为腹板自由边：yᵢ 与 e 自腹板自由边量起，"
-                             "计算器的剖面模数 W = I / e 取在腹板自由边处；"
-                             "带板外表面处的剖面模数另行列出。")
-            : QStringLiteral("参考线为面板中线：yᵢ 与 e 自面板中线量起，计算器的剖面模数 W = I / e "
-                             "取在面板中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
+            ? QCoreApplication::translate("corvane::SectionSheet",
+                                          "无面板，参考线为腹板自由边：yᵢ 与 e 自腹板自由边量起，"
+                                          "计算器的剖面模数 W = I / e 取在腹板自由边处；"
+                                          "带板外表面处的剖面模数另行列出。")
+            : QCoreApplication::translate(
+                  "corvane::SectionSheet",
+                  "参考线为面板中线：yᵢ 与 e 自面板中线量起，计算器的剖面模数 W = I / e "
+                  "取在面板中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
     };
 }
 
@@ -42,41 +48,59 @@ QStringList platedProfileMethod(const SectionDetails& d) {
     const ProfileShape& shape = mm.profile;
     const bool bulb = shape.kind == ProfileKind::BulbFlat;
     QStringList lines;
-    lines << (bulb ? QStringLiteral(
+    lines << (bulb ? QCoreApplication::translate(
+                         "corvane::SectionSheet",
                          "型材 %1（球扁钢）：外形由直线与圆弧组成，球头伸出腹板面 c = %2 mm，"
                          "圆角与过渡圆弧半径 r = %3 mm，侧面与水平成 30°；"
                          "面积、形心与自身惯性矩按外形逐段精确积分，不以多边形近似。")
                          .arg(QString::fromStdString(profileName(shape)),
                               detailNumber(shape.bulbStandOut), detailNumber(shape.bulbRadius))
-                   : QStringLiteral("型材 %1（扁钢）：矩形 h × t。")
+                   : QCoreApplication::translate("corvane::SectionSheet",
+                                                 "型材 %1（扁钢）：矩形 h × t。")
                          .arg(QString::fromStdString(profileName(shape))));
-    lines << QStringLiteral("带板有效宽度 k·b，k = %1，k 不大于 1；本例 ℓ/b = %2，k = %3，"
-                            "k·b = %4 mm。带板面积按 k·b 计，自身惯性矩按全宽 b 计。")
+    lines << QCoreApplication::translate(
+                 "corvane::SectionSheet",
+                 "带板有效宽度 k·b，k = %1，k 不大于 1；本例 ℓ/b = %2，k = %3，"
+                 "k·b = %4 mm。带板面积按 k·b 计，自身惯性矩按全宽 b 计。")
                  .arg(effectiveBreadthRule(), detailNumber(mm.span / mm.plateWidth),
                       QString::fromStdString(formatNumber(d.gross.effectiveBreadthFactor, {6})),
                       detailResult(d.gross.effectiveBreadth));
-    lines << QStringLiteral("yᵢ 与 e 自球头顶端量起，e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²；"
-                            "球头顶端与带板外表面两处的剖面模数取小者。");
-    lines << (bulb ? QStringLiteral("净尺寸：带板厚 t_p 与型材厚 t 各减去 Δt，h、c、r 不变："
-                                    "净球扁钢即厚度为 t - Δt 的同一外形。")
-                   : QStringLiteral("净尺寸：带板厚 t_p 与扁钢厚 t 各减去 Δt，高度 h 不变。"));
+    lines << QCoreApplication::translate(
+        "corvane::SectionSheet",
+        "yᵢ 与 e 自球头顶端量起，e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²；"
+        "球头顶端与带板外表面两处的剖面模数取小者。");
+    lines << (bulb ? QCoreApplication::translate(
+                         "corvane::SectionSheet",
+                         "净尺寸：带板厚 t_p 与型材厚 t 各减去 Δt，h、c、r 不变："
+                         "净球扁钢即厚度为 t - Δt 的同一外形。")
+                   : QCoreApplication::translate(
+                         "corvane::SectionSheet",
+                         "净尺寸：带板厚 t_p 与扁钢厚 t 各减去 Δt，高度 h 不变。"));
     return lines;
 }
 
 QStringList builtUpMethod(const SectionDetails&) {
     return {
-        QStringLiteral("剖面由面板1、腹板、面板2 三块矩形板叠成，各板中心在同一竖直轴上。"),
-        QStringLiteral("e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
-        QStringLiteral("参考线为面板2中线：yᵢ 与 e 自面板2中线量起，计算器的剖面模数 W = I / e "
-                       "取在面板2中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
+        QCoreApplication::translate(
+            "corvane::SectionSheet",
+            "剖面由面板1、腹板、面板2 三块矩形板叠成，各板中心在同一竖直轴上。"),
+        QCoreApplication::translate("corvane::SectionSheet",
+                                    "e = Σ(Aᵢyᵢ) / A，I = Σ(Aᵢyᵢ²) + ΣI₀ᵢ - A·e²。"),
+        QCoreApplication::translate(
+            "corvane::SectionSheet",
+            "参考线为面板2中线：yᵢ 与 e 自面板2中线量起，计算器的剖面模数 W = I / e "
+            "取在面板2中线处，不是外表面处；两外表面处的剖面模数另行列出。"),
     };
 }
 
 QStringList pipeMethod(const SectionDetails&) {
     return {
-        QStringLiteral("A = π·[(D/2)² - (D/2 - t)²]，I = π·[D⁴ - (D - 2t)⁴] / 64，i = √(I/A)，"
-                       "W = I / (D/2)；尺寸换算为 cm 计算。"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "corvane::SectionSheet",
+            "A = π·[(D/2)² - (D/2 - t)²]，I = π·[D⁴ - (D - 2t)⁴] / 64，i = √(I/A)，"
+            "W = I / (D/2)；尺寸换算为 cm 计算。"),
+        QCoreApplication::translate(
+            "corvane::SectionSheet",
             "每米质量 m = π·(D - t)·t·%1 / 10 (kg/m)；常数 π 取 %2，钢材密度取 %1 t/m³。")
             .arg(detailNumber(steelDensity), detailNumber(pipePi)),
     };
@@ -114,7 +138,7 @@ std::vector<std::pair<QString, QString>> resultRows(SectionKind kind,
     // input and result for what it is: "面板1宽度 b1 (mm)", "惯性矩 I (cm⁴)".
     for (std::size_t i = 0; i < description.inputs.size() && i < entryTexts.size(); ++i) {
         const InputDescription& input = description.inputs[i];
-        const InputItem item{QString::fromUtf8(input.name), QString::fromUtf8(input.symbol), 0,
+        const InputItem item{describedText(input.name), QString::fromUtf8(input.symbol), 0,
                              QStringLiteral("mm")};
         rows.emplace_back(exportedCaption(item), entryTexts[i]);
     }
@@ -122,7 +146,7 @@ std::vector<std::pair<QString, QString>> resultRows(SectionKind kind,
     for (std::size_t r = 0; r < description.results.size(); ++r) {
         const ResultDescription& result = description.results[r];
         const auto at = static_cast<qsizetype>(r);
-        rows.emplace_back(at < captions.size() ? captions[at] : QString::fromUtf8(result.caption),
+        rows.emplace_back(at < captions.size() ? captions[at] : describedText(result.caption),
                           shownResult(results.*result.value));
     }
     return rows;
@@ -146,7 +170,7 @@ QMimeData* resultTableMimeData(const std::vector<std::pair<QString, QString>>& r
 std::vector<QStringList> detailsTableRows(const SectionDetails& details) {
     std::vector<QStringList> rows;
     const bool withNet = details.net.has_value();
-    QStringList head{QStringLiteral("项目"), grossHeading()};
+    QStringList head{QCoreApplication::translate("corvane::SectionSheet", "项目"), grossHeading()};
     if (withNet) {
         head << netHeading(details.deduction);
     }
@@ -167,7 +191,7 @@ std::vector<QStringList> detailsTableRows(const SectionDetails& details) {
         rows.push_back(std::move(row));
     }
     if (withNet && details.deduction != 0) {
-        for (QStringList& row : workingTableRows(*details.net, QStringLiteral("（净）"))) {
+        for (QStringList& row : workingTableRows(*details.net, netSuffix())) {
             rows.push_back(std::move(row));
         }
     }
@@ -239,9 +263,11 @@ namespace {
 // The millimetres the computation read, which the results rest on.
 SheetTable inputsTable(const SectionDetails& details) {
     SheetTable inputs;
-    inputs.title = QStringLiteral("输入数据");
-    inputs.headers = {QStringLiteral("名称"), QStringLiteral("符号"), QStringLiteral("数值"),
-                      QStringLiteral("单位")};
+    inputs.title = QCoreApplication::translate("corvane::SectionSheet", "输入数据");
+    inputs.headers = {QCoreApplication::translate("corvane::SectionSheet", "名称"),
+                      QCoreApplication::translate("corvane::SectionSheet", "符号"),
+                      QCoreApplication::translate("corvane::SectionSheet", "数值"),
+                      QCoreApplication::translate("corvane::SectionSheet", "单位")};
     inputs.columnWeights = {3.0, 1.0, 1.4, 0.9};
     inputs.firstNumberColumn = 2;
     for (const InputItem& item : inputItems(details.dimensions)) {
@@ -253,7 +279,9 @@ SheetTable inputsTable(const SectionDetails& details) {
 SheetTable workingTable(const SectionDetails& details) {
     SheetTable working;
     working.title =
-        showsNet(details) ? QStringLiteral("计算表（毛尺寸与净尺寸）") : QStringLiteral("计算表");
+        showsNet(details)
+            ? QCoreApplication::translate("corvane::SectionSheet", "计算表（毛尺寸与净尺寸）")
+            : QCoreApplication::translate("corvane::SectionSheet", "计算表");
     working.headers = workingTableHeaders(details.gross.kind);
     working.columnWeights = {1.6, 1.0, 1.3, 1.1, 1.2, 1.1};
     working.rows = workingTableRows(details);
@@ -263,8 +291,9 @@ SheetTable workingTable(const SectionDetails& details) {
 SheetTable propertiesTable(const SectionDetails& details) {
     const bool withNet = showsNet(details);
     SheetTable properties;
-    properties.title = QStringLiteral("剖面特性与计算结果");
-    properties.headers = {QStringLiteral("项目"), grossHeading()};
+    properties.title = QCoreApplication::translate("corvane::SectionSheet", "剖面特性与计算结果");
+    properties.headers = {QCoreApplication::translate("corvane::SectionSheet", "项目"),
+                          grossHeading()};
     properties.columnWeights = {3.4, 1.3};
     if (withNet) {
         properties.headers << netHeading(details.deduction);

@@ -6,6 +6,8 @@
 #include "steel.h"
 #include "stiffener.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <variant>
@@ -14,9 +16,47 @@ namespace corvane {
 
 namespace {
 
-const QString shownMark = QStringLiteral("＊");
+// The context the section descriptions mark their texts in.
+constexpr const char* descriptionContext = "SectionKind";
+
+// The mark of a row the calculator's window shows too.
+QString shownMark() {
+    return QCoreApplication::translate("corvane::SectionText", "＊");
+}
+
+// A stiffener without a face plate names its reference line for what it is,
+// the web's free edge: the face plate's captions, so changed. The changed
+// captions are translated in this file's context.
+QString flatBarCaption(const char* caption) {
+    static const char* const changed[] = {
+        QT_TRANSLATE_NOOP("corvane::SectionText", "中和轴距腹板自由边 e (cm)"),
+        QT_TRANSLATE_NOOP("corvane::SectionText", "剖面模数（腹板自由边） W (cm³)"),
+        QT_TRANSLATE_NOOP("corvane::SectionText", "腹板自由边距中和轴 (cm)"),
+        QT_TRANSLATE_NOOP("corvane::SectionText", "剖面模数（腹板自由边） (cm³)"),
+        QT_TRANSLATE_NOOP("corvane::SectionText", "型材每米质量（腹板） (kg/m)"),
+    };
+    const QString chinese =
+        QString::fromUtf8(caption)
+            .replace(QStringLiteral("面板中线"), QStringLiteral("腹板自由边"))
+            .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"))
+            .replace(QStringLiteral("（腹板与面板）"), QStringLiteral("（腹板）"));
+    if (chinese == QString::fromUtf8(caption)) {
+        return describedText(caption);
+    }
+    const QByteArray source = chinese.toUtf8();
+    for (const char* text : changed) {
+        if (source == text) {
+            return QCoreApplication::translate("corvane::SectionText", text);
+        }
+    }
+    return chinese;
+}
 
 } // namespace
+
+QString describedText(const char* text) {
+    return QCoreApplication::translate(descriptionContext, text);
+}
 
 QString detailNumber(double value) {
     if (!std::isfinite(value)) {
@@ -30,15 +70,16 @@ QString detailResult(double value) {
 }
 
 QString calculatorName(SectionKind kind) {
-    return QString::fromUtf8(describe(kind).calculatorName);
+    return describedText(describe(kind).calculatorName);
 }
 
 QString detailsTitle(SectionKind kind) {
-    return QStringLiteral("剖面详图 — ") + calculatorName(kind);
+    return QCoreApplication::translate("corvane::SectionText", "剖面详图 — %1")
+        .arg(calculatorName(kind));
 }
 
 QString plateCaption(PlateRole role) {
-    return QString::fromUtf8(plateDescription(role).chinese);
+    return describedText(plateDescription(role).chinese);
 }
 
 QString effectiveBreadthRule() {
@@ -57,8 +98,8 @@ std::vector<InputItem> inputItems(const SectionDimensions& dimensions) {
     }
     std::vector<InputItem> items;
     for (std::size_t i = 0; i < count; ++i) {
-        items.push_back({QString::fromUtf8(inputs[i].name), QString::fromUtf8(inputs[i].symbol),
-                         mm[i], QStringLiteral("mm")});
+        items.push_back({describedText(inputs[i].name), QString::fromUtf8(inputs[i].symbol), mm[i],
+                         QStringLiteral("mm")});
     }
     return items;
 }
@@ -72,7 +113,7 @@ QStringList resultCaptions(SectionKind kind) {
     QStringList captions;
     for (const PropertyDescription& line : describe(kind).properties) {
         if (line.shown) {
-            captions << QString::fromUtf8(line.caption);
+            captions << describedText(line.caption);
         }
     }
     return captions;
@@ -83,22 +124,19 @@ QString inputSummary(const SectionDimensions& dimensions) {
     for (const InputItem& item : inputItems(dimensions)) {
         parts << QStringLiteral("%1 = %2").arg(item.symbol, detailNumber(item.value));
     }
-    return QStringLiteral("输入：") + parts.join(QStringLiteral(", ")) + QStringLiteral(" (mm)");
+    return QCoreApplication::translate("corvane::SectionText", "输入：%1 (mm)")
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
     std::vector<PropertyRow> rows;
     const bool noFacePlate = withoutFacePlate(details);
     for (const PropertyDescription& line : describe(details.gross.kind).properties) {
-        const QString caption = QString::fromUtf8(line.caption);
+        // A flat bar: the calculator's reference line is the web's free edge.
+        const QString caption =
+            noFacePlate ? flatBarCaption(line.caption) : describedText(line.caption);
         PropertyRow row;
-        row.caption = line.shown ? caption + shownMark : caption;
-        if (noFacePlate) {
-            // A flat bar: the calculator's reference line is the web's free edge.
-            row.caption.replace(QStringLiteral("面板中线"), QStringLiteral("腹板自由边"))
-                .replace(QStringLiteral("面板外表面"), QStringLiteral("腹板自由边"))
-                .replace(QStringLiteral("（腹板与面板）"), QStringLiteral("（腹板）"));
-        }
+        row.caption = line.shown ? caption + shownMark() : caption;
         row.gross = detailResult(line.value(details.gross));
         if (showsNet(details)) {
             row.net = detailResult(line.value(*details.net));
@@ -110,11 +148,16 @@ std::vector<PropertyRow> propertyRows(const SectionDetails& details) {
 }
 
 QStringList workingTableHeaders(SectionKind kind) {
-    const QString lever = kind == SectionKind::Pipe ? QStringLiteral("yᵢ 距圆心 (cm)")
-                                                    : QStringLiteral("yᵢ 距参考线 (cm)");
-    return {
-        QStringLiteral("板件"),       QStringLiteral("Aᵢ (cm²)"),    lever,
-        QStringLiteral("Aᵢyᵢ (cm³)"), QStringLiteral("Aᵢyᵢ² (cm⁴)"), QStringLiteral("I₀ᵢ (cm⁴)")};
+    const QString lever =
+        kind == SectionKind::Pipe
+            ? QCoreApplication::translate("corvane::SectionText", "yᵢ 距圆心 (cm)")
+            : QCoreApplication::translate("corvane::SectionText", "yᵢ 距参考线 (cm)");
+    return {QCoreApplication::translate("corvane::SectionText", "板件"),
+            QStringLiteral("Aᵢ (cm²)"),
+            lever,
+            QStringLiteral("Aᵢyᵢ (cm³)"),
+            QStringLiteral("Aᵢyᵢ² (cm⁴)"),
+            QStringLiteral("I₀ᵢ (cm⁴)")};
 }
 
 std::vector<QStringList> workingTableRows(const SectionProperties& properties,
@@ -129,16 +172,20 @@ std::vector<QStringList> workingTableRows(const SectionProperties& properties,
                         detailResult(row.transfer), detailResult(row.ownInertia)});
     }
     const WorkingRow& total = properties.total;
-    rows.push_back({QStringLiteral("合计") + suffix, detailResult(total.area), QString(),
-                    detailResult(total.firstMoment), detailResult(total.transfer),
-                    detailResult(total.ownInertia)});
+    rows.push_back({QCoreApplication::translate("corvane::SectionText", "合计") + suffix,
+                    detailResult(total.area), QString(), detailResult(total.firstMoment),
+                    detailResult(total.transfer), detailResult(total.ownInertia)});
     return rows;
+}
+
+QString netSuffix() {
+    return QCoreApplication::translate("corvane::SectionText", "（净）");
 }
 
 std::vector<QStringList> workingTableRows(const SectionDetails& details) {
     std::vector<QStringList> rows = workingTableRows(details.gross);
     if (showsNet(details)) {
-        for (QStringList& row : workingTableRows(*details.net, QStringLiteral("（净）"))) {
+        for (QStringList& row : workingTableRows(*details.net, netSuffix())) {
             rows.push_back(std::move(row));
         }
     }
@@ -146,11 +193,12 @@ std::vector<QStringList> workingTableRows(const SectionDetails& details) {
 }
 
 QString grossHeading() {
-    return QStringLiteral("毛尺寸");
+    return QCoreApplication::translate("corvane::SectionText", "毛尺寸");
 }
 
 QString netHeading(double deduction) {
-    return QStringLiteral("净尺寸 (Δt = %1 mm)").arg(detailNumber(deduction));
+    return QCoreApplication::translate("corvane::SectionText", "净尺寸 (Δt = %1 mm)")
+        .arg(detailNumber(deduction));
 }
 
 QString refusalLine(const SectionDetails& details) {
@@ -160,15 +208,19 @@ QString refusalLine(const SectionDetails& details) {
     const NetRefusal& r = *details.refusal;
     switch (r.reason) {
     case NetRefusal::Reason::PlateConsumed:
-        return QStringLiteral("%1厚度 %2 mm 扣除 Δt = %3 mm 后不大于零，无净尺寸剖面。")
+        return QCoreApplication::translate(
+                   "corvane::SectionText",
+                   "%1厚度 %2 mm 扣除 Δt = %3 mm 后不大于零，无净尺寸剖面。")
             .arg(plateCaption(r.plate), detailNumber(r.thickness), detailNumber(details.deduction));
     case NetRefusal::Reason::Undefined:
-        return QStringLiteral("扣除 Δt = %1 mm 后剖面无确定结果，无净尺寸剖面。")
+        return QCoreApplication::translate("corvane::SectionText",
+                                           "扣除 Δt = %1 mm 后剖面无确定结果，无净尺寸剖面。")
             .arg(detailNumber(details.deduction));
     case NetRefusal::Reason::BadDeduction:
         break;
     }
-    return QStringLiteral("Δt 应为不小于 0 的数（小数点用“.”），无净尺寸剖面。");
+    return QCoreApplication::translate("corvane::SectionText",
+                                       "Δt 应为不小于 0 的数（小数点用“.”），无净尺寸剖面。");
 }
 
 bool withoutFacePlate(const SectionDetails& details) {
@@ -178,43 +230,62 @@ bool withoutFacePlate(const SectionDetails& details) {
 
 QStringList footnotes(const SectionDetails& details) {
     QStringList notes;
-    notes << shownMark + QStringLiteral(" 与计算器窗口显示的结果相同（同一计算，同一舍入）。");
+    notes << QCoreApplication::translate("corvane::SectionText",
+                                         "%1 与计算器窗口显示的结果相同（同一计算，同一舍入）。")
+                 .arg(shownMark());
     const QString mass =
-        QStringLiteral("质量按实际面积、钢材密度 %1 t/m³ 计。").arg(detailNumber(steelDensity));
+        QCoreApplication::translate("corvane::SectionText", "质量按实际面积、钢材密度 %1 t/m³ 计。")
+            .arg(detailNumber(steelDensity));
     switch (details.gross.kind) {
     case SectionKind::Stiffener:
-        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
-                                "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。")
+        notes << QCoreApplication::translate(
+                     "corvane::SectionText",
+                     "带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
+                     "其自身惯性矩 I₀ 却按全宽 b 计：表中列出的是计算器实际所用的值。")
                      .arg(effectiveBreadthRule());
         if (withoutFacePlate(details)) {
-            notes << QStringLiteral("无面板：参考线为腹板自由边，yᵢ 自腹板自由边量起；"
-                                    "计算器的剖面模数 W 以腹板自由边为准。");
+            notes << QCoreApplication::translate("corvane::SectionText",
+                                                 "无面板：参考线为腹板自由边，yᵢ 自腹板自由边量起；"
+                                                 "计算器的剖面模数 W 以腹板自由边为准。");
         } else {
-            notes << QStringLiteral("yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
-                                    "不是外表面处的剖面模数。");
+            notes << QCoreApplication::translate(
+                "corvane::SectionText", "yᵢ 自面板中线量起；计算器的剖面模数 W 以面板中线为准，"
+                                        "不是外表面处的剖面模数。");
         }
         break;
     case SectionKind::BuiltUp:
-        notes << QStringLiteral("yᵢ 自面板2中线量起；计算器的剖面模数 W 以面板2中线为准，"
-                                "不是外表面处的剖面模数。");
+        notes << QCoreApplication::translate(
+            "corvane::SectionText", "yᵢ 自面板2中线量起；计算器的剖面模数 W 以面板2中线为准，"
+                                    "不是外表面处的剖面模数。");
         break;
     case SectionKind::PlatedProfile:
-        notes << QStringLiteral("带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
-                                "其自身惯性矩 I₀ 却按全宽 b 计；型材的面积、形心与自身惯性矩"
-                                "按其外形（直线与圆弧）精确积分。")
+        notes << QCoreApplication::translate(
+                     "corvane::SectionText",
+                     "带板的面积按有效宽度 k·b 计（k = %1，不大于 1），"
+                     "其自身惯性矩 I₀ 却按全宽 b 计；型材的面积、形心与自身惯性矩"
+                     "按其外形（直线与圆弧）精确积分。")
                      .arg(effectiveBreadthRule())
-              << QStringLiteral("yᵢ 与 e 自球头顶端量起；窗口所示 e 自带板外表面量起。")
-              << QStringLiteral("净尺寸：型材厚 t 与带板厚 t_p 各减去 Δt，型材高度 h 与球头 c、r "
-                                "不变，净球扁钢即 t - Δt 的同一外形；") +
+              << QCoreApplication::translate(
+                     "corvane::SectionText",
+                     "yᵢ 与 e 自球头顶端量起；窗口所示 e 自带板外表面量起。")
+              << QCoreApplication::translate(
+                     "corvane::SectionText",
+                     "净尺寸：型材厚 t 与带板厚 t_p 各减去 Δt，型材高度 h 与球头 c、r "
+                     "不变，净球扁钢即 t - Δt 的同一外形；") +
                      mass;
         return notes;
     case SectionKind::Pipe:
-        notes << QStringLiteral("计算取 π = %1，钢材密度 %2 t/m³。")
+        notes << QCoreApplication::translate("corvane::SectionText",
+                                             "计算取 π = %1，钢材密度 %2 t/m³。")
                      .arg(detailNumber(pipePi), detailNumber(steelDensity))
-              << QStringLiteral("净尺寸：壁厚自内壁减去 Δt，外径不变；") + mass;
+              << QCoreApplication::translate("corvane::SectionText",
+                                             "净尺寸：壁厚自内壁减去 Δt，外径不变；") +
+                     mass;
         return notes;
     }
-    notes << QStringLiteral("净尺寸：各板厚减去 Δt，宽度与高度不变；") + mass;
+    notes << QCoreApplication::translate("corvane::SectionText",
+                                         "净尺寸：各板厚减去 Δt，宽度与高度不变；") +
+                 mass;
     return notes;
 }
 

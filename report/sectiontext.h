@@ -24,6 +24,10 @@
 
 namespace corvane {
 
+// A text of the section descriptions (a caption, a name), which are Chinese
+// and marked for translation, in the language installed.
+QString describedText(const char* text);
+
 // The general form of a value; "—" when it is not finite.
 QString detailNumber(double value);
 // A computed quantity: rounded to hundredths, then detailNumber.
@@ -77,6 +81,8 @@ std::vector<PropertyRow> propertyRows(const SectionDetails& details);
 QStringList workingTableHeaders(SectionKind kind);
 std::vector<QStringList> workingTableRows(const SectionProperties& properties,
                                           const QString& suffix = QString());
+// What marks the net block's plate names: "（净）".
+QString netSuffix();
 // The whole working table of the details: the gross block and, when the net
 // values show (showsNet), the net block after it.
 std::vector<QStringList> workingTableRows(const SectionDetails& details);
