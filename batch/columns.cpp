@@ -85,33 +85,6 @@ struct Tables {
 
 } // namespace
 
-std::string normalizedName(std::string_view name) {
-    std::string plain;
-    plain.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(name[i + k]); };
-        if (name[i] == ' ' || name[i] == '\t') {
-            continue;
-        }
-        if (i + 2 < name.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
-            i += 2; // U+3000, the ideographic space
-            continue;
-        }
-        // U+FF01..U+FF5E, the full-width forms of '!'..'~', as a Chinese
-        // input method types brackets and letters: EF BC 81..BF, EF BD 80..9E.
-        if (i + 2 < name.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)) {
-            const unsigned offset = (byte(1) - 0xBC) * 0x40 + byte(2) - 0x80;
-            if (offset >= 1 && offset <= 0x5E) {
-                plain.push_back(asciiLower(static_cast<char>(0x20 + offset)));
-                i += 2;
-                continue;
-            }
-        }
-        plain.push_back(asciiLower(name[i]));
-    }
-    return plain;
-}
-
 namespace {
 
 // Letters compare without case, full-width forms as their ASCII forms, and
@@ -197,16 +170,6 @@ std::optional<HeaderProblem> mapHeader(Kind kind, const std::vector<std::string>
         }
     }
     return std::nullopt;
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
 }
 
 } // namespace corvane::batch

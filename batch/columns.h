@@ -5,6 +5,7 @@
 // window's entry fields, which of them the window requires, the result
 // columns and the computation; and the detail columns of --detail.
 
+#include "encoding.h"
 #include "sectionkind.h"
 
 #include <array>
@@ -43,15 +44,8 @@ struct KindTable {
     std::optional<Results> (*compute)(const double* mm);
 };
 
-// The text without the blanks and tabs around it.
-std::string_view trimmed(std::string_view s);
-
 const KindTable& kindTable(Kind kind);
 std::optional<Kind> kindFromName(std::string_view name);
-
-// A column name as it is compared: without blanks (also U+3000), with the
-// full-width forms U+FF01..U+FF5E as ASCII, letters in lower case.
-std::string normalizedName(std::string_view name);
 
 // Where each input of a kind stands in the header.
 struct ColumnMap {

@@ -2,6 +2,7 @@
 // computations, for scripts and spreadsheets.
 
 #include "batch.h"
+#include "girderfile.h"
 #include "numtext.h"
 #include "wholefile.h"
 
@@ -23,6 +24,7 @@
 #error "CORVANE_VERSION must be defined by the build"
 #endif
 
+using namespace corvane;
 using namespace corvane::batch;
 
 namespace {
@@ -30,8 +32,10 @@ namespace {
 constexpr const char* program = "corvane-batch";
 constexpr int usageStatus = 2;
 constexpr int shownBadRows = 20;
+constexpr std::string_view girderKind = "girder";
 
 const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-o 输出] [选项]
+      corvane-batch girder [--net] 剖面表文件… [-o 输出]
 
 用计算器本身的算法成批计算截面，逐行读入 CSV 表格，在每行末尾添上结果。
 
@@ -42,6 +46,13 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
   hp          球扁钢带板剖面：型材规格 profile（如 HP200x10、HP 200×10、FB200x10）
               或扁钢 h t，以及 b tp l；结果 A_cm2 e_cm I_cm4 Wtop_cm3（球头顶端）
               Wplating_cm3（带板外表面）Wmin_cm3 m_kg_m（型材）
+  girder      船体剖面模数：逐个计算剖面表文件（船体剖面模数计算表保存的 CSV），
+              每个文件写一行 file,A_cm2,zna_cm,I_cm4,Wdeck_cm3,Wkeel_cm3,Wmin_cm3；
+              zna_cm 为中和轴距基线高度，模数分别在甲板线 z = D 与基线处，
+              数值四舍五入到 0.01；加 --net（不带数值）用文件中的腐蚀扣除算净剖面，
+              否则为毛剖面。文件无法读取时该行只有文件名，标准错误写明行号与原因；
+              有构件行未计入时，标准错误逐行写明；两种情况退出状态均为 1，
+              其余文件照常计算
 
 列名按名称查找，顺序不限，不区分大小写、全角半角与空格；也可用窗口上的标题，
 如“型材带板宽度(mm)”。其余各列原样保留在原来的位置。
@@ -65,10 +76,12 @@ const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-
   -h, --help             显示本帮助
       --version          显示版本
 
-退出状态：0 全部算出；1 有行出错（见 error 列）；2 用法错误、无法读写或表头缺列。
+退出状态：0 全部算出；1 有行出错（见 error 列）或（girder）有文件无法读取、有行未计入；
+2 用法错误、无法读写或表头缺列。
 )help";
 
 const char* const helpEnglish = R"help(Usage: corvane-batch KIND [INPUT] [-o OUTPUT] [options]
+       corvane-batch girder [--net] TABLE-FILE... [-o OUTPUT]
 
 Computes a table of sections with the calculators' own computations: reads a
 CSV table row by row and appends the results to every row.
@@ -81,6 +94,15 @@ Kinds:
               HP 200×10, FB200x10) or a flat bar's h t, and b tp l; results
               A_cm2 e_cm I_cm4 Wtop_cm3 (top of the bulb) Wplating_cm3 Wmin_cm3
               m_kg_m (the profile alone)
+  girder      hull girder section modulus: computes section-table files (the CSV
+              files the 船体剖面模数计算表 window saves), one line per file:
+              file,A_cm2,zna_cm,I_cm4,Wdeck_cm3,Wkeel_cm3,Wmin_cm3; zna_cm is the
+              neutral axis above the baseline, the moduli are at the deck line
+              z = D and at the baseline, values rounded to 0.01; --net (without a
+              value) uses the files' corrosion deductions, gross otherwise. A file
+              that cannot be read gets a line with its name alone and its line and
+              reason on standard error; member rows left out are listed on standard
+              error; either gives exit status 1, and the other files are computed
 
 Columns are found by name, in any order, ignoring case, full-width forms and
 blanks; the window's captions such as "型材带板宽度(mm)" are accepted too.
@@ -109,8 +131,9 @@ Options:
   -h, --help             show this help
       --version          show the version
 
-Exit status: 0 every row computed; 1 some rows failed (see the error column);
-2 usage error, unreadable input, unwritable output or a required column missing.
+Exit status: 0 every row computed; 1 some rows failed (see the error column) or
+(girder) a file could not be read or rows were left out; 2 usage error,
+unreadable input, unwritable output or a required column missing.
 )help";
 
 bool chineseLocale() {
@@ -132,7 +155,7 @@ void say(const std::string& line) {
 int usageError(const std::string& line) {
     say(line);
     say("用法 / usage: corvane-batch stiffener|builtup|pipe|hp [INPUT] [-o OUTPUT] [options]; "
-        "--help");
+        "corvane-batch girder [--net] FILE... [-o OUTPUT]; --help");
     return usageStatus;
 }
 
@@ -146,6 +169,7 @@ struct Arguments {
     Options options;
     bool detail = false;
     std::optional<double> netDeduction;
+    bool girderNet = false; // girder --net: the files' own deductions
     bool help = false;
     bool version = false;
 };
@@ -210,6 +234,14 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& args) {
             } else {
                 return "--delimiter 只接受 , ; 或 tab / --delimiter takes , ; or tab";
             }
+        } else if (name == "--net" && !args.positional.empty() &&
+                   args.positional[0] == girderKind) {
+            // The tables carry their deductions; --net only chooses net.
+            if (inlineValue) {
+                return "girder 的 --net 不带数值，扣除量取自文件 / girder's --net takes no value; "
+                       "the deductions are the files' own";
+            }
+            args.girderNet = true;
         } else if (name == "--net") {
             std::optional<double> dt;
             if (value(v)) {
@@ -382,10 +414,20 @@ std::optional<std::string> readPositional(Arguments& args) {
         return "缺少种类 / the kind is missing";
     }
     const std::string& name = args.positional[0];
+    if (name == girderKind) {
+        if (args.positional.size() < 2) {
+            return "girder 需要至少一个剖面表文件 / girder needs at least one table file";
+        }
+        if (args.options.encoding || args.options.delimiter || args.detail || args.netDeduction) {
+            return "girder 只接受 --net 与 -o / girder takes only --net and -o";
+        }
+        return std::nullopt;
+    }
     const std::optional<Kind> kind = kindFromName(name);
     if (!kind) {
-        return "未知种类 " + name + "（可用：stiffener、builtup、pipe、hp） / unknown kind " + name +
-               " (accepted: stiffener, builtup, pipe, hp)";
+        return "未知种类 " + name +
+               "（可用：stiffener、builtup、pipe、hp、girder） / unknown kind " + name +
+               " (accepted: stiffener, builtup, pipe, hp, girder)";
     }
     if (args.positional.size() > 2) {
         return "多余的参数 " + args.positional[2] + " / unexpected argument " + args.positional[2];
@@ -446,6 +488,108 @@ void report(const Outcome& outcome, const Input& input, const Output& output) {
     }
 }
 
+// The values of a girder line, in the header's order: empty where the table
+// gives none (no area, a fibre on the neutral axis).
+std::vector<std::optional<double>> girderValues(const GirderResult& r) {
+    return {r.sums.area,        r.neutralAxisCm(),  r.inertiaCm4(),
+            r.deckModulusCm3(), r.keelModulusCm3(), r.minModulusCm3()};
+}
+
+constexpr const char* girderHeader = "file,A_cm2,zna_cm,I_cm4,Wdeck_cm3,Wkeel_cm3,Wmin_cm3";
+
+// One line per table file; a file that cannot be read, or whose rows are
+// not all counted, is said on standard error and makes the status 1.
+int runGirder(const Arguments& args) {
+    std::vector<struct stat> inputs;
+    for (std::size_t i = 1; i < args.positional.size(); ++i) {
+        struct stat st {};
+        if (::stat(args.positional[i].c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            inputs.push_back(st);
+        }
+    }
+    struct stat target {};
+    if (!args.output.empty() && ::stat(args.output.c_str(), &target) == 0) {
+        for (const struct stat& st : inputs) {
+            if (st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
+                say("输出文件 " + args.output + " 是输入文件之一，拒绝覆盖 / the output " +
+                    args.output + " is one of the input files; refusing to overwrite it");
+                return usageStatus;
+            }
+        }
+    }
+    WholeFile file;
+    std::optional<ByteSink> sink;
+    if (args.output.empty()) {
+        sink.emplace(STDOUT_FILENO);
+    } else if (file.open(args.output)) {
+        sink.emplace(file);
+    } else {
+        say("无法写入 " + args.output + "：" + systemReason(file.error()) + " / cannot write " +
+            args.output + ": " + systemReason(file.error()));
+        return usageStatus;
+    }
+    int status = 0;
+    sink->write(girderHeader);
+    sink->write("\n");
+    for (std::size_t i = 1; i < args.positional.size(); ++i) {
+        const std::string& path = args.positional[i];
+        sink->write(quoteField(path, ','));
+        const auto opened = openGirderFile(path);
+        if (const auto* error = std::get_if<GirderFileError>(&opened)) {
+            // Every value empty: the line says the file has none.
+            sink->write(",,,,,,\n");
+            say(error->line == 0 ? error->reason + " / " + error->english
+                                 : path + ": " + error->reason + " / " + error->english);
+            status = 1;
+            continue;
+        }
+        const GirderDocument& document = std::get<GirderDocument>(opened);
+        const GirderTable table = girderTable(document);
+        const GirderResult result = args.girderNet ? table.netResult() : table.grossResult();
+        bool formed = true;
+        for (const std::optional<double>& value : girderValues(result)) {
+            const std::string text = value ? detailText(*value) : std::string();
+            formed = formed && !text.empty();
+            sink->write(",");
+            sink->write(text);
+        }
+        sink->write("\n");
+        for (std::size_t row = 0; row < table.size(); ++row) {
+            const auto& line = args.girderNet ? table.net(row) : table.gross(row);
+            if (const auto* e = std::get_if<MemberError>(&line)) {
+                const std::string number = std::to_string(row + 1);
+                const std::string& name = table.member(row).name;
+                say(path + ": 第 " + number + " 个构件（" + name + "）未计入：" +
+                    memberErrorText(*e) + " / member " + number + " (" + name +
+                    ") left out: " + memberErrorTextEnglish(*e));
+            }
+        }
+        if (result.rowsLeftOut > 0) {
+            say(path + ": " + std::to_string(result.rowsLeftOut) + " 个构件未计入，结果不完整 / " +
+                std::to_string(result.rowsLeftOut) +
+                " members left out; the results are incomplete");
+            status = 1;
+        } else if (!formed) {
+            say(path + ": 这些构件求不出剖面模数 / no section modulus can be formed for these "
+                       "members");
+            status = 1;
+        }
+    }
+    if (!sink->flush()) {
+        say("无法写入 " + (args.output.empty() ? std::string("标准输出") : args.output) + "：" +
+            systemReason(sink->error()) + " / cannot write " +
+            (args.output.empty() ? std::string("standard output") : args.output) + ": " +
+            systemReason(sink->error()));
+        return usageStatus;
+    }
+    if (!args.output.empty() && !file.commit()) {
+        say("无法写入 " + args.output + "：" + systemReason(file.error()) + " / cannot write " +
+            args.output + ": " + systemReason(file.error()));
+        return usageStatus;
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -466,6 +610,9 @@ int main(int argc, char** argv) {
     }
     // Whatever ends the process, a temporary output file goes with it.
     corvane::removeTemporariesOnSignals();
+    if (args.positional[0] == girderKind) {
+        return runGirder(args);
+    }
     Input input(args.positional.size() == 2 ? args.positional[1] : "-");
     Output output(args.output);
     if (!input.open() || !output.open(input)) {

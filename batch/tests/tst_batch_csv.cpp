@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+using namespace corvane;
 using namespace corvane::batch;
 
 namespace {
@@ -286,7 +287,7 @@ void TestBatchCsv::unquote_data() {
 void TestBatchCsv::unquote() {
     QFETCH(QString, raw);
     QFETCH(QString, value);
-    QCOMPARE(QString::fromStdString(corvane::batch::unquote(utf8(raw))), value);
+    QCOMPARE(QString::fromStdString(corvane::unquote(utf8(raw))), value);
 }
 
 void TestBatchCsv::quoteField_data() {
@@ -323,10 +324,10 @@ void TestBatchCsv::quoteField() {
     QFETCH(QString, value);
     QFETCH(QString, delimiter);
     QFETCH(QString, field);
-    const std::string quoted = corvane::batch::quoteField(utf8(value), delimiter.toLatin1().at(0));
+    const std::string quoted = corvane::quoteField(utf8(value), delimiter.toLatin1().at(0));
     QCOMPARE(QString::fromStdString(quoted), field);
     // And back.
-    QCOMPARE(QString::fromStdString(corvane::batch::unquote(quoted)), value);
+    QCOMPARE(QString::fromStdString(corvane::unquote(quoted)), value);
 }
 
 void TestBatchCsv::detectDelimiter_data() {
@@ -346,7 +347,7 @@ void TestBatchCsv::detectDelimiter_data() {
 void TestBatchCsv::detectDelimiter() {
     QFETCH(QByteArray, start);
     QFETCH(char, delimiter);
-    QCOMPARE(corvane::batch::detectDelimiter(start.toStdString()), delimiter);
+    QCOMPARE(corvane::detectDelimiter(start.toStdString()), delimiter);
 }
 
 void TestBatchCsv::utf8Validity_data() {

@@ -15,14 +15,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-namespace corvane::batch {
+namespace corvane {
 
-// Buffered reading from a file descriptor.
+// Buffered reading from a file descriptor, or from bytes already in memory.
 class ByteSource {
   public:
     explicit ByteSource(int fd) : fd_(fd) {}
+    explicit ByteSource(std::string bytes) : buffer_(std::move(bytes)) {}
 
     // Reads ahead until at least `bytes` bytes are buffered or the input
     // ends, and returns the buffered bytes without consuming them.
@@ -61,7 +63,7 @@ class ByteSource {
   private:
     bool fill();
 
-    int fd_;
+    int fd_ = -1; // -1: the bytes in buffer_ are all there is
     std::string buffer_;
     std::size_t pos_ = 0;
     int error_ = 0;
@@ -173,4 +175,4 @@ class ByteSink {
     int error_ = 0;
 };
 
-} // namespace corvane::batch
+} // namespace corvane

@@ -6,7 +6,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace corvane::batch {
+namespace corvane {
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr std::size_t readChunk = 1 << 20;
 } // namespace
 
 bool ByteSource::fill() {
-    if (error_ != 0) {
+    if (error_ != 0 || fd_ < 0) {
         return false;
     }
     // Keep what has not been consumed yet (only after peek) and append. The
@@ -264,4 +264,4 @@ bool ByteSink::flush() {
     return error_ == 0;
 }
 
-} // namespace corvane::batch
+} // namespace corvane

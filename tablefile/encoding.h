@@ -1,16 +1,17 @@
 #pragma once
 
-// Text encodings of the tables the batch tool reads and writes. A table is
-// processed as bytes: cells that are only copied through are never decoded,
-// so they leave the tool exactly as they came. Only the header (to find the
-// columns by name) and the tool's own messages cross between encodings.
+// Text encodings of the CSV tables the program reads and writes (the batch
+// tool's tables, the section-table files). A table is processed as bytes:
+// cells that are only copied through are never decoded, so they leave
+// exactly as they came. Only the header (to find the columns by name) and
+// the program's own messages cross between encodings.
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace corvane::batch {
+namespace corvane {
 
 // UTF-8, or GB18030 (which contains GBK and GB2312), what spreadsheets on
 // Chinese systems write by default.
@@ -76,4 +77,12 @@ class Utf8Check {
 // valid in `from`. Between equal encodings the text is returned unchanged.
 std::optional<std::string> convert(std::string_view text, Encoding from, Encoding to);
 
-} // namespace corvane::batch
+// The text without the blanks and tabs around it.
+std::string_view trimmed(std::string_view s);
+
+// A column name as it is compared: without blanks (also U+3000), with the
+// full-width forms U+FF01..U+FF5E as ASCII, letters in lower case; the CJK
+// bytes of a caption stay as they are.
+std::string normalizedName(std::string_view name);
+
+} // namespace corvane
