@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "appobject.h"
+#include "language.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ constexpr int UsageError = 2;
 // The generic options that QGuiApplication and QApplication take from the
 // command line, with and without a value. They pass through untouched.
 const char* const qtOptionsWithValue[] = {
+    "lang", // the program's own: the language of its texts
     "platform",
     "platformpluginpath",
     "platformtheme",
@@ -47,24 +49,35 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// The command line is answered before the application object exists, so its
+// texts are translated with translateEarly, in the language chosen.
+Language language = Language::Chinese;
+
+QString text(const char* sourceText) {
+    return translateEarly(language, "CommandLine", sourceText);
+}
+
 QString helpText(const QString& program) {
-    return QStringLiteral(
-               "用法：%1 [选项]\n"
-               "\n"
-               "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
-               "钢管参数计算和工程计算器。\n"
-               "不带选项时打开主菜单窗口。\n"
-               "\n"
-               "选项：\n"
-               "  -h, --help     显示本帮助并退出\n"
-               "  -v, --version  显示版本号并退出\n"
-               "\n"
-               "也接受 Qt 的窗口系统选项，如 -platform、-display、-style。\n")
+    return text(QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "用法：%1 [选项]\n"
+                    "\n"
+                    "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
+                    "钢管参数计算和工程计算器。\n"
+                    "不带选项时打开主菜单窗口。\n"
+                    "\n"
+                    "选项：\n"
+                    "  -h, --help     显示本帮助并退出\n"
+                    "  -v, --version  显示版本号并退出\n"
+                    "  --lang zh|en   界面语言：zh 中文（默认），en 英文；程序记住这一选择\n"
+                    "\n"
+                    "也接受 Qt 的窗口系统选项，如 -platform、-display、-style。\n"))
         .arg(program);
 }
 
 void reportUsageError(const QString& program, const QString& problem) {
-    print(stderr, QStringLiteral("%1：%2\n用 %1 --help 查看可用的选项。\n").arg(program, problem));
+    print(stderr, text(QT_TRANSLATE_NOOP("CommandLine", "%1：%2\n用 %1 --help 查看可用的选项。\n"))
+                      .arg(program, problem));
 }
 
 // The option as the user typed it, without a value given after "=".
@@ -92,16 +105,18 @@ QString describeParseError(const QCommandLineParser& parser, const QStringList& 
         }
         const QString name = optionName(argument);
         if (unknown.contains(name)) {
-            return QStringLiteral("未知选项“%1”。").arg(optionAsTyped(argument));
+            return text(QT_TRANSLATE_NOOP("CommandLine", "未知选项“%1”。"))
+                .arg(optionAsTyped(argument));
         }
         const bool takesValue =
             std::any_of(std::begin(qtOptionsWithValue), std::end(qtOptionsWithValue),
                         [&](const char* option) { return name == QLatin1String(option); });
         if (!takesValue && argument.contains(QLatin1Char('='))) {
-            return QStringLiteral("选项“%1”不带值。").arg(optionAsTyped(argument));
+            return text(QT_TRANSLATE_NOOP("CommandLine", "选项“%1”不带值。"))
+                .arg(optionAsTyped(argument));
         }
         if (takesValue && !argument.contains(QLatin1Char('=')) && argument == arguments.last()) {
-            return QStringLiteral("选项“%1”后缺少值。").arg(argument);
+            return text(QT_TRANSLATE_NOOP("CommandLine", "选项“%1”后缺少值。")).arg(argument);
         }
     }
     return parser.errorText();
@@ -109,7 +124,7 @@ QString describeParseError(const QCommandLineParser& parser, const QStringList& 
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char** argv) {
+std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -125,23 +140,45 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
+    parser.addOption(lang);
     for (const char* name : qtOptionsWithValue) {
-        parser.addOption(
-            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        if (name != lang.names().first()) {
+            parser.addOption(
+                QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        }
     }
     for (const char* name : qtFlags) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     }
 
-    if (!parser.parse(arguments)) {
+    // The language is the one chosen on this command line, else the one
+    // remembered; the messages below already speak it.
+    const bool parsed = parser.parse(arguments);
+    const bool langGiven = parsed && parser.isSet(lang);
+    const std::optional<Language> given =
+        languageFromCode(langGiven ? parser.value(lang) : QString());
+    language = given.value_or(rememberedLanguage());
+    if (!parsed) {
         reportUsageError(program, describeParseError(parser, arguments));
         return UsageError;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (langGiven && !given) {
         reportUsageError(
-            program, QStringLiteral("不接受参数“%1”。").arg(parser.positionalArguments().first()));
+            program,
+            text(QT_TRANSLATE_NOOP("CommandLine", "选项“--lang”的值“%1”无效：可用 zh 或 en。"))
+                .arg(parser.value(lang)));
         return UsageError;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        reportUsageError(program, text(QT_TRANSLATE_NOOP("CommandLine", "不接受参数“%1”。"))
+                                      .arg(parser.positionalArguments().first()));
+        return UsageError;
+    }
+    if (langGiven) {
+        rememberLanguage(language);
+    }
+    chosen = language;
     if (parser.isSet(help)) {
         print(stdout, helpText(program));
         return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <optional>
 
 namespace corvane {
@@ -12,6 +14,11 @@ namespace corvane {
 //
 // Qt's own window-system options (-platform, -style, -display, ...) are
 // accepted and left for QApplication to apply.
-std::optional<int> handleCommandLine(int argc, char** argv);
+//
+// --lang zh|en chooses the language of the texts and is remembered for the
+// next runs; without it the remembered language holds (Chinese when none
+// was chosen: the system's locale does not choose). `chosen` receives the
+// language the program goes on in.
+std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen);
 
 } // namespace corvane

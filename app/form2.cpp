@@ -2,9 +2,12 @@
 
 #include "appobject.h"
 #include "forms.h"
+#include "language.h"
+#include "msgbox.h"
 #include "windownames.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -34,9 +37,9 @@ float nextLeft(float left) {
 Form2::Form2()
     : Form({WindowName::MainMenu, App::Title, 6960, 6030, BorderStyle::Sizable,
             SystemColour::scrollBar(), designFont(QStringLiteral("宋体"), 9)}) {
-    label1_ = addLabel(QStringLiteral("Label1"),
-                       QStringLiteral("经验交流E-mail：%1。").arg(App::ContactAddress),
-                       {360, 240, 4095, 375}, 4);
+    label1_ =
+        addLabel(QStringLiteral("Label1"), tr("经验交流E-mail：%1。").arg(App::ContactAddress),
+                 {360, 240, 4095, 375}, 4);
     label1_->setFont(designFont(QStringLiteral("宋体"), 12));
     label1_->setWordWrap(false);
 
@@ -48,12 +51,12 @@ Form2::Form2()
         void (Form2::*handler)();
     };
     const Button buttons[] = {
-        {"Command1", QStringLiteral("船体结构剖面模数计算器"), 960, 0, &Form2::Command1_Click},
-        {"Command2", QStringLiteral("组合型材剖面模数计算器"), 1800, 1, &Form2::Command2_Click},
-        {"Command5", QStringLiteral("钢管参数计算"), 2640, 8, &Form2::Command5_Click},
-        {"Command6", QStringLiteral("工程计算器"), 3480, 9, &Form2::Command6_Click},
-        {"Command3", QStringLiteral("关       于"), 4320, 2, &Form2::Command3_Click},
-        {"Command4", QStringLiteral("结       束"), 5160, 3, &Form2::Command4_Click},
+        {"Command1", tr("船体结构剖面模数计算器"), 960, 0, &Form2::Command1_Click},
+        {"Command2", tr("组合型材剖面模数计算器"), 1800, 1, &Form2::Command2_Click},
+        {"Command5", tr("钢管参数计算"), 2640, 8, &Form2::Command5_Click},
+        {"Command6", tr("工程计算器"), 3480, 9, &Form2::Command6_Click},
+        {"Command3", tr("关       于"), 4320, 2, &Form2::Command3_Click},
+        {"Command4", tr("结       束"), 5160, 3, &Form2::Command4_Click},
     };
     const QFont buttonFont = designFont(QStringLiteral("隶书"), 14.25);
     for (const Button& b : buttons) {
@@ -64,11 +67,11 @@ Form2::Form2()
     }
 
     addPicture(QStringLiteral("Picture3"), QPixmap(QStringLiteral(":/pictures/cargo_ship.png")),
-               {4800, 1080, 1575, 735}, 7, QStringLiteral("航行中的小型货船"));
+               {4800, 1080, 1575, 735}, 7, tr("航行中的小型货船"));
     addPicture(QStringLiteral("Picture1"), QPixmap(QStringLiteral(":/pictures/ferry.png")),
-               {4800, 2400, 1575, 975}, 5, QStringLiteral("白色客渡船"));
+               {4800, 2400, 1575, 975}, 5, tr("白色客渡船"));
     addPicture(QStringLiteral("Picture2"), QPixmap(QStringLiteral(":/pictures/building_dock.png")),
-               {4800, 3960, 1575, 1215}, 6, QStringLiteral("船坞中建造的船体"));
+               {4800, 3960, 1575, 1215}, 6, tr("船坞中建造的船体"));
 
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -85,32 +88,34 @@ void Form2::buildMenuBar() {
     // Above the designed client area, which stays as it is: 工具 opens the
     // calculators as the buttons do (and is where further tools go), 帮助
     // holds the guide and the About box.
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    QMenu* tools = menuBar()->addMenu(tr("工具(&T)"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
     const auto add = [this](QMenu* menu, const QString& text, void (Form2::*handler)()) {
         QAction* action = menu->addAction(text);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add(tools, QStringLiteral("船体结构剖面模数计算器(&H)"), &Form2::Command1_Click);
-    add(tools, QStringLiteral("组合型材剖面模数计算器(&B)"), &Form2::Command2_Click);
-    add(tools, QStringLiteral("钢管参数计算(&P)"), &Form2::Command5_Click);
-    add(tools, QStringLiteral("工程计算器(&C)"), &Form2::Command6_Click);
+    add(tools, tr("船体结构剖面模数计算器(&H)"), &Form2::Command1_Click);
+    add(tools, tr("组合型材剖面模数计算器(&B)"), &Form2::Command2_Click);
+    add(tools, tr("钢管参数计算(&P)"), &Form2::Command5_Click);
+    add(tools, tr("工程计算器(&C)"), &Form2::Command6_Click);
     tools->addSeparator();
-    add(tools, QStringLiteral("球扁钢带板剖面计算(&F)"), &Form2::showBulbFlat);
+    add(tools, tr("球扁钢带板剖面计算(&F)"), &Form2::showBulbFlat);
+    tools->addSeparator();
+    buildLanguageMenu(tools);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    QAction* usage = add(help, QStringLiteral("使用说明(&U)…"), &Form2::showUsage);
+    QAction* usage = add(help, tr("使用说明(&U)…"), &Form2::showUsage);
     usage->setShortcut(QKeySequence::HelpContents);
     usage->setShortcutContext(Qt::WindowShortcut);
     addAction(usage);
-    add(help, QStringLiteral("关于(&A)"), &Form2::Command3_Click);
+    add(help, tr("关于(&A)"), &Form2::Command3_Click);
 }
 
 namespace {
 
-const char* const usageText = R"html(
+const char* const usageText = QT_TRANSLATE_NOOP("corvane::Form2", R"html(
 <h3>Corvane 使用说明</h3>
 <p>主菜单的按钮（或菜单“工具”）打开四个计算器；各计算器的“返回”回到主菜单。</p>
 <h4>剖面计算器</h4>
@@ -130,20 +135,57 @@ const char* const usageText = R"html(
 <h4>成批计算</h4>
 <p>命令行工具 <code>corvane-batch</code> 用同样的算法逐行计算 CSV 表格，
 详见 <code>corvane-batch --help</code> 与 <code>man corvane-batch</code>。</p>
-)html";
+)html");
 
 } // namespace
+
+void Form2::buildLanguageMenu(QMenu* tools) {
+    // The languages are named in their own words, so that a user who cannot
+    // read the present one still finds theirs; the menu's own name says
+    // "Language" in both.
+    QMenu* menu = tools->addMenu(tr("语言 / Language(&L)"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(menu);
+    const Language remembered = rememberedLanguage();
+    const struct {
+        Language language;
+        QString name;
+    } choices[] = {{Language::Chinese, QStringLiteral("中文")},
+                   {Language::English, QStringLiteral("English")}};
+    for (const auto& choice : choices) {
+        QAction* action = menu->addAction(choice.name);
+        action->setObjectName(QStringLiteral("language_") + languageCode(choice.language));
+        action->setCheckable(true);
+        action->setChecked(choice.language == remembered);
+        group->addAction(action);
+        const Language language = choice.language;
+        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+    }
+}
+
+void Form2::chooseLanguage(Language language) {
+    if (language == rememberedLanguage()) {
+        return;
+    }
+    rememberLanguage(language);
+    // The windows are built with their texts once; the choice applies from
+    // the next start, said in the present language and in the one chosen.
+    static const char* const notice = QT_TR_NOOP("界面语言在下次启动程序时改变。");
+    const QString present = tr(notice);
+    const QString chosen = translateEarly(language, "corvane::Form2", notice);
+    MsgBox(this, chosen == present ? present : present + QLatin1Char('\n') + chosen);
+}
 
 void Form2::showUsage() {
     if (usage_ == nullptr) {
         // A dialog of its own (Escape closes it), not modal: the menu stays usable.
         usage_ = new QDialog(this);
         usage_->setObjectName(QStringLiteral("usageWindow"));
-        usage_->setWindowTitle(QStringLiteral("使用说明"));
+        usage_->setWindowTitle(tr("使用说明"));
         usage_->setFont(designFont(QStringLiteral("宋体"), 10.5));
         auto* text = new QTextBrowser(usage_);
         text->setObjectName(QStringLiteral("usageText"));
-        text->setHtml(QString::fromUtf8(usageText));
+        text->setHtml(tr(usageText));
         auto* layout = new QVBoxLayout(usage_);
         layout->addWidget(text);
         usage_->resize(560, 480);

@@ -4,11 +4,13 @@
 // program, and scrolls the contact line across its top.
 
 #include "form.h"
+#include "language.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 
 class QLabel;
+class QMenu;
 
 namespace corvane {
 
@@ -33,6 +35,10 @@ class Form2 : public Form {
     // 帮助 → 使用说明…: a short guide in a window of its own, created on the
     // first request and only hidden afterwards.
     void showUsage();
+
+    // 工具 → 语言 / Language: remembers the language chosen, which applies
+    // from the next start, and says so.
+    void chooseLanguage(Language language);
     QWidget* usageWindow() const { return usage_; }
 
     // Label1's Left in twips.
@@ -50,6 +56,7 @@ class Form2 : public Form {
     void scheduleNextMove();
     void placeLabel();
     void buildMenuBar();
+    void buildLanguageMenu(QMenu* tools);
 
     QLabel* label1_ = nullptr;
     float label1Left_ = 360; // twips, single precision like the label's Left

@@ -6,6 +6,7 @@
 #include "twips.h"
 #include "windownames.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -19,10 +20,14 @@ namespace {
 
 const QColor lightBlue(0xC0, 0xC0, 0xFF);
 
-const QString disclaimer =
-    QStringLiteral("说明：1、船体结构剖面模数计算器适用于船体强力构件，如强肋骨、舷侧纵桁等。") +
-    QString(32, QLatin1Char(' ')) +
-    QStringLiteral("2、组合型材剖面模数计算器适用于各类工字梁、T型材。");
+QString disclaimer() {
+    return QCoreApplication::translate(
+               "corvane::frmAbout",
+               "说明：1、船体结构剖面模数计算器适用于船体强力构件，如强肋骨、舷侧纵桁等。") +
+           QString(32, QLatin1Char(' ')) +
+           QCoreApplication::translate("corvane::frmAbout",
+                                       "2、组合型材剖面模数计算器适用于各类工字梁、T型材。");
+}
 
 // Line1(0) and Line1(1) lie on top of each other: a white line two pixels
 // deep under a grey one a pixel deep, which leaves a white highlight below
@@ -53,8 +58,8 @@ frmAbout::frmAbout(Registry& registry, SystemServices& system)
             designFont(QStringLiteral("宋体"), 9), /*inTaskbar=*/false}),
       sysInfo_(registry, system) {
     const QPixmap icon(QStringLiteral(":/pictures/icon.png"));
-    picIcon_ = addPicture(QStringLiteral("picIcon"), icon, {360, 240, 540, 540}, 1,
-                          QStringLiteral("Corvane 图标"));
+    picIcon_ =
+        addPicture(QStringLiteral("picIcon"), icon, {360, 240, 540, 540}, 1, tr("Corvane 图标"));
     // Sized to its picture, the border included.
     picIcon_->setLineWidth(2);
     picIcon_->resize(icon.size() + QSize(2, 2) * picIcon_->frameWidth());
@@ -68,38 +73,38 @@ frmAbout::frmAbout(Registry& registry, SystemServices& system)
     lblVersion_->setFont(titleFont);
 
     addPicture(QStringLiteral("Picture1"), QPixmap(QStringLiteral(":/pictures/catamaran.png")),
-               {3360, 240, 2535, 975}, 7, QStringLiteral("停靠码头的高速客运双体船"));
+               {3360, 240, 2535, 975}, 7, tr("停靠码头的高速客运双体船"));
     addPicture(QStringLiteral("Picture2"), QPixmap(QStringLiteral(":/pictures/graduate.png")),
-               {480, 1320, 495, 495}, 8, QStringLiteral("戴学位帽的毕业生"));
+               {480, 1320, 495, 495}, 8, tr("戴学位帽的毕业生"));
 
     QLabel* description =
         addLabel(QStringLiteral("lblDescription"),
-                 QStringLiteral("作者：Corvane 开发组，组员历年毕业于船舶院校，供职于船舶设计单位。"
-                                "经验交流E-mail：%1。")
+                 tr("作者：Corvane 开发组，组员历年毕业于船舶院校，供职于船舶设计单位。"
+                    "经验交流E-mail：%1。")
                      .arg(App::ContactAddress),
                  {1290, 1365, 4365, 1290}, 3);
     description->setFont(designFont(QStringLiteral("宋体"), 14.25));
     paintBlackText(description);
 
     QLabel* notes =
-        addLabel(QStringLiteral("lblDisclaimer"), disclaimer, {240, 3000, 3990, 1305}, 4);
+        addLabel(QStringLiteral("lblDisclaimer"), disclaimer(), {240, 3000, 3990, 1305}, 4);
     notes->setFont(designFont(QStringLiteral("宋体"), 12));
     paintBlackText(notes);
 
-    cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("确定"), {4485, 3105, 1860, 465}, 0);
+    cmdOK_ = addButton(QStringLiteral("cmdOK"), tr("确定"), {4485, 3105, 1860, 465}, 0);
     cmdOK_->setFont(designFont(QStringLiteral("隶书"), 14.25));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    QPushButton* sysInfo = addButton(QStringLiteral("cmdSysInfo"),
-                                     QStringLiteral("系统信息(&S)..."), {4500, 3795, 1845, 585}, 2);
+    QPushButton* sysInfo =
+        addButton(QStringLiteral("cmdSysInfo"), tr("系统信息(&S)..."), {4500, 3795, 1845, 585}, 2);
     sysInfo->setFont(designFont(QStringLiteral("隶书"), 12));
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("关于 ") + App::Title);
-    lblVersion_->setText(QStringLiteral("版本 ") + App::versionText());
+    setWindowTitle(tr("关于 ") + App::Title);
+    lblVersion_->setText(tr("版本 ") + App::versionText());
     lblTitle_->setText(App::Title);
 }
 
@@ -127,7 +132,7 @@ void frmAbout::StartSysInfo() {
         started = false;
     }
     if (!started) {
-        MsgBox(this, QStringLiteral("此时系统信息不可用"));
+        MsgBox(this, tr("此时系统信息不可用"));
     }
 }
 

@@ -13,7 +13,8 @@ using namespace corvane;
 int main(int argc, char** argv) {
     // --help and --version need no display, so they are answered before the
     // window system is opened.
-    if (const std::optional<int> status = handleCommandLine(argc, argv)) {
+    Language language = Language::Chinese;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, language)) {
         return *status;
     }
 
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
-    initialiseRuntime();
+    initialiseRuntime(language);
     applyDesktopIdentity();
 
     WindowRuntime& windows = WindowRuntime::instance();

@@ -77,10 +77,20 @@ const KeySpec keys[] = {
     {"Command25", ".", grid(3, 3), 35, true, &Form5::Command25_Click},
     {"Command26", "+", grid(4, 3), 36, true, &Form5::Command26_Click},
     {"Command27", "=", grid(5, 4), 37, true, &Form5::Command27_Click},
-    {"Command28", "↑确定", {720, 5160, 1215, key}, 38, false, &Form5::Command28_Click},
+    {"Command28",
+     QT_TRANSLATE_NOOP("corvane::Form5", "↑确定"),
+     {720, 5160, 1215, key},
+     38,
+     false,
+     &Form5::Command28_Click},
     {"Command29", "^2", grid(5, 3), 40, false, &Form5::Command29_Click},
     {"Command30", "^3", grid(1, 4), 41, false, &Form5::Command30_Click},
-    {"Command31", "返回", {4320, 5160, 1095, key}, 42, false, &Form5::Command31_Click},
+    {"Command31",
+     QT_TRANSLATE_NOOP("corvane::Form5", "返回"),
+     {4320, 5160, 1095, key},
+     42,
+     false,
+     &Form5::Command31_Click},
 };
 
 struct OptionSpec {
@@ -92,8 +102,8 @@ struct OptionSpec {
 };
 
 const OptionSpec options[] = {
-    {0, "Option1", "弧度计算", {240, 240, 1575, 255}, 1},
-    {0, "Option2", "角度计算", {240, 600, 1695, 255}, 2},
+    {0, "Option1", QT_TRANSLATE_NOOP("corvane::Form5", "弧度计算"), {240, 240, 1575, 255}, 1},
+    {0, "Option2", QT_TRANSLATE_NOOP("corvane::Form5", "角度计算"), {240, 600, 1695, 255}, 2},
     {1, "Option3", "sin(x)", {360, 240, 1455, 255}, 4},
     {1, "Option4", "cos(x)", {360, 600, 1455, 255}, 5},
     {1, "Option5", "tan(x)", {360, 960, 1335, 255}, 6},
@@ -104,7 +114,7 @@ const OptionSpec options[] = {
 
 FormDesign design() {
     return {WindowName::Calculator,
-            QStringLiteral("工程计算器"),
+            QCoreApplication::translate("corvane::Form5", "工程计算器"),
             7245,
             6030,
             BorderStyle::FixedDialog,
@@ -115,8 +125,7 @@ FormDesign design() {
 } // namespace
 
 Form5::Form5() : Form(design()) {
-    Text1_ =
-        addTextBox(QStringLiteral("Text1"), {2400, 120, 4335, 495}, 11, QStringLiteral("显示"));
+    Text1_ = addTextBox(QStringLiteral("Text1"), {2400, 120, 4335, 495}, 11, tr("显示"));
     // No length limit: digits may be appended for as long as the user likes.
     Text1_->setMaxLength(std::numeric_limits<int>::max());
     // Full-width digits from a Chinese input method become ASCII before the
@@ -133,12 +142,12 @@ Form5::Form5() : Form(design()) {
     Picture1_ = new MemoryIndicator(engine_.indicatorLines(), clientArea());
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->setGeometry(toPixels(TwipsRect{2640, 840, 495, 495}));
-    Picture1_->setAccessibleName(QStringLiteral("存储记录"));
+    Picture1_->setAccessibleName(tr("存储记录"));
     setTabIndex(Picture1_, 39);
 
     QGroupBox* frames[] = {
-        addFrame(QStringLiteral("Frame1"), QStringLiteral("运算类型"), {480, 720, 1455, 1095}, 0),
-        addFrame(QStringLiteral("Frame2"), QStringLiteral("三角函数"), {480, 2040, 1455, 2535}, 3),
+        addFrame(QStringLiteral("Frame1"), tr("运算类型"), {480, 720, 1455, 1095}, 0),
+        addFrame(QStringLiteral("Frame2"), tr("三角函数"), {480, 2040, 1455, 2535}, 3),
     };
     for (QGroupBox* frame : frames) {
         frame->setFont(keypadFont());
@@ -147,8 +156,8 @@ Form5::Form5() : Form(design()) {
     // clicked or chosen with the arrow keys, not when Tab gives it the focus.
     for (std::size_t i = 0; i < options_.size(); ++i) {
         const OptionSpec& spec = options[i];
-        options_[i] = addOption(frames[spec.frame], QString::fromUtf8(spec.name),
-                                QString::fromUtf8(spec.caption), spec.rect, spec.tabIndex);
+        options_[i] = addOption(frames[spec.frame], QString::fromUtf8(spec.name), tr(spec.caption),
+                                spec.rect, spec.tabIndex);
         options_[i]->setFont(keypadFont());
     }
     // Every option button is a tab stop of its own. Qt treats a frame's
@@ -165,8 +174,8 @@ Form5::Form5() : Form(design()) {
     });
 
     for (const KeySpec& spec : keys) {
-        QPushButton* button = addButton(QString::fromUtf8(spec.name),
-                                        QString::fromUtf8(spec.caption), spec.rect, spec.tabIndex);
+        QPushButton* button =
+            addButton(QString::fromUtf8(spec.name), tr(spec.caption), spec.rect, spec.tabIndex);
         button->setFont(spec.keypadSize ? keypadFont() : windowFont());
         connect(button, &QPushButton::clicked, this,
                 [this, handler = spec.handler] { (this->*handler)(); });
@@ -369,9 +378,10 @@ void Form5::Command27_Click() {
 }
 
 // The option buttons are read here and nowhere else. Radian mode only when
-// "弧度计算" is selected, so degrees apply with "角度计算" or with neither. The
-// first selected of sin to atn decides; "ctn(x)" itself is never consulted,
-// it is what remains when none of the others is selected.
+// QT_TRANSLATE_NOOP("corvane::Form5", "弧度计算") is selected, so degrees apply with
+// QT_TRANSLATE_NOOP("corvane::Form5", "角度计算") or with neither. The first selected of sin to atn
+// decides; "ctn(x)" itself is never consulted, it is what remains when none of the others is
+// selected.
 void Form5::Command28_Click() {
     const AngleMode mode = options_[0]->isChecked() ? AngleMode::Radians : AngleMode::Degrees;
     constexpr TrigFunction inOrder[] = {TrigFunction::Sin, TrigFunction::Cos, TrigFunction::Tan,

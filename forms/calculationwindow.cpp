@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHideEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,9 +24,12 @@ void CalculationWindow::addMenus() {
     menu_ = new QMenu(this);
     // The menu bar shows what the context menu offers, above the client
     // area; the window grows by its height and no control moves.
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    editMenu_ = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
-    viewMenu_ = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+    fileMenu_ =
+        menuBar()->addMenu(QCoreApplication::translate("corvane::CalculationWindow", "文件(&F)"));
+    editMenu_ =
+        menuBar()->addMenu(QCoreApplication::translate("corvane::CalculationWindow", "编辑(&E)"));
+    viewMenu_ =
+        menuBar()->addMenu(QCoreApplication::translate("corvane::CalculationWindow", "查看(&V)"));
     fileMenu_->setObjectName(QStringLiteral("fileMenu"));
     editMenu_->setObjectName(QStringLiteral("editMenu"));
     viewMenu_->setObjectName(QStringLiteral("viewMenu"));
@@ -33,7 +37,8 @@ void CalculationWindow::addMenus() {
 }
 
 void CalculationWindow::addDetailsAction() {
-    detailsAction_ = new QAction(QStringLiteral("剖面详图…"), this);
+    detailsAction_ =
+        new QAction(QCoreApplication::translate("corvane::CalculationWindow", "剖面详图…"), this);
     detailsAction_->setObjectName(QStringLiteral("detailsAction"));
     detailsAction_->setShortcut(Qt::Key_F2);
     connect(detailsAction_, &QAction::triggered, this, &CalculationWindow::showDetails);

@@ -1,5 +1,6 @@
 #include "exportdialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -21,8 +22,9 @@ QString realSavePath(const SavePathRequest& request) {
 
 bool realConfirmOverwrite(QWidget* parent, const QString& path) {
     QMessageBox box(
-        QMessageBox::Question, QStringLiteral("确认替换"),
-        QStringLiteral("文件“%1”已存在。\n要替换它吗？").arg(QFileInfo(path).fileName()),
+        QMessageBox::Question, QCoreApplication::translate("corvane::ExportDialogs", "确认替换"),
+        QCoreApplication::translate("corvane::ExportDialogs", "文件“%1”已存在。\n要替换它吗？")
+            .arg(QFileInfo(path).fileName()),
         QMessageBox::Yes | QMessageBox::No, parent);
     box.setInformativeText(QFileInfo(path).absolutePath());
     box.setDefaultButton(QMessageBox::No);
@@ -31,7 +33,7 @@ bool realConfirmOverwrite(QWidget* parent, const QString& path) {
 
 bool realAskPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("打印计算书"));
+    dialog.setWindowTitle(QCoreApplication::translate("corvane::ExportDialogs", "打印计算书"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -6,6 +6,7 @@
 #include "msgbox.h"
 #include "windownames.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace corvane {
@@ -18,7 +19,7 @@ SectionFormDesign design() {
     SectionFormDesign d;
     d.sectionKind = kind;
     d.window = {WindowName::HullSection,
-                QStringLiteral("船体结构剖面模数计算器"),
+                QCoreApplication::translate("corvane::Form1", "船体结构剖面模数计算器"),
                 7770,
                 5700,
                 BorderStyle::Sizable,
@@ -42,25 +43,30 @@ SectionFormDesign design() {
 
     const QString inertiaCaption = resultCaption(kind, 0);
     const QString modulusCaption = resultCaption(kind, 1);
-    d.controls.insert(d.controls.end(),
-                      {
-                          ControlSpec::label(QStringLiteral("Label2"), QStringLiteral("结果："),
-                                             {4800, 600, 1095, 255}, 12, 15),
-                          ControlSpec::label(QStringLiteral("Label3(0)"), inertiaCaption,
-                                             {4800, 1080, 2055, 255}, 13),
-                          ControlSpec::textBox(QStringLiteral("Text2"), {4800, 1560, 2535, 615}, 14,
-                                               inertiaCaption, 15),
-                          ControlSpec::label(QStringLiteral("Label3(1)"), modulusCaption,
-                                             {4800, 2400, 2055, 255}, 15),
-                          ControlSpec::textBox(QStringLiteral("Text3"), {4800, 2880, 2535, 615}, 16,
-                                               modulusCaption, 15),
-                          ControlSpec::button(QStringLiteral("Command5"), QStringLiteral("计算"),
-                                              {720, 4800, 1575, 495}, 17),
-                          ControlSpec::button(QStringLiteral("Command6"), QStringLiteral("清除"),
-                                              {2880, 4800, 1575, 495}, 18),
-                          ControlSpec::button(QStringLiteral("Command7"), QStringLiteral("返回"),
-                                              {5400, 4800, 1575, 495}, 19),
-                      });
+    d.controls.insert(
+        d.controls.end(),
+        {
+            ControlSpec::label(QStringLiteral("Label2"),
+                               QCoreApplication::translate("corvane::Form1", "结果："),
+                               {4800, 600, 1095, 255}, 12, 15),
+            ControlSpec::label(QStringLiteral("Label3(0)"), inertiaCaption, {4800, 1080, 2055, 255},
+                               13),
+            ControlSpec::textBox(QStringLiteral("Text2"), {4800, 1560, 2535, 615}, 14,
+                                 inertiaCaption, 15),
+            ControlSpec::label(QStringLiteral("Label3(1)"), modulusCaption, {4800, 2400, 2055, 255},
+                               15),
+            ControlSpec::textBox(QStringLiteral("Text3"), {4800, 2880, 2535, 615}, 16,
+                                 modulusCaption, 15),
+            ControlSpec::button(QStringLiteral("Command5"),
+                                QCoreApplication::translate("corvane::Form1", "计算"),
+                                {720, 4800, 1575, 495}, 17),
+            ControlSpec::button(QStringLiteral("Command6"),
+                                QCoreApplication::translate("corvane::Form1", "清除"),
+                                {2880, 4800, 1575, 495}, 18),
+            ControlSpec::button(QStringLiteral("Command7"),
+                                QCoreApplication::translate("corvane::Form1", "返回"),
+                                {5400, 4800, 1575, 495}, 19),
+        });
     d.resultFields = {QStringLiteral("Text2"), QStringLiteral("Text3")};
 
     return d;
@@ -69,7 +75,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form1::Form1() : SectionForm(design()) {
-    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip);
+    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip());
     for (int i = 0; i < 7; ++i) {
         onKeyPress(textBox(controlName(QStringLiteral("Text1"), i)),
                    [this, i](int& keyAscii) { Text1_KeyPress(i, keyAscii); });
@@ -84,7 +90,8 @@ void Form1::Text1_KeyPress(int /*index*/, int& keyAscii) {
         return;
     }
     keyAscii = 0;
-    MsgBox(this, QStringLiteral("不可输入非数字"), QStringLiteral("注意!"));
+    MsgBox(this, QCoreApplication::translate("corvane::Form1", "不可输入非数字"),
+           QCoreApplication::translate("corvane::Form1", "注意!"));
 }
 
 } // namespace corvane

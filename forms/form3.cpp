@@ -1,5 +1,7 @@
 #include "form3.h"
 
+#include <QCoreApplication>
+
 #include "resultexport.h"
 
 #include "windownames.h"
@@ -14,7 +16,7 @@ SectionFormDesign design() {
     SectionFormDesign d;
     d.sectionKind = kind;
     d.window = {WindowName::BuiltUpSection,
-                QStringLiteral("组合型材剖面模数计算器"),
+                QCoreApplication::translate("corvane::Form3", "组合型材剖面模数计算器"),
                 7635,
                 5070,
                 BorderStyle::Sizable,
@@ -43,25 +45,30 @@ SectionFormDesign design() {
 
     const QString inertiaCaption = resultCaption(kind, 0);
     const QString modulusCaption = resultCaption(kind, 1);
-    d.controls.insert(d.controls.end(),
-                      {
-                          ControlSpec::label(QStringLiteral("Label2"), QStringLiteral("结果："),
-                                             {4680, 480, 1095, 255}, 13, 15),
-                          ControlSpec::label(QStringLiteral("Label3(0)"), inertiaCaption,
-                                             {4680, 960, 2055, 255}, 12),
-                          ControlSpec::textBox(QStringLiteral("Text2"), {4680, 1440, 2535, 615}, 4,
-                                               inertiaCaption),
-                          ControlSpec::label(QStringLiteral("Label3(1)"), modulusCaption,
-                                             {4680, 2280, 2055, 255}, 11),
-                          ControlSpec::textBox(QStringLiteral("Text3"), {4680, 2760, 2535, 615}, 3,
-                                               modulusCaption),
-                          ControlSpec::button(QStringLiteral("Command5"), QStringLiteral("计算"),
-                                              {840, 4200, 1575, 495}, 2),
-                          ControlSpec::button(QStringLiteral("Command6"), QStringLiteral("清除"),
-                                              {3000, 4200, 1575, 495}, 1),
-                          ControlSpec::button(QStringLiteral("Command7"), QStringLiteral("返回"),
-                                              {5400, 4200, 1575, 495}, 0),
-                      });
+    d.controls.insert(
+        d.controls.end(),
+        {
+            ControlSpec::label(QStringLiteral("Label2"),
+                               QCoreApplication::translate("corvane::Form3", "结果："),
+                               {4680, 480, 1095, 255}, 13, 15),
+            ControlSpec::label(QStringLiteral("Label3(0)"), inertiaCaption, {4680, 960, 2055, 255},
+                               12),
+            ControlSpec::textBox(QStringLiteral("Text2"), {4680, 1440, 2535, 615}, 4,
+                                 inertiaCaption),
+            ControlSpec::label(QStringLiteral("Label3(1)"), modulusCaption, {4680, 2280, 2055, 255},
+                               11),
+            ControlSpec::textBox(QStringLiteral("Text3"), {4680, 2760, 2535, 615}, 3,
+                                 modulusCaption),
+            ControlSpec::button(QStringLiteral("Command5"),
+                                QCoreApplication::translate("corvane::Form3", "计算"),
+                                {840, 4200, 1575, 495}, 2),
+            ControlSpec::button(QStringLiteral("Command6"),
+                                QCoreApplication::translate("corvane::Form3", "清除"),
+                                {3000, 4200, 1575, 495}, 1),
+            ControlSpec::button(QStringLiteral("Command7"),
+                                QCoreApplication::translate("corvane::Form3", "返回"),
+                                {5400, 4200, 1575, 495}, 0),
+        });
     d.resultFields = {QStringLiteral("Text2"), QStringLiteral("Text3")};
 
     return d;
@@ -70,7 +77,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form3::Form3() : SectionForm(design()) {
-    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip);
+    setCaptionToolTip(QStringLiteral("Label3(0)"), inertiaCaptionTip());
     installResultExport(this, builtUpSheetSpec());
 }
 

@@ -1,5 +1,7 @@
 #include "form4.h"
 
+#include <QCoreApplication>
+
 #include "resultexport.h"
 
 #include "windownames.h"
@@ -23,7 +25,7 @@ SectionFormDesign design() {
     SectionFormDesign d;
     d.sectionKind = kind;
     d.window = {WindowName::Pipe,
-                QStringLiteral("管材参数计算"),
+                QCoreApplication::translate("corvane::Form4", "管材参数计算"),
                 8085,
                 4695,
                 BorderStyle::Sizable,
@@ -58,17 +60,22 @@ SectionFormDesign design() {
         d.controls.push_back(ControlSpec::textBox(controlName(QStringLiteral("Text1"), f.index),
                                                   f.box, f.boxTab, caption));
     }
-    d.controls.insert(d.controls.end(),
-                      {
-                          ControlSpec::label(QStringLiteral("Label2"), QStringLiteral("结果："),
-                                             {360, 1080, 975, 255}, 15, 15),
-                          ControlSpec::button(QStringLiteral("Command5"), QStringLiteral("计算"),
-                                              {600, 3720, 1575, 495}, 6),
-                          ControlSpec::button(QStringLiteral("Command6"), QStringLiteral("清除"),
-                                              {3360, 3720, 1575, 495}, 7),
-                          ControlSpec::button(QStringLiteral("Command7"), QStringLiteral("返回"),
-                                              {5880, 3720, 1575, 495}, 8),
-                      });
+    d.controls.insert(
+        d.controls.end(),
+        {
+            ControlSpec::label(QStringLiteral("Label2"),
+                               QCoreApplication::translate("corvane::Form4", "结果："),
+                               {360, 1080, 975, 255}, 15, 15),
+            ControlSpec::button(QStringLiteral("Command5"),
+                                QCoreApplication::translate("corvane::Form4", "计算"),
+                                {600, 3720, 1575, 495}, 6),
+            ControlSpec::button(QStringLiteral("Command6"),
+                                QCoreApplication::translate("corvane::Form4", "清除"),
+                                {3360, 3720, 1575, 495}, 7),
+            ControlSpec::button(QStringLiteral("Command7"),
+                                QCoreApplication::translate("corvane::Form4", "返回"),
+                                {5880, 3720, 1575, 495}, 8),
+        });
 
     d.entryFields = {QStringLiteral("Text1(0)"), QStringLiteral("Text1(1)")};
     for (int i = 2; i <= 6; ++i) {
@@ -81,7 +88,7 @@ SectionFormDesign design() {
 } // namespace
 
 Form4::Form4() : SectionForm(design()) {
-    setCaptionToolTip(QStringLiteral("Label1(6)"), massCaptionTip);
+    setCaptionToolTip(QStringLiteral("Label1(6)"), massCaptionTip());
     installResultExport(this, pipeSheetSpec());
 }
 

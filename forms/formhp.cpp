@@ -3,16 +3,19 @@
 #include "asciiforms.h"
 #include "forms.h"
 #include "hpprofiles.h"
+#include "language.h"
 #include "msgbox.h"
 #include "numtext.h"
 #include "resultexport.h"
 #include "sectionform.h"
 #include "sectionkind.h"
 #include "sectionsheet.h"
+#include "translatable.h"
 #include "windownames.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,7 +44,7 @@ constexpr std::size_t inputCount = 7;
 
 FormDesign design() {
     return {WindowName::BulbFlat,
-            QStringLiteral("球扁钢带板剖面计算"),
+            QCoreApplication::translate("corvane::FormHp", "球扁钢带板剖面计算"),
             8400,
             6600,
             BorderStyle::Sizable,
@@ -74,15 +77,16 @@ FormHp::FormHp() : CalculationWindow(design(), kind) {
     const SectionKindDescription& description = describe(kind);
     auto* grid = new QGridLayout(client);
 
-    bulbFlat_ = new QRadioButton(QStringLiteral("球扁钢"), client);
+    bulbFlat_ = new QRadioButton(QCoreApplication::translate("corvane::FormHp", "球扁钢"), client);
     bulbFlat_->setObjectName(QStringLiteral("optBulbFlat"));
-    flatBar_ = new QRadioButton(QStringLiteral("扁钢"), client);
+    flatBar_ = new QRadioButton(QCoreApplication::translate("corvane::FormHp", "扁钢"), client);
     flatBar_->setObjectName(QStringLiteral("optFlatBar"));
     bulbFlat_->setChecked(true);
     size_ = new QComboBox(client);
     size_->setObjectName(QStringLiteral("cboSize"));
     size_->setEditable(true);
-    size_->setAccessibleName(QString::fromUtf8(description.profileName->caption));
+    size_->setAccessibleName(
+        QCoreApplication::translate(sectionTextContext, description.profileName->caption));
     for (const HpSize& size : hpSizes()) {
         size_->addItem(QString::fromStdString(profileName(*hpShape(size))));
     }
@@ -110,7 +114,8 @@ FormHp::FormHp() : CalculationWindow(design(), kind) {
         plating_.push_back(addEntry(firstPlatingInput + i, QString::fromLatin1(platingNames[i])));
     }
 
-    auto* resultsLabel = new QLabel(QStringLiteral("结果："), client);
+    auto* resultsLabel =
+        new QLabel(QCoreApplication::translate("corvane::FormHp", "结果："), client);
     grid->addWidget(resultsLabel, row++, 0);
     for (std::size_t r = 0; r < description.results.size(); ++r) {
         const QString caption = resultCaption(kind, r);
@@ -132,9 +137,12 @@ FormHp::FormHp() : CalculationWindow(design(), kind) {
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
     };
-    addButton(QStringLiteral("cmdCalculate"), QStringLiteral("计算"), &FormHp::calculate);
-    addButton(QStringLiteral("cmdClear"), QStringLiteral("清除"), &FormHp::clear);
-    addButton(QStringLiteral("cmdReturn"), QStringLiteral("返回"), &FormHp::goBack);
+    addButton(QStringLiteral("cmdCalculate"),
+              QCoreApplication::translate("corvane::FormHp", "计算"), &FormHp::calculate);
+    addButton(QStringLiteral("cmdClear"), QCoreApplication::translate("corvane::FormHp", "清除"),
+              &FormHp::clear);
+    addButton(QStringLiteral("cmdReturn"), QCoreApplication::translate("corvane::FormHp", "返回"),
+              &FormHp::goBack);
     grid->addLayout(buttons, row, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
@@ -143,7 +151,7 @@ FormHp::FormHp() : CalculationWindow(design(), kind) {
 
     installResultExport(this, platedProfileSheetSpec());
     for (QAction* action : editMenu()->actions()) {
-        if (action->text() == QStringLiteral("复制结果")) {
+        if (action->text() == QCoreApplication::translate("corvane::ResultExport", "复制结果")) {
             copy_ = action;
         }
     }
@@ -172,13 +180,15 @@ void FormHp::calculate() {
         const auto read = description.profileName->read(
             asciiFormsUtf8(size_->currentText().trimmed().toStdString()), mm.data());
         if (read) {
-            problem = QString::fromStdString(read->chinese);
+            // The reading says why in both languages.
+            problem = QString::fromStdString(
+                currentLanguage() == Language::English ? read->english : read->chinese);
         }
     } else {
         const auto h = millimetres(height_);
         const auto t = millimetres(thickness_);
         if (!h || !t || *h <= 0 || *t <= 0) {
-            problem = QStringLiteral("扁钢的高度与厚度应大于 0");
+            problem = QCoreApplication::translate("corvane::FormHp", "扁钢的高度与厚度应大于 0");
         } else {
             mm[heightInput] = *h;
             mm[thicknessInput] = *t;
@@ -187,14 +197,14 @@ void FormHp::calculate() {
     for (std::size_t i = 0; i < platingInputs && problem.isEmpty(); ++i) {
         const auto value = millimetres(plating_[i]);
         if (!value) {
-            problem = inputErrorText;
+            problem = inputErrorText();
         } else {
             mm[firstPlatingInput + i] = *value;
         }
     }
     const auto results = problem.isEmpty() ? description.compute(mm.data()) : std::nullopt;
     if (!results) {
-        MsgBox(this, problem.isEmpty() ? inputErrorText : problem, inputErrorTitle);
+        MsgBox(this, problem.isEmpty() ? inputErrorText() : problem, inputErrorTitle());
         return;
     }
     for (std::size_t r = 0; r < results_.size(); ++r) {

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -78,10 +79,13 @@ ResultExport::Actions ResultExport::createActions(QWidget* window) {
         return action;
     };
     Actions actions;
-    actions.copy = make(QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.copy = make(QCoreApplication::translate("corvane::ResultExport", "复制结果"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     actions.exportPdf =
-        make(QStringLiteral("导出计算书(PDF)…"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    actions.print = make(QStringLiteral("打印计算书…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+        make(QCoreApplication::translate("corvane::ResultExport", "导出计算书(PDF)…"),
+             QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.print = make(QCoreApplication::translate("corvane::ResultExport", "打印计算书…"),
+                         QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(actions.copy, &QAction::triggered, this, [this] { copyResults(); });
     connect(actions.exportPdf, &QAction::triggered, this, [this, window] { exportPdf(window); });
     connect(actions.print, &QAction::triggered, this, [this, window] { printSheet(window); });
@@ -143,15 +147,18 @@ bool ResultExport::writeWhole(const QString& path, const QString& paintFailure, 
 }
 
 bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QString* error) {
-    return writeWhole(path, QStringLiteral("无法生成 PDF。"), error, [&sheet](QIODevice& file) {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(600);
-        writer.setTitle(QStringLiteral("%1 计算书").arg(sheet.calculatorName));
-        writer.setCreator(sheet.program);
-        return renderSheet(sheet, writer);
-    });
+    return writeWhole(
+        path, QCoreApplication::translate("corvane::ResultExport", "无法生成 PDF。"), error,
+        [&sheet](QIODevice& file) {
+            QPdfWriter writer(&file);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(0, 0, 0, 0)));
+            writer.setResolution(600);
+            writer.setTitle(QCoreApplication::translate("corvane::ResultExport", "%1 计算书")
+                                .arg(sheet.calculatorName));
+            writer.setCreator(sheet.program);
+            return renderSheet(sheet, writer);
+        });
 }
 
 bool ResultExport::saveThroughDialog(
@@ -176,12 +183,14 @@ bool ResultExport::saveThroughDialog(
     }
     QString error;
     if (!write(path, &error)) {
-        MsgBox(parent,
-               QStringLiteral("%1未能保存。\n文件：%2\n原因：%3")
-                   .arg(suffix == QStringLiteral("pdf") ? QStringLiteral("计算书")
-                                                        : QStringLiteral("剖面图"),
-                        QDir::toNativeSeparators(path), error),
-               caption);
+        MsgBox(
+            parent,
+            QCoreApplication::translate("corvane::ResultExport", "%1未能保存。\n文件：%2\n原因：%3")
+                .arg(suffix == QStringLiteral("pdf")
+                         ? QCoreApplication::translate("corvane::ResultExport", "计算书")
+                         : QCoreApplication::translate("corvane::ResultExport", "剖面图"),
+                     QDir::toNativeSeparators(path), error),
+            caption);
         return false;
     }
     setSetting(folderKey, QFileInfo(path).absolutePath());
@@ -193,11 +202,12 @@ bool ResultExport::exportPdf(QWidget* parent) {
         return false;
     }
     const CalcSheet content = sheet();
-    return saveThroughDialog(parent, QStringLiteral("导出计算书"),
-                             QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
-                             [&content](const QString& path, QString* error) {
-                                 return writeSheetPdf(content, path, error);
-                             });
+    return saveThroughDialog(
+        parent, QCoreApplication::translate("corvane::ResultExport", "导出计算书"),
+        QCoreApplication::translate("corvane::ResultExport", "PDF 文件 (*.pdf)"),
+        QStringLiteral("pdf"), [&content](const QString& path, QString* error) {
+            return writeSheetPdf(content, path, error);
+        });
 }
 
 std::optional<SectionGeometry> ResultExport::geometry() const {
@@ -292,26 +302,30 @@ bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QStrin
         QPainter measuring(&dry);
         scale = paintSectionToScale(measuring, box, geometry);
     }
-    svg.setDescription(QStringLiteral("剖面图，比例 %1，单位 mm").arg(scale));
+    svg.setDescription(
+        QCoreApplication::translate("corvane::ResultExport", "剖面图，比例 %1，单位 mm")
+            .arg(scale));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        *error = QStringLiteral("无法生成 SVG。");
+        *error = QCoreApplication::translate("corvane::ResultExport", "无法生成 SVG。");
         return false;
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     paintSectionToScale(painter, box, geometry);
     painter.setPen(Qt::black);
     painter.setFont(calcSheetFont(false, 30));
-    painter.drawText(QRectF(0, svgBoxHeight, svgBoxWidth, svgScaleLine), Qt::AlignCenter,
-                     QStringLiteral("剖面图  比例 %1（单位 mm）").arg(scale));
+    painter.drawText(
+        QRectF(0, svgBoxHeight, svgBoxWidth, svgScaleLine), Qt::AlignCenter,
+        QCoreApplication::translate("corvane::ResultExport", "剖面图  比例 %1（单位 mm）")
+            .arg(scale));
     if (!painter.end()) {
-        *error = QStringLiteral("无法生成 SVG。");
+        *error = QCoreApplication::translate("corvane::ResultExport", "无法生成 SVG。");
         return false;
     }
     const QByteArray content = withFontFallbacks(buffer.data());
-    return writeWhole(path, QStringLiteral("无法生成 SVG。"), error, [&content](QIODevice& file) {
-        return file.write(content) == content.size();
-    });
+    return writeWhole(
+        path, QCoreApplication::translate("corvane::ResultExport", "无法生成 SVG。"), error,
+        [&content](QIODevice& file) { return file.write(content) == content.size(); });
 }
 
 bool ResultExport::exportDrawingSvg(QWidget* parent) {
@@ -319,18 +333,23 @@ bool ResultExport::exportDrawingSvg(QWidget* parent) {
     if (!section) {
         return false;
     }
-    const QString title = QStringLiteral("%1 剖面图").arg(form_->windowTitle());
-    return saveThroughDialog(parent, QStringLiteral("导出图形"), QStringLiteral("SVG 图像 (*.svg)"),
-                             QStringLiteral("svg"), [&](const QString& path, QString* error) {
-                                 return writeDrawingSvg(*section, title, path, error);
-                             });
+    const QString title =
+        QCoreApplication::translate("corvane::ResultExport", "%1 剖面图").arg(form_->windowTitle());
+    return saveThroughDialog(
+        parent, QCoreApplication::translate("corvane::ResultExport", "导出图形"),
+        QCoreApplication::translate("corvane::ResultExport", "SVG 图像 (*.svg)"),
+        QStringLiteral("svg"), [&](const QString& path, QString* error) {
+            return writeDrawingSvg(*section, title, path, error);
+        });
 }
 
 ResultExport::DrawingActions ResultExport::createDrawingActions(QWidget* window) {
     DrawingActions actions;
-    actions.copy = new QAction(QStringLiteral("复制图形"), window);
+    actions.copy =
+        new QAction(QCoreApplication::translate("corvane::ResultExport", "复制图形"), window);
     actions.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    actions.exportSvg = new QAction(QStringLiteral("导出图形(SVG)…"), window);
+    actions.exportSvg =
+        new QAction(QCoreApplication::translate("corvane::ResultExport", "导出图形(SVG)…"), window);
     actions.exportSvg->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
     connect(actions.exportSvg, &QAction::triggered, this,
@@ -374,11 +393,13 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     // The project line the sheet's header prints, typed here and remembered
     // between runs; in the row of the Δt entry, last in the tab order (Alt+J
     // reaches it).
-    auto* label = new QLabel(QStringLiteral("计算书项目(&J)"), details);
+    auto* label =
+        new QLabel(QCoreApplication::translate("corvane::ResultExport", "计算书项目(&J)"), details);
     auto* field = new QLineEdit(project(), details);
     field->setObjectName(QStringLiteral("project"));
-    field->setAccessibleName(QStringLiteral("计算书项目"));
-    field->setPlaceholderText(QStringLiteral("印在计算书页首，可不填"));
+    field->setAccessibleName(QCoreApplication::translate("corvane::ResultExport", "计算书项目"));
+    field->setPlaceholderText(
+        QCoreApplication::translate("corvane::ResultExport", "印在计算书页首，可不填"));
     field->setMaxLength(200);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(field->placeholderText()) * 3 /
                            2);
@@ -401,7 +422,8 @@ bool ResultExport::printSheet(QWidget* parent) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true); // the sheet keeps its own margins
-    printer.setDocName(QStringLiteral("%1 计算书").arg(content.calculatorName));
+    printer.setDocName(QCoreApplication::translate("corvane::ResultExport", "%1 计算书")
+                           .arg(content.calculatorName));
     if (!askPrinter(parent, printer)) {
         return false;
     }
@@ -416,9 +438,11 @@ bool ResultExport::printSheet(QWidget* parent) {
     }
     if (!renderSheet(content, printer, first, last) || printer.printerState() == QPrinter::Error) {
         MsgBox(parent,
-               QStringLiteral("计算书未能打印。\n打印机：%1\n原因：无法在该打印机上开始打印。")
+               QCoreApplication::translate(
+                   "corvane::ResultExport",
+                   "计算书未能打印。\n打印机：%1\n原因：无法在该打印机上开始打印。")
                    .arg(printer.printerName()),
-               QStringLiteral("打印计算书"));
+               QCoreApplication::translate("corvane::ResultExport", "打印计算书"));
         return false;
     }
     return true;
@@ -432,19 +456,21 @@ bool ResultExport::printToFile(QWidget* parent, const CalcSheet& content, const 
     const QString path = printer.outputFileName();
     QString error;
     const bool written =
-        writeWhole(path, QStringLiteral("无法生成 PDF。"), &error, [&](QIODevice& file) {
-            QPdfWriter writer(&file);
-            writer.setPageLayout(printer.pageLayout());
-            writer.setResolution(printer.resolution());
-            writer.setTitle(printer.docName());
-            writer.setCreator(content.program);
-            return renderSheet(content, writer, first, last);
-        });
+        writeWhole(path, QCoreApplication::translate("corvane::ResultExport", "无法生成 PDF。"),
+                   &error, [&](QIODevice& file) {
+                       QPdfWriter writer(&file);
+                       writer.setPageLayout(printer.pageLayout());
+                       writer.setResolution(printer.resolution());
+                       writer.setTitle(printer.docName());
+                       writer.setCreator(content.program);
+                       return renderSheet(content, writer, first, last);
+                   });
     if (!written) {
         MsgBox(parent,
-               QStringLiteral("计算书未能打印。\n文件：%1\n原因：%2")
+               QCoreApplication::translate("corvane::ResultExport",
+                                           "计算书未能打印。\n文件：%1\n原因：%2")
                    .arg(QDir::toNativeSeparators(path), error),
-               QStringLiteral("打印计算书"));
+               QCoreApplication::translate("corvane::ResultExport", "打印计算书"));
     }
     return written;
 }

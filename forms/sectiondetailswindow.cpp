@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -140,14 +141,17 @@ SectionDetailsWindow::SectionDetailsWindow(SectionKind kind, QWidget* owner)
 }
 
 void SectionDetailsWindow::buildDeductionRow(QVBoxLayout* layout) {
-    inputs_ = new QLabel(QStringLiteral("尚无计算结果"), this);
+    inputs_ = new QLabel(
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "尚无计算结果"), this);
     inputs_->setObjectName(QStringLiteral("inputs"));
     inputs_->setWordWrap(true);
     inputs_->setTextFormat(Qt::RichText);
     inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    const QString deductionCaption = QStringLiteral("腐蚀扣除 Δt (mm)");
-    auto* deductionLabel = new QLabel(QStringLiteral("腐蚀扣除 Δ&t (mm)"), this);
+    const QString deductionCaption =
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "腐蚀扣除 Δt (mm)");
+    auto* deductionLabel = new QLabel(
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "腐蚀扣除 Δ&t (mm)"), this);
     deductionField_ = new QLineEdit(QStringLiteral("0"), this);
     deductionField_->setObjectName(QStringLiteral("deduction"));
     deductionField_->setAccessibleName(deductionCaption);
@@ -166,7 +170,8 @@ void SectionDetailsWindow::buildDeductionRow(QVBoxLayout* layout) {
     // while empty: the message moves nothing when it comes and goes.
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("refusal"));
-    refusal_->setAccessibleName(QStringLiteral("净尺寸说明"));
+    refusal_->setAccessibleName(
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "净尺寸说明"));
     QPalette warning = refusal_->palette();
     warning.setColor(QPalette::WindowText, QColor(170, 0, 0));
     refusal_->setPalette(warning);
@@ -187,11 +192,17 @@ QWidget* SectionDetailsWindow::buildDrawingAndTables() {
     drawing_->setContextMenuPolicy(Qt::ActionsContextMenu);
     drawing_->setFont(designFont(QStringLiteral("宋体"), 9));
 
-    properties_ = makeTable(QStringLiteral("properties"), QStringLiteral("剖面特性表"), this);
-    working_ = makeTable(QStringLiteral("working"), QStringLiteral("计算表"), this);
-    auto* propertiesLabel = new QLabel(QStringLiteral("剖面特性(&P)"), this);
+    properties_ =
+        makeTable(QStringLiteral("properties"),
+                  QCoreApplication::translate("corvane::SectionDetailsWindow", "剖面特性表"), this);
+    working_ =
+        makeTable(QStringLiteral("working"),
+                  QCoreApplication::translate("corvane::SectionDetailsWindow", "计算表"), this);
+    auto* propertiesLabel = new QLabel(
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "剖面特性(&P)"), this);
     propertiesLabel->setBuddy(properties_);
-    auto* workingLabel = new QLabel(QStringLiteral("计算表(&W)"), this);
+    auto* workingLabel = new QLabel(
+        QCoreApplication::translate("corvane::SectionDetailsWindow", "计算表(&W)"), this);
     workingLabel->setBuddy(working_);
 
     auto* tables = new QWidget(this);
@@ -295,8 +306,9 @@ void SectionDetailsWindow::refresh() {
         details_ = sectionDetails(*dimensions_,
                                   deducted.value_or(std::numeric_limits<double>::quiet_NaN()));
     }
-    inputs_->setText(details_ ? withSubscripts(inputSummary(details_->dimensions))
-                              : QStringLiteral("尚无计算结果"));
+    inputs_->setText(
+        details_ ? withSubscripts(inputSummary(details_->dimensions))
+                 : QCoreApplication::translate("corvane::SectionDetailsWindow", "尚无计算结果"));
     drawing_->setSection(details_ ? std::optional<SectionGeometry>(details_->geometry)
                                   : std::nullopt);
     drawing_->setAccessibleDescription(details_ ? inputSummary(details_->dimensions) : QString());
@@ -335,12 +347,14 @@ void SectionDetailsWindow::fillPropertyTable() {
         table->setVerticalHeaderItem(r, new QTableWidgetItem(row.caption));
         QTableWidgetItem* gross = numberItem(row.gross);
         gross->setData(Qt::AccessibleTextRole,
-                       QStringLiteral("%1，%2：%3").arg(row.caption, columns[0], row.gross));
+                       QCoreApplication::translate("corvane::SectionDetailsWindow", "%1，%2：%3")
+                           .arg(row.caption, columns[0], row.gross));
         table->setItem(r, 0, gross);
         if (withNet) {
             QTableWidgetItem* net = numberItem(row.net);
             net->setData(Qt::AccessibleTextRole,
-                         QStringLiteral("%1，%2：%3").arg(row.caption, columns[1], row.net));
+                         QCoreApplication::translate("corvane::SectionDetailsWindow", "%1，%2：%3")
+                             .arg(row.caption, columns[1], row.net));
             table->setItem(r, 1, net);
         }
     }
@@ -368,7 +382,7 @@ void SectionDetailsWindow::fillWorkingTable() {
             QTableWidgetItem* item = numberItem(row[c]);
             item->setData(
                 Qt::AccessibleTextRole,
-                QStringLiteral("%1，%2：%3")
+                QCoreApplication::translate("corvane::SectionDetailsWindow", "%1，%2：%3")
                     .arg(row[0], headers[c], row[c].isEmpty() ? QStringLiteral("—") : row[c]));
             table->setItem(r, c - 1, item);
         }

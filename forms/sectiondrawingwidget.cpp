@@ -1,5 +1,6 @@
 #include "sectiondrawingwidget.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,7 +12,7 @@ SectionDrawing::SectionDrawing(QWidget* parent) : QWidget(parent) {
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, sectionDrawingInk());
     setPalette(colours);
-    setAccessibleName(QStringLiteral("剖面图"));
+    setAccessibleName(QCoreApplication::translate("corvane::SectionDrawingWidget", "剖面图"));
 }
 
 void SectionDrawing::setSection(const std::optional<SectionGeometry>& geometry) {
@@ -30,7 +31,9 @@ QSize SectionDrawing::minimumSizeHint() const {
 void SectionDrawing::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (!geometry_) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("尚无计算结果"));
+        painter.drawText(
+            rect(), Qt::AlignCenter,
+            QCoreApplication::translate("corvane::SectionDrawingWidget", "尚无计算结果"));
         layout_ = {};
         return;
     }

@@ -4,8 +4,10 @@
 #include "forms.h"
 #include "msgbox.h"
 #include "numtext.h"
+#include "translatable.h"
 #include "windownames.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,11 +19,11 @@
 namespace corvane {
 
 QString inputCaption(SectionKind kind, std::size_t input) {
-    return QString::fromUtf8(describe(kind).inputs[input].caption);
+    return QCoreApplication::translate(sectionTextContext, describe(kind).inputs[input].caption);
 }
 
 QString resultCaption(SectionKind kind, std::size_t result) {
-    return QString::fromUtf8(describe(kind).results[result].caption);
+    return QCoreApplication::translate(sectionTextContext, describe(kind).results[result].caption);
 }
 
 SectionForm::SectionForm(const SectionFormDesign& design)
@@ -102,7 +104,7 @@ void SectionForm::Command5_Click() {
         std::any_of(required_.begin(), required_.end(),
                     [](const QLineEdit* field) { return field->text().isEmpty(); });
     if (anyEmpty) {
-        MsgBox(this, inputErrorText, inputErrorTitle);
+        MsgBox(this, inputErrorText(), inputErrorTitle());
         return;
     }
     std::vector<double> millimetres;
@@ -117,7 +119,7 @@ void SectionForm::Command5_Click() {
     const auto results =
         inRange && complete ? description().compute(millimetres.data()) : std::nullopt;
     if (!results) {
-        MsgBox(this, inputErrorText, inputErrorTitle);
+        MsgBox(this, inputErrorText(), inputErrorTitle());
         return;
     }
     for (std::size_t i = 0; i < results_.size(); ++i) {

@@ -22,6 +22,7 @@
 #include "sectiondetails.h"
 #include "sectionkind.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -36,12 +37,23 @@ namespace corvane {
 
 class SectionDetailsWindow;
 
-inline const QString inputErrorText = QStringLiteral("输入内容有误,请重新检查");
-inline const QString inputErrorTitle = QStringLiteral("注意");
+// Functions, not constants: each is translated when it is asked for, after
+// the language is installed.
+inline QString inputErrorText() {
+    return QCoreApplication::translate("corvane::SectionForm", "输入内容有误,请重新检查");
+}
+inline QString inputErrorTitle() {
+    return QCoreApplication::translate("corvane::SectionForm", "注意");
+}
 // What the designed captions "极惯性矩(cm4)" and "每米钢管质量(kg)" stand for.
-inline const QString inertiaCaptionTip =
-    QStringLiteral("惯性矩 I (cm⁴)：剖面对中和轴的惯性矩（截面二次矩），不是极惯性矩");
-inline const QString massCaptionTip = QStringLiteral("每米质量 m (kg/m)：每米长钢管的质量");
+inline QString inertiaCaptionTip() {
+    return QCoreApplication::translate(
+        "corvane::SectionForm", "惯性矩 I (cm⁴)：剖面对中和轴的惯性矩（截面二次矩），不是极惯性矩");
+}
+inline QString massCaptionTip() {
+    return QCoreApplication::translate("corvane::SectionForm",
+                                       "每米质量 m (kg/m)：每米长钢管的质量");
+}
 
 struct ControlSpec {
     enum class Kind { Label, TextBox, Button };

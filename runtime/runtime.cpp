@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
-#include <QTranslator>
 
 namespace corvane {
 
@@ -22,14 +20,6 @@ void substituteFonts() {
     QFont::insertSubstitutions(QStringLiteral("宋体"), song);
     QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kai);
     QFont::insertSubstitutions(QStringLiteral("隶书"), kai);
-}
-
-void loadChineseQtTexts() {
-    static QTranslator translator;
-    if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&translator);
-    }
 }
 
 // Greyed text is drawn in the system's grey-text colour, dark enough to read
@@ -50,10 +40,14 @@ void readableGreyedText() {
 
 } // namespace
 
-void initialiseRuntime() {
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+void initialiseRuntime(Language language) {
+    // Both locales write numbers alike (the decimal point, no grouping in
+    // the program's own formatting); the locale decides Qt's own wording.
+    QLocale::setDefault(language == Language::English
+                            ? QLocale(QLocale::English, QLocale::UnitedStates)
+                            : QLocale(QLocale::Chinese, QLocale::China));
     substituteFonts();
-    loadChineseQtTexts();
+    installLanguage(language);
     readableGreyedText();
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -10,6 +10,7 @@ packages=(
     qt6-svg-dev                         # SVG export of the section drawing, the picture tool's scalable icon
     poppler-utils                       # pdftotext and pdffonts, to check the calculation sheets
     qt6-translations-l10n               # Qt's own Chinese texts (the message box's "确定")
+    qt6-l10n-tools qt6-tools-dev        # lupdate, lrelease and their CMake commands: the English translation
     fontconfig fonts-arphic-uming fonts-arphic-ukai # free Song and Kai faces for the Chinese text
     xvfb xauth x11-utils xdotool        # a headless X server for the smoke test and benchmark
     dpkg-dev lintian desktop-file-utils appstream # building and checking the .deb and desktop files

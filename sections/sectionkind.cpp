@@ -6,6 +6,7 @@
 #include "pipe.h"
 #include "sectiondetails.h"
 #include "stiffener.h"
+#include "translatable.h"
 
 #include <variant>
 #include <vector>
@@ -20,13 +21,20 @@ namespace {
 // The short names are the symbols engineers write in scantling tables; the
 // span field stands at the top of the window but last in input order.
 constexpr InputDescription stiffenerInputs[] = {
-    {"b", "型材带板宽度(mm)", "型材带板宽度", "b", true},
-    {"tp", "型材带板厚度(mm)", "型材带板厚度", "t_p", true},
-    {"hw", "型材腹板高度(mm)", "型材腹板高度", "h_w", true},
-    {"tw", "型材腹板厚度(mm)", "型材腹板厚度", "t_w", true},
-    {"bf", "型材面板宽度(mm)", "型材面板宽度", "b_f", true},
-    {"tf", "型材面板厚度(mm)", "型材面板厚度", "t_f", true},
-    {"l", "型材带板长度(mm)", "型材带板长度（跨距）", "ℓ", true},
+    {"b", CORVANE_TR_NOOP("SectionKind", "型材带板宽度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板宽度"), "b", true},
+    {"tp", CORVANE_TR_NOOP("SectionKind", "型材带板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板厚度"), "t_p", true},
+    {"hw", CORVANE_TR_NOOP("SectionKind", "型材腹板高度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材腹板高度"), "h_w", true},
+    {"tw", CORVANE_TR_NOOP("SectionKind", "型材腹板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材腹板厚度"), "t_w", true},
+    {"bf", CORVANE_TR_NOOP("SectionKind", "型材面板宽度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材面板宽度"), "b_f", true},
+    {"tf", CORVANE_TR_NOOP("SectionKind", "型材面板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材面板厚度"), "t_f", true},
+    {"l", CORVANE_TR_NOOP("SectionKind", "型材带板长度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板长度（跨距）"), "ℓ", true},
 };
 
 // The window captions the inertia "极惯性矩" (polar moment), but the value
@@ -35,33 +43,45 @@ constexpr InputDescription stiffenerInputs[] = {
 // and users know it, so it stays, while the details and the sheet name the
 // quantity exactly ("惯性矩 I").
 constexpr ResultDescription sectionResults[] = {
-    {"I_cm4", "极惯性矩(cm4)", "cm4", Rounding::Hundredths, &SectionResults::inertia},
-    {"W_cm3", "剖面模数(cm3)", "cm3", Rounding::Hundredths, &SectionResults::modulus},
+    {"I_cm4", CORVANE_TR_NOOP("SectionKind", "极惯性矩(cm4)"), "cm4", Rounding::Hundredths,
+     &SectionResults::inertia},
+    {"W_cm3", CORVANE_TR_NOOP("SectionKind", "剖面模数(cm3)"), "cm3", Rounding::Hundredths,
+     &SectionResults::modulus},
 };
 
 constexpr PlateDescription stiffenerPlates[] = {
-    {PlateRole::AttachedPlating, "带板", "attached plating", 1, 0},
-    {PlateRole::Web, "腹板", "web", 3, 2},
-    {PlateRole::FacePlate, "面板", "face plate", 5, 4},
+    {PlateRole::AttachedPlating, CORVANE_TR_NOOP("SectionKind", "带板"), "attached plating", 1, 0},
+    {PlateRole::Web, CORVANE_TR_NOOP("SectionKind", "腹板"), "web", 3, 2},
+    {PlateRole::FacePlate, CORVANE_TR_NOOP("SectionKind", "面板"), "face plate", 5, 4},
 };
 
 using P = const SectionProperties&;
 
 constexpr PropertyDescription stiffenerProperties[] = {
-    {"有效宽度系数 k", [](P p) { return p.effectiveBreadthFactor; }},
-    {"有效带板宽度 k·b (mm)", [](P p) { return p.effectiveBreadth; }},
-    {"计算所用剖面积 A (cm²)", [](P p) { return p.area; }},
-    {"中和轴距面板中线 e (cm)", [](P p) { return p.neutralAxis; }},
-    {"惯性矩 I (cm⁴)", [](P p) { return p.shown.inertia; }, true},
-    {"剖面模数（面板中线） W (cm³)", [](P p) { return p.shown.modulus; }, true},
-    {"带板外表面距中和轴 (cm)", [](P p) { return p.topFibreDistance; }},
-    {"剖面模数（带板外表面） (cm³)", [](P p) { return p.topModulus; }},
-    {"面板外表面距中和轴 (cm)", [](P p) { return p.bottomFibreDistance; }},
-    {"剖面模数（面板外表面） (cm³)", [](P p) { return p.bottomModulus; }},
-    {"最小剖面模数 (cm³)", [](P p) { return p.minModulus; }},
-    {"惯性半径 √(I/A) (cm)", [](P p) { return p.radiusOfGyration; }},
-    {"型材每米质量（腹板与面板） (kg/m)", [](P p) { return p.profileMassPerMetre; }},
-    {"带板每米质量（全宽） (kg/m)", [](P p) { return p.platingMassPerMetre; }},
+    {CORVANE_TR_NOOP("SectionKind", "有效宽度系数 k"),
+     [](P p) { return p.effectiveBreadthFactor; }},
+    {CORVANE_TR_NOOP("SectionKind", "有效带板宽度 k·b (mm)"),
+     [](P p) { return p.effectiveBreadth; }},
+    {CORVANE_TR_NOOP("SectionKind", "计算所用剖面积 A (cm²)"), [](P p) { return p.area; }},
+    {CORVANE_TR_NOOP("SectionKind", "中和轴距面板中线 e (cm)"), [](P p) { return p.neutralAxis; }},
+    {CORVANE_TR_NOOP("SectionKind", "惯性矩 I (cm⁴)"), [](P p) { return p.shown.inertia; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（面板中线） W (cm³)"),
+     [](P p) { return p.shown.modulus; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "带板外表面距中和轴 (cm)"),
+     [](P p) { return p.topFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（带板外表面） (cm³)"),
+     [](P p) { return p.topModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "面板外表面距中和轴 (cm)"),
+     [](P p) { return p.bottomFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（面板外表面） (cm³)"),
+     [](P p) { return p.bottomModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "最小剖面模数 (cm³)"), [](P p) { return p.minModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "惯性半径 √(I/A) (cm)"),
+     [](P p) { return p.radiusOfGyration; }},
+    {CORVANE_TR_NOOP("SectionKind", "型材每米质量（腹板与面板） (kg/m)"),
+     [](P p) { return p.profileMassPerMetre; }},
+    {CORVANE_TR_NOOP("SectionKind", "带板每米质量（全宽） (kg/m)"),
+     [](P p) { return p.platingMassPerMetre; }},
 };
 
 std::optional<SectionResults> stiffener(const double* mm) {
@@ -82,32 +102,44 @@ std::optional<SectionResults> stiffener(const double* mm) {
 // face plate 2, so a T-profile leaves face plate 1 out. The two face plates
 // share their window captions.
 constexpr InputDescription builtUpInputs[] = {
-    {"b1", "型材面板宽度(mm)", "面板1宽度", "b1", false},
-    {"t1", "型材面板厚度(mm)", "面板1厚度", "t1", false},
-    {"h", "型材腹板高度(mm)", "腹板高度", "h", false},
-    {"tw", "型材腹板厚度(mm)", "腹板厚度", "t_w", false},
-    {"b2", "型材面板宽度(mm)", "面板2宽度", "b2", true},
-    {"t2", "型材面板厚度(mm)", "面板2厚度", "t2", true},
+    {"b1", CORVANE_TR_NOOP("SectionKind", "型材面板宽度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "面板1宽度"), "b1", false},
+    {"t1", CORVANE_TR_NOOP("SectionKind", "型材面板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "面板1厚度"), "t1", false},
+    {"h", CORVANE_TR_NOOP("SectionKind", "型材腹板高度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "腹板高度"), "h", false},
+    {"tw", CORVANE_TR_NOOP("SectionKind", "型材腹板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "腹板厚度"), "t_w", false},
+    {"b2", CORVANE_TR_NOOP("SectionKind", "型材面板宽度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "面板2宽度"), "b2", true},
+    {"t2", CORVANE_TR_NOOP("SectionKind", "型材面板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "面板2厚度"), "t2", true},
 };
 
 constexpr PlateDescription builtUpPlates[] = {
-    {PlateRole::FacePlate1, "面板1", "face plate 1", 1, 0},
-    {PlateRole::Web, "腹板", "web", 3, 2},
-    {PlateRole::FacePlate2, "面板2", "face plate 2", 5, 4},
+    {PlateRole::FacePlate1, CORVANE_TR_NOOP("SectionKind", "面板1"), "face plate 1", 1, 0},
+    {PlateRole::Web, CORVANE_TR_NOOP("SectionKind", "腹板"), "web", 3, 2},
+    {PlateRole::FacePlate2, CORVANE_TR_NOOP("SectionKind", "面板2"), "face plate 2", 5, 4},
 };
 
 constexpr PropertyDescription builtUpProperties[] = {
-    {"剖面积 A (cm²)", [](P p) { return p.area; }},
-    {"中和轴距面板2中线 e (cm)", [](P p) { return p.neutralAxis; }},
-    {"惯性矩 I (cm⁴)", [](P p) { return p.shown.inertia; }, true},
-    {"剖面模数（面板2中线） W (cm³)", [](P p) { return p.shown.modulus; }, true},
-    {"面板1外表面距中和轴 (cm)", [](P p) { return p.topFibreDistance; }},
-    {"剖面模数（面板1外表面） (cm³)", [](P p) { return p.topModulus; }},
-    {"面板2外表面距中和轴 (cm)", [](P p) { return p.bottomFibreDistance; }},
-    {"剖面模数（面板2外表面） (cm³)", [](P p) { return p.bottomModulus; }},
-    {"最小剖面模数 (cm³)", [](P p) { return p.minModulus; }},
-    {"惯性半径 √(I/A) (cm)", [](P p) { return p.radiusOfGyration; }},
-    {"每米质量 (kg/m)", [](P p) { return p.profileMassPerMetre; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面积 A (cm²)"), [](P p) { return p.area; }},
+    {CORVANE_TR_NOOP("SectionKind", "中和轴距面板2中线 e (cm)"), [](P p) { return p.neutralAxis; }},
+    {CORVANE_TR_NOOP("SectionKind", "惯性矩 I (cm⁴)"), [](P p) { return p.shown.inertia; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（面板2中线） W (cm³)"),
+     [](P p) { return p.shown.modulus; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "面板1外表面距中和轴 (cm)"),
+     [](P p) { return p.topFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（面板1外表面） (cm³)"),
+     [](P p) { return p.topModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "面板2外表面距中和轴 (cm)"),
+     [](P p) { return p.bottomFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（面板2外表面） (cm³)"),
+     [](P p) { return p.bottomModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "最小剖面模数 (cm³)"), [](P p) { return p.minModulus; }},
+    {CORVANE_TR_NOOP("SectionKind", "惯性半径 √(I/A) (cm)"),
+     [](P p) { return p.radiusOfGyration; }},
+    {CORVANE_TR_NOOP("SectionKind", "每米质量 (kg/m)"), [](P p) { return p.profileMassPerMetre; }},
 };
 
 std::optional<SectionResults> builtUp(const double* mm) {
@@ -125,32 +157,44 @@ std::optional<SectionResults> builtUp(const double* mm) {
 // Round steel pipe
 
 constexpr InputDescription pipeInputs[] = {
-    {"D", "钢管外径(mm)", "钢管外径", "D", true},
-    {"t", "钢管壁厚(mm)", "钢管壁厚", "t", true},
+    {"D", CORVANE_TR_NOOP("SectionKind", "钢管外径(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "钢管外径"), "D", true},
+    {"t", CORVANE_TR_NOOP("SectionKind", "钢管壁厚(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "钢管壁厚"), "t", true},
 };
 
 constexpr ResultDescription pipeResults[] = {
-    {"A_cm2", "剖面积(cm2)", "cm2", Rounding::Hundredths, &SectionResults::area},
-    {"i_cm", "惯性半径(cm)", "cm", Rounding::Hundredths, &SectionResults::radiusOfGyration},
-    {"I_cm4", "惯性矩(cm4)", "cm4", Rounding::Hundredths, &SectionResults::inertia},
-    {"W_cm3", "剖面模数(cm3)", "cm3", Rounding::Hundredths, &SectionResults::modulus},
-    {"m_kg", "每米钢管质量(kg)", "kg", Rounding::Hundredths, &SectionResults::massPerMetre},
+    {"A_cm2", CORVANE_TR_NOOP("SectionKind", "剖面积(cm2)"), "cm2", Rounding::Hundredths,
+     &SectionResults::area},
+    {"i_cm", CORVANE_TR_NOOP("SectionKind", "惯性半径(cm)"), "cm", Rounding::Hundredths,
+     &SectionResults::radiusOfGyration},
+    {"I_cm4", CORVANE_TR_NOOP("SectionKind", "惯性矩(cm4)"), "cm4", Rounding::Hundredths,
+     &SectionResults::inertia},
+    {"W_cm3", CORVANE_TR_NOOP("SectionKind", "剖面模数(cm3)"), "cm3", Rounding::Hundredths,
+     &SectionResults::modulus},
+    {"m_kg", CORVANE_TR_NOOP("SectionKind", "每米钢管质量(kg)"), "kg", Rounding::Hundredths,
+     &SectionResults::massPerMetre},
 };
 
 // The wall wastes from the inside; it is present while D and t are not 0.
 constexpr PlateDescription pipePlates[] = {
-    {PlateRole::PipeWall, "管壁", "pipe wall", 1, 0},
+    {PlateRole::PipeWall, CORVANE_TR_NOOP("SectionKind", "管壁"), "pipe wall", 1, 0},
 };
 
 constexpr PropertyDescription pipeProperties[] = {
-    {"剖面积 A (cm²)", [](P p) { return p.shown.area; }, true},
-    {"惯性半径 i (cm)", [](P p) { return p.shown.radiusOfGyration; }, true},
-    {"惯性矩 I (cm⁴)", [](P p) { return p.shown.inertia; }, true},
-    {"剖面模数（外表面） W (cm³)", [](P p) { return p.shown.modulus; }, true},
-    {"每米质量 m (kg/m)", [](P p) { return p.shown.massPerMetre; }, true},
-    {"外表面距中和轴 D/2 (cm)", [](P p) { return p.topFibreDistance; }},
-    {"内径 d (mm)", [](P p) { return p.innerDiameter; }},
-    {"每米外表面积 (m²/m)", [](P p) { return p.outerSurfacePerMetre; }},
+    {CORVANE_TR_NOOP("SectionKind", "剖面积 A (cm²)"), [](P p) { return p.shown.area; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "惯性半径 i (cm)"),
+     [](P p) { return p.shown.radiusOfGyration; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "惯性矩 I (cm⁴)"), [](P p) { return p.shown.inertia; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（外表面） W (cm³)"),
+     [](P p) { return p.shown.modulus; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "每米质量 m (kg/m)"), [](P p) { return p.shown.massPerMetre; },
+     true},
+    {CORVANE_TR_NOOP("SectionKind", "外表面距中和轴 D/2 (cm)"),
+     [](P p) { return p.topFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "内径 d (mm)"), [](P p) { return p.innerDiameter; }},
+    {CORVANE_TR_NOOP("SectionKind", "每米外表面积 (m²/m)"),
+     [](P p) { return p.outerSurfacePerMetre; }},
 };
 
 std::optional<SectionResults> pipe(const double* mm) {
@@ -167,47 +211,70 @@ std::optional<SectionResults> pipe(const double* mm) {
 // The profile is given by its height and thickness (a flat bar) or by a
 // listed name, which also gives the bulb's c and r; a flat bar has neither.
 constexpr InputDescription platedProfileInputs[] = {
-    {"h", "型材高度(mm)", "型材高度", "h", true},
-    {"t", "型材厚度(mm)", "型材厚度", "t", true},
-    {"b", "型材带板宽度(mm)", "型材带板宽度", "b", true},
-    {"tp", "型材带板厚度(mm)", "型材带板厚度", "t_p", true},
-    {"l", "型材带板长度(mm)", "型材带板长度（跨距）", "ℓ", true},
-    {"c", "球头外伸(mm)", "球头外伸", "c", false, true},
-    {"r", "球头圆弧半径(mm)", "球头圆弧半径", "r", false, true},
+    {"h", CORVANE_TR_NOOP("SectionKind", "型材高度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材高度"), "h", true},
+    {"t", CORVANE_TR_NOOP("SectionKind", "型材厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材厚度"), "t", true},
+    {"b", CORVANE_TR_NOOP("SectionKind", "型材带板宽度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板宽度"), "b", true},
+    {"tp", CORVANE_TR_NOOP("SectionKind", "型材带板厚度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板厚度"), "t_p", true},
+    {"l", CORVANE_TR_NOOP("SectionKind", "型材带板长度(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "型材带板长度（跨距）"), "ℓ", true},
+    {"c", CORVANE_TR_NOOP("SectionKind", "球头外伸(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "球头外伸"), "c", false, true},
+    {"r", CORVANE_TR_NOOP("SectionKind", "球头圆弧半径(mm)"),
+     CORVANE_TR_NOOP("SectionKind", "球头圆弧半径"), "r", false, true},
 };
 
 constexpr ResultDescription platedProfileResults[] = {
-    {"A_cm2", "剖面积(cm2)", "cm2", Rounding::Hundredths, &SectionResults::area},
-    {"e_cm", "中和轴距带板外表面(cm)", "cm", Rounding::Hundredths, &SectionResults::neutralAxis},
-    {"I_cm4", "惯性矩(cm4)", "cm4", Rounding::Hundredths, &SectionResults::inertia},
-    {"Wtop_cm3", "球头顶端剖面模数(cm3)", "cm3", Rounding::Hundredths,
-     &SectionResults::freeEdgeModulus},
-    {"Wplating_cm3", "带板外表面剖面模数(cm3)", "cm3", Rounding::Hundredths,
-     &SectionResults::platingModulus},
-    {"Wmin_cm3", "最小剖面模数(cm3)", "cm3", Rounding::Hundredths, &SectionResults::minModulus},
-    {"m_kg_m", "型材每米质量(kg/m)", "kg/m", Rounding::Hundredths, &SectionResults::massPerMetre},
+    {"A_cm2", CORVANE_TR_NOOP("SectionKind", "剖面积(cm2)"), "cm2", Rounding::Hundredths,
+     &SectionResults::area},
+    {"e_cm", CORVANE_TR_NOOP("SectionKind", "中和轴距带板外表面(cm)"), "cm", Rounding::Hundredths,
+     &SectionResults::neutralAxis},
+    {"I_cm4", CORVANE_TR_NOOP("SectionKind", "惯性矩(cm4)"), "cm4", Rounding::Hundredths,
+     &SectionResults::inertia},
+    {"Wtop_cm3", CORVANE_TR_NOOP("SectionKind", "球头顶端剖面模数(cm3)"), "cm3",
+     Rounding::Hundredths, &SectionResults::freeEdgeModulus},
+    {"Wplating_cm3", CORVANE_TR_NOOP("SectionKind", "带板外表面剖面模数(cm3)"), "cm3",
+     Rounding::Hundredths, &SectionResults::platingModulus},
+    {"Wmin_cm3", CORVANE_TR_NOOP("SectionKind", "最小剖面模数(cm3)"), "cm3", Rounding::Hundredths,
+     &SectionResults::minModulus},
+    {"m_kg_m", CORVANE_TR_NOOP("SectionKind", "型材每米质量(kg/m)"), "kg/m", Rounding::Hundredths,
+     &SectionResults::massPerMetre},
 };
 
 // The profile first: when a deduction consumes both of equal thickness, the
 // profile is named.
 constexpr PlateDescription platedProfilePlates[] = {
-    {PlateRole::Profile, "型材", "profile", 1, 0},
-    {PlateRole::AttachedPlating, "带板", "attached plating", 3, 2},
+    {PlateRole::Profile, CORVANE_TR_NOOP("SectionKind", "型材"), "profile", 1, 0},
+    {PlateRole::AttachedPlating, CORVANE_TR_NOOP("SectionKind", "带板"), "attached plating", 3, 2},
 };
 
 constexpr PropertyDescription platedProfileProperties[] = {
-    {"有效宽度系数 k", [](P p) { return p.effectiveBreadthFactor; }},
-    {"有效带板宽度 k·b (mm)", [](P p) { return p.effectiveBreadth; }},
-    {"计算所用剖面积 A (cm²)", [](P p) { return p.shown.area; }, true},
-    {"中和轴距带板外表面 e (cm)", [](P p) { return p.shown.neutralAxis; }, true},
-    {"惯性矩 I (cm⁴)", [](P p) { return p.shown.inertia; }, true},
-    {"剖面模数（球头顶端） (cm³)", [](P p) { return p.shown.freeEdgeModulus; }, true},
-    {"剖面模数（带板外表面） (cm³)", [](P p) { return p.shown.platingModulus; }, true},
-    {"最小剖面模数 (cm³)", [](P p) { return p.shown.minModulus; }, true},
-    {"球头顶端距中和轴 (cm)", [](P p) { return p.bottomFibreDistance; }},
-    {"惯性半径 √(I/A) (cm)", [](P p) { return p.radiusOfGyration; }},
-    {"型材每米质量 (kg/m)", [](P p) { return p.shown.massPerMetre; }, true},
-    {"带板每米质量（全宽） (kg/m)", [](P p) { return p.platingMassPerMetre; }},
+    {CORVANE_TR_NOOP("SectionKind", "有效宽度系数 k"),
+     [](P p) { return p.effectiveBreadthFactor; }},
+    {CORVANE_TR_NOOP("SectionKind", "有效带板宽度 k·b (mm)"),
+     [](P p) { return p.effectiveBreadth; }},
+    {CORVANE_TR_NOOP("SectionKind", "计算所用剖面积 A (cm²)"), [](P p) { return p.shown.area; },
+     true},
+    {CORVANE_TR_NOOP("SectionKind", "中和轴距带板外表面 e (cm)"),
+     [](P p) { return p.shown.neutralAxis; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "惯性矩 I (cm⁴)"), [](P p) { return p.shown.inertia; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（球头顶端） (cm³)"),
+     [](P p) { return p.shown.freeEdgeModulus; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "剖面模数（带板外表面） (cm³)"),
+     [](P p) { return p.shown.platingModulus; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "最小剖面模数 (cm³)"), [](P p) { return p.shown.minModulus; },
+     true},
+    {CORVANE_TR_NOOP("SectionKind", "球头顶端距中和轴 (cm)"),
+     [](P p) { return p.bottomFibreDistance; }},
+    {CORVANE_TR_NOOP("SectionKind", "惯性半径 √(I/A) (cm)"),
+     [](P p) { return p.radiusOfGyration; }},
+    {CORVANE_TR_NOOP("SectionKind", "型材每米质量 (kg/m)"),
+     [](P p) { return p.shown.massPerMetre; }, true},
+    {CORVANE_TR_NOOP("SectionKind", "带板每米质量（全宽） (kg/m)"),
+     [](P p) { return p.platingMassPerMetre; }},
 };
 
 std::optional<SectionResults> platedProfile(const double* mm) {
@@ -273,19 +340,21 @@ std::optional<ProfileNameInput::Problem> readPlatedProfileName(std::string_view 
 
 constexpr int platedProfileNameGives[] = {0, 1, 5, 6};
 
-constexpr ProfileNameInput platedProfileName{"profile", "型材规格", readPlatedProfileName,
-                                             platedProfileNameGives};
+constexpr ProfileNameInput platedProfileName{"profile", CORVANE_TR_NOOP("SectionKind", "型材规格"),
+                                             readPlatedProfileName, platedProfileNameGives};
 
 // ---------------------------------------------------------------------------
 
 const SectionKindDescription descriptions[sectionKindCount] = {
-    {SectionKind::Stiffener, "stiffener", "船体结构剖面", stiffenerInputs, sectionResults,
-     stiffenerPlates, stiffenerProperties, stiffener},
-    {SectionKind::BuiltUp, "builtup", "组合型材", builtUpInputs, sectionResults, builtUpPlates,
-     builtUpProperties, builtUp},
-    {SectionKind::Pipe, "pipe", "钢管", pipeInputs, pipeResults, pipePlates, pipeProperties, pipe},
-    {SectionKind::PlatedProfile, "hp", "球扁钢带板剖面", platedProfileInputs, platedProfileResults,
-     platedProfilePlates, platedProfileProperties, platedProfile, &platedProfileName},
+    {SectionKind::Stiffener, "stiffener", CORVANE_TR_NOOP("SectionKind", "船体结构剖面"),
+     stiffenerInputs, sectionResults, stiffenerPlates, stiffenerProperties, stiffener},
+    {SectionKind::BuiltUp, "builtup", CORVANE_TR_NOOP("SectionKind", "组合型材"), builtUpInputs,
+     sectionResults, builtUpPlates, builtUpProperties, builtUp},
+    {SectionKind::Pipe, "pipe", CORVANE_TR_NOOP("SectionKind", "钢管"), pipeInputs, pipeResults,
+     pipePlates, pipeProperties, pipe},
+    {SectionKind::PlatedProfile, "hp", CORVANE_TR_NOOP("SectionKind", "球扁钢带板剖面"),
+     platedProfileInputs, platedProfileResults, platedProfilePlates, platedProfileProperties,
+     platedProfile, &platedProfileName},
 };
 
 } // namespace

@@ -12,7 +12,10 @@
 // A window keeps its own design (positions, tab order, fonts), which is not
 // the kind's but the window's.
 //
-// Plain C++, no Qt; texts are UTF-8.
+// Plain C++, no Qt; texts are UTF-8 and Chinese. The captions, names and
+// plate names are marked for translation (translatable.h): the windows and
+// the sheet show them through QCoreApplication::translate(sectionTextContext,
+// text); the batch tool uses them as they are.
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The program's command line, run as a real process with no display at all:
@@ -15,6 +16,8 @@ class TestCommandLine : public QObject {
     void versionLineIsTheProgramsVersionAlone();
     void manualSaysWhatTheProgramDoes_data();
     void manualSaysWhatTheProgramDoes();
+    void languageIsChosenAndRemembered_data();
+    void languageIsChosenAndRemembered();
 
   private:
     struct Result {
@@ -22,13 +25,25 @@ class TestCommandLine : public QObject {
         QString out;
         QString err;
     };
-    static Result run(const QStringList& arguments);
+    // Each run remembers its settings in a folder of its own (the
+    // program's settings live under XDG_CONFIG_HOME), empty at the start.
+    static Result run(const QStringList& arguments, const QString& configFolder = QString(),
+                      const QString& locale = QString());
 };
 
-TestCommandLine::Result TestCommandLine::run(const QStringList& arguments) {
+TestCommandLine::Result TestCommandLine::run(const QStringList& arguments,
+                                             const QString& configFolder, const QString& locale) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    static const QTemporaryDir fresh; // settings never written to (no --lang given)
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       configFolder.isEmpty() ? fresh.path() : configFolder);
+    if (!locale.isEmpty()) {
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.insert(QString::fromLatin1(name), locale);
+        }
     }
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -100,6 +115,75 @@ void TestCommandLine::answersWithoutDisplay() {
     } else {
         QVERIFY2(result.err.contains(err), qPrintable(result.err));
     }
+}
+
+// Chinese unless the user chose English: --lang chooses, is remembered for
+// the runs after it, and a later --lang overrides; the system's locale alone
+// does not switch. An unknown language is refused like an unknown option.
+void TestCommandLine::languageIsChosenAndRemembered_data() {
+    QTest::addColumn<QList<QStringList>>("before"); // runs in the same settings first
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString chinese = QStringLiteral("用法：corvane [选项]");
+    const QString english = QStringLiteral("Usage: corvane [options]");
+    const QStringList help{"--help"};
+    using Runs = QList<QStringList>;
+
+    QTest::newRow("default") << Runs{} << QString() << help << 0 << chinese << QString();
+    QTest::newRow("English locale alone")
+        << Runs{} << QStringLiteral("en_US.UTF-8") << help << 0 << chinese << QString();
+    QTest::newRow("--lang en") << Runs{} << QString() << QStringList{"--lang", "en", "--help"} << 0
+                               << english << QString();
+    QTest::newRow("--lang=en") << Runs{} << QString() << QStringList{"--lang=en", "-h"} << 0
+                               << english << QString();
+    QTest::newRow("--lang zh") << Runs{} << QString() << QStringList{"--lang", "zh", "--help"} << 0
+                               << chinese << QString();
+    QTest::newRow("remembered") << Runs{{"--lang", "en", "--version"}} << QString() << help << 0
+                                << english << QString();
+    QTest::newRow("remembered on a Chinese system")
+        << Runs{{"--lang", "en", "--version"}} << QStringLiteral("zh_CN.UTF-8") << help << 0
+        << english << QString();
+    QTest::newRow("overridden and remembered again")
+        << Runs{{"--lang", "en", "-v"}, {"--lang", "zh", "-v"}} << QString() << help << 0 << chinese
+        << QString();
+    QTest::newRow("English error after choosing English")
+        << Runs{{"--lang", "en", "-v"}} << QString() << QStringList{"--frobnicate"} << 2
+        << QString() << QStringLiteral("unknown option '--frobnicate'");
+    QTest::newRow("unknown language")
+        << Runs{} << QString() << QStringList{"--lang", "fr"} << 2 << QString()
+        << QStringLiteral("选项“--lang”的值“fr”无效：可用 zh 或 en");
+    QTest::newRow("unknown language not remembered")
+        << Runs{{"--lang", "fr", "-v"}} << QString() << help << 0 << chinese << QString();
+    QTest::newRow("language missing") << Runs{} << QString() << QStringList{"--lang"} << 2
+                                      << QString() << QStringLiteral("选项“--lang”后缺少值");
+}
+
+void TestCommandLine::languageIsChosenAndRemembered() {
+    QFETCH(QList<QStringList>, before);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const QTemporaryDir config;
+    QVERIFY(config.isValid());
+    for (const QStringList& earlier : before) {
+        run(earlier, config.path());
+    }
+    const Result result = run(arguments, config.path(), locale);
+    QCOMPARE(result.status, status);
+    if (out.isEmpty()) {
+        QCOMPARE(result.out, QString());
+    } else {
+        QVERIFY2(result.out.contains(out), qPrintable(result.out));
+    }
+    QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err),
+             qPrintable(result.err));
 }
 
 // Scripts read the version line: one line, the name and the version the

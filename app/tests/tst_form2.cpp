@@ -1,3 +1,4 @@
+#include "appobject.h"
 #include "form1.h"
 #include "form2.h"
 #include "forms.h"
@@ -9,6 +10,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 
 using namespace corvane;
@@ -56,6 +59,8 @@ class TestForm2 : public QObject {
     void menuBarActionsDoWhatTheButtonsDo_data();
     void menuBarActionsDoWhatTheButtonsDo();
     void helpShowsTheGuide();
+    void languageMenuRemembersTheChoice_data();
+    void languageMenuRemembersTheChoice();
 
   private:
     Form2* menu_ = nullptr;
@@ -63,6 +68,9 @@ class TestForm2 : public QObject {
 };
 
 void TestForm2::init() {
+    // The language menu reads and writes the settings: a test folder's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(App::SettingsOrganization, App::SettingsApplication).clear();
     lastUnloads_ = 0;
     auto& rt = WindowRuntime::instance();
     rt.define("Form2", [] { return new Form2; });
@@ -271,6 +279,75 @@ void TestForm2::tabOrderPutsPipeAndCalculatorLast() {
     QCOMPARE(test::tabWalk(9),
              QStringList({"Command2", "Command3", "Command4", "Picture1", "Picture2", "Picture3",
                           "Command5", "Command6", "Command1"}));
+}
+
+// 工具 → 语言 / Language: the remembered language is checked; choosing the
+// other one remembers it and says, in both languages, that it applies from
+// the next start; choosing the present one says nothing.
+void TestForm2::languageMenuRemembersTheChoice_data() {
+    QTest::addColumn<QString>("remembered"); // "" when none
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("checkedBefore");
+    QTest::addColumn<QString>("rememberedAfter");
+    QTest::addColumn<QString>("message"); // "" when none
+    const QString toEnglish = QStringLiteral(
+        "界面语言在下次启动程序时改变。\nThe language changes when the program next starts.");
+    QTest::newRow("English, none remembered") << QString() << "en"
+                                              << "zh"
+                                              << "en" << toEnglish;
+    QTest::newRow("English again") << "en"
+                                   << "en"
+                                   << "en"
+                                   << "en" << QString();
+    QTest::newRow("back to Chinese") << "en"
+                                     << "zh"
+                                     << "en"
+                                     << "zh" << toEnglish;
+    QTest::newRow("Chinese, none remembered") << QString() << "zh"
+                                              << "zh"
+                                              << "zh" << QString();
+}
+
+void TestForm2::languageMenuRemembersTheChoice() {
+    QFETCH(QString, remembered);
+    QFETCH(QString, chosen);
+    QFETCH(QString, checkedBefore);
+    QFETCH(QString, rememberedAfter);
+    QFETCH(QString, message);
+    if (!remembered.isEmpty()) {
+        rememberLanguage(*languageFromCode(remembered));
+    }
+    test::unloadAll({"Form2"});
+    menu_ = static_cast<Form2*>(Show("Form2"));
+    auto* languages = menu_->findChild<QMenu*>(QStringLiteral("languageMenu"));
+    QVERIFY(languages != nullptr);
+    QCOMPARE(languages->menuAction()->text(), QStringLiteral("语言 / Language(&L)"));
+    QStringList names;
+    QString checked;
+    for (const QAction* action : languages->actions()) {
+        names << action->text();
+        QVERIFY(action->isCheckable());
+        if (action->isChecked()) {
+            checked += action->objectName().mid(QStringLiteral("language_").size());
+        }
+    }
+    QCOMPARE(names, (QStringList{QStringLiteral("中文"), QStringLiteral("English")}));
+    QCOMPARE(checked, checkedBefore);
+
+    test::MessageBoxRecorder boxes;
+    languages->findChild<QAction*>(QStringLiteral("language_") + chosen)->trigger();
+    QCOMPARE(languageCode(rememberedLanguage()), rememberedAfter);
+    QCOMPARE(boxes.shown.size(), message.isEmpty() ? std::size_t{0} : std::size_t{1});
+    if (!message.isEmpty()) {
+        // The present language is Chinese; the chosen one's words follow
+        // (English both ways: the Chinese source is the present text).
+        QVERIFY2(boxes.shown[0].text.startsWith(message.section(QLatin1Char('\n'), 0, 0)),
+                 qPrintable(boxes.shown[0].text));
+        if (chosen == QLatin1String("en")) {
+            QCOMPARE(boxes.shown[0].text, message);
+        }
+    }
+    QCOMPARE(currentLanguage(), Language::Chinese); // no window changes before the next start
 }
 
 CORVANE_TEST_MAIN(TestForm2)

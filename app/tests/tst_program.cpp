@@ -1,12 +1,18 @@
+#include "calculationwindow.h"
 #include "form.h"
+#include "form2.h"
 #include "forms.h"
 #include "msgbox.h"
 #include "programwindows.h"
+#include "sectiondetailswindow.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +20,10 @@
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleFactory>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <cmath>
@@ -52,6 +61,106 @@ class IconButtonsStyle : public QProxyStyle {
     }
 };
 
+// The texts a window shows, each named by where it stands: its title, its
+// controls' captions, entries, tooltips and placeholders, table headers and
+// cells, and every menu and action reachable from its menu bar or context
+// menu. The language chooser's entries are passed over: each language is
+// named in its own words.
+QStringList visibleTexts(const QWidget* window) {
+    QStringList texts;
+    const auto add = [&texts](const QString& where, const QString& text) {
+        if (!text.isEmpty()) {
+            texts << where + QStringLiteral(": ") + text;
+        }
+    };
+    const auto addActions = [&add](const QString& where, const QList<QAction*>& actions,
+                                   const auto& self) -> void {
+        for (const QAction* action : actions) {
+            if (action->objectName().startsWith(QLatin1String("language_"))) {
+                continue;
+            }
+            add(where + QStringLiteral(" action"), action->text());
+            add(where + QStringLiteral(" tooltip"), action->toolTip());
+            if (action->menu() != nullptr) {
+                self(where + QStringLiteral(" > ") + action->text(), action->menu()->actions(),
+                     self);
+            }
+        }
+    };
+    add(QStringLiteral("title"), window->windowTitle());
+    addActions(QStringLiteral("window"), window->actions(), addActions);
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) && qobject_cast<const QMenu*>(widget) == nullptr) {
+            continue;
+        }
+        const QString where = widget->objectName().isEmpty()
+                                  ? QString::fromLatin1(widget->metaObject()->className())
+                                  : widget->objectName();
+        add(where + QStringLiteral(" tooltip"), widget->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            add(where, label->text());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            add(where, button->text());
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            add(where, box->title());
+        } else if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
+            add(where, field->text());
+            add(where + QStringLiteral(" placeholder"), field->placeholderText());
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+            for (int i = 0; i < combo->count(); ++i) {
+                add(where + QStringLiteral(" item"), combo->itemText(i));
+            }
+        } else if (const auto* browser = qobject_cast<const QTextBrowser*>(widget)) {
+            add(where, browser->toPlainText());
+        } else if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (const QTableWidgetItem* item = table->horizontalHeaderItem(c)) {
+                    add(where + QStringLiteral(" column"), item->text());
+                }
+            }
+            for (int r = 0; r < table->rowCount(); ++r) {
+                if (const QTableWidgetItem* item = table->verticalHeaderItem(r)) {
+                    add(where + QStringLiteral(" row"), item->text());
+                }
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    if (const QTableWidgetItem* item = table->item(r, c)) {
+                        add(where + QStringLiteral(" cell"), item->text());
+                    }
+                }
+            }
+        } else if (const auto* menuBar = qobject_cast<const QMenuBar*>(widget)) {
+            addActions(where, menuBar->actions(), addActions);
+        }
+        if (const auto* form = qobject_cast<const CalculationWindow*>(widget)) {
+            addActions(QStringLiteral("context menu"), form->contextMenu()->actions(), addActions);
+        }
+    }
+    if (const auto* form = qobject_cast<const CalculationWindow*>(window)) {
+        addActions(QStringLiteral("context menu"), form->contextMenu()->actions(), addActions);
+    }
+    return texts;
+}
+
+// The window a row names, shown: a program window by its name; "details",
+// the hull window's details after a calculation; "usage", the main menu's
+// guide.
+QWidget* showForTexts(const QString& name) {
+    if (name == QLatin1String("details")) {
+        Form* form = Show(QStringLiteral("Form1"));
+        test::typeEntries(form, {"600", "10", "200", "10", "100", "12", "5000"});
+        test::click(form, "Command5");
+        auto* window = static_cast<CalculationWindow*>(form);
+        window->showDetails();
+        return window->detailsWindow();
+    }
+    if (name == QLatin1String("usage")) {
+        auto* menu = static_cast<Form2*>(Show(QStringLiteral("Form2")));
+        menu->showUsage();
+        return menu->usageWindow();
+    }
+    return Show(name);
+}
+
 } // namespace
 
 // Checks that hold for every window of the program alike.
@@ -71,6 +180,10 @@ class TestProgram : public QObject {
     void designFontsResolveToInstalledChineseFaces();
     void everyCaptionIsDrawnWhole_data();
     void everyCaptionIsDrawnWhole();
+    void noChineseInEnglish_data();
+    void noChineseInEnglish();
+    void designedCaptionsInEitherLanguage_data();
+    void designedCaptionsInEitherLanguage();
     void greyedTextIsReadable_data();
     void greyedTextIsReadable();
     void greyedResultIsDrawnReadably();
@@ -86,7 +199,7 @@ void TestProgram::initTestCase() {
 }
 
 void TestProgram::cleanup() {
-    test::unloadAll({"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout"});
+    test::unloadAll({"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat"});
 }
 
 void TestProgram::addWindowRows() {
@@ -218,13 +331,21 @@ void TestProgram::designFontsResolveToInstalledChineseFaces() {
 }
 
 void TestProgram::everyCaptionIsDrawnWhole_data() {
-    addWindowRows();
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Language>("language");
+    for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << Language::Chinese;
+        QTest::addRow("%s in English", name) << QString::fromLatin1(name) << Language::English;
+    }
 }
 
 void TestProgram::everyCaptionIsDrawnWhole() {
     QFETCH(QString, window);
+    QFETCH(Language, language);
+    const test::LanguageScope scope(language);
     Form* form = Show(window);
     QVERIFY(QTest::qWaitForWindowExposed(form));
+    QStringList cut; // every caption cut off, to mend them all at once
     for (const QLabel* label : form->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || !label->isVisible()) {
             continue; // pictures
@@ -235,12 +356,15 @@ void TestProgram::everyCaptionIsDrawnWhole() {
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = label->fontMetrics().boundingRect(
             QRect(area.left(), area.top(), area.width(), 100000), flags, label->text());
-        QVERIFY2(needed.height() <= area.height(),
-                 qPrintable(QStringLiteral("%1: %2 px high, %3 px drawn")
-                                .arg(label->objectName())
-                                .arg(needed.height())
-                                .arg(area.height())));
-        QVERIFY2(needed.width() <= area.width(), qPrintable(label->objectName()));
+        if (needed.height() > area.height() || needed.width() > area.width()) {
+            cut << QStringLiteral("%1 \"%2\": %3×%4 px needed, %5×%6 px drawn")
+                       .arg(label->objectName(), label->text())
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(area.width())
+                       .arg(area.height());
+            continue;
+        }
         // Drawn whole, yet what it draws beyond its designed box covers no
         // other control.
         const QRect designed = label->property("designedGeometry").toRect();
@@ -256,6 +380,115 @@ void TestProgram::everyCaptionIsDrawnWhole() {
                                     other->objectName()));
             }
         }
+    }
+    // A button cannot grow: its caption fits within it, beside the
+    // indicator of an option button.
+    for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        if (button->text().isEmpty() || !button->isVisible()) {
+            continue;
+        }
+        int room = button->contentsRect().width();
+        if (qobject_cast<const QRadioButton*>(button) != nullptr) {
+            room -=
+                button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+                button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+        }
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        const int needed = button->fontMetrics().horizontalAdvance(caption);
+        if (needed > room) {
+            cut << QStringLiteral("%1 \"%2\": %3 px wide, %4 px room")
+                       .arg(button->objectName(), caption)
+                       .arg(needed)
+                       .arg(room);
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
+
+void TestProgram::noChineseInEnglish_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* name : {"Form2", "Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat",
+                             "details", "usage"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    // The hull girder's window, once the program has it.
+    if (WindowRuntime::instance().isDefined(QStringLiteral("frmGirder"))) {
+        QTest::newRow("frmGirder") << QStringLiteral("frmGirder");
+    }
+}
+
+void TestProgram::noChineseInEnglish() {
+    QFETCH(QString, window);
+    const test::LanguageScope scope(Language::English);
+    QWidget* shown = showForTexts(window);
+    QVERIFY(shown != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QStringList texts = visibleTexts(shown);
+    QVERIFY(texts.size() > 1);
+    QStringList chinese;
+    for (const QString& text : texts) {
+        if (test::containsChinese(text)) {
+            chinese << text;
+        }
+    }
+    if (window == QLatin1String("details")) {
+        // The details' title, input line and tables are written by report/,
+        // whose texts are translated on their own; remove this when they are.
+        QEXPECT_FAIL("details", "report/'s texts are not translated yet", Continue);
+    }
+    QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
+}
+
+// A few designed captions of each window, in Chinese exactly as designed and
+// in English as translated.
+void TestProgram::designedCaptionsInEitherLanguage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the window's title
+    QTest::addColumn<QString>("chinese");
+    QTest::addColumn<QString>("english");
+    const auto row = [](const char* window, const char* control, const char* chinese,
+                        const char* english) {
+        QTest::addRow("%s %s", window, control)
+            << QString::fromLatin1(window) << QString::fromLatin1(control)
+            << QString::fromUtf8(chinese) << QString::fromUtf8(english);
+    };
+    row("Form2", "", "Corvane", "Corvane");
+    row("Form2", "Command1", "船体结构剖面模数计算器", "Hull Section Modulus");
+    row("Form2", "Command3", "关       于", "About");
+    row("Form2", "Command4", "结       束", "Exit");
+    row("Form1", "", "船体结构剖面模数计算器", "Hull Stiffener Section Modulus Calculator");
+    row("Form1", "Label2", "结果：", "Result");
+    row("Form1", "Label1(1)", "型材带板厚度(mm)", "Plate thk(mm)");
+    row("Form1", "Label3(0)", "极惯性矩(cm4)", "Inertia I(cm4)");
+    row("Form1", "Command5", "计算", "Calculate");
+    row("Form3", "Command7", "返回", "Back");
+    row("Form4", "", "管材参数计算", "Steel Pipe Calculator");
+    row("Form4", "Label1(6)", "每米钢管质量(kg)", "Mass per metre(kg)");
+    row("Form5", "Command31", "返回", "Back");
+    row("Form5", "Option2", "角度计算", "Degrees");
+    row("frmAbout", "cmdOK", "确定", "OK");
+}
+
+void TestProgram::designedCaptionsInEitherLanguage() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, chinese);
+    QFETCH(QString, english);
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const test::LanguageScope scope(language);
+        const Form* form = Show(window);
+        QString text = form->windowTitle();
+        if (!control.isEmpty()) {
+            const QWidget* widget = form->findChild<QWidget*>(control);
+            QVERIFY2(widget != nullptr, qPrintable(control));
+            if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                text = label->text();
+            } else {
+                text = qobject_cast<const QAbstractButton*>(widget)->text();
+            }
+        }
+        QCOMPARE(text, language == Language::Chinese ? chinese : english);
+        test::unloadAll({"Form1", "Form2", "Form3", "Form4", "Form5", "frmAbout"});
     }
 }
 

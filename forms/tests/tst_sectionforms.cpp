@@ -196,7 +196,7 @@ void TestSectionForms::undefinedSectionKeepsPreviousResults() {
     test::MessageBoxRecorder boxes;
     test::click(form, "Command5");
     QCOMPARE(boxes.shown.size(), std::size_t(1));
-    QCOMPARE(boxes.shown[0].text, inputErrorText);
+    QCOMPARE(boxes.shown[0].text, inputErrorText());
     QCOMPARE(boxes.shown[0].title, QStringLiteral("注意"));
     QCOMPARE(resultTexts(form), results);
     QCOMPARE(entryTexts(form), then);

@@ -7,6 +7,7 @@
 
 #include "form.h"
 #include "forms.h"
+#include "language.h"
 #include "msgbox.h"
 #include "runtime.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -45,6 +47,28 @@ inline void failOnUnexpectedMessageBoxes() {
         QFAIL(qPrintable(
             QStringLiteral("unexpected message box: %1 / %2").arg(request.title, request.text)));
     });
+}
+
+// While alive, the program speaks `language` (the windows created meanwhile
+// take its texts); Chinese, the program's default, again afterwards.
+class LanguageScope {
+  public:
+    explicit LanguageScope(Language language) { installLanguage(language); }
+    ~LanguageScope() { installLanguage(Language::Chinese); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// A character of Chinese writing: the CJK ideographs (with extension A), the
+// CJK punctuation ("。", "、") and the full-width forms ("：", "，").
+inline bool isChineseCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x9FFF) ||
+           (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+inline bool containsChinese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), isChineseCharacter);
 }
 
 // Unloads the windows (those not loaded are passed over) and lets the event
@@ -87,6 +111,8 @@ inline void click(const QWidget* window, const char* button) {
 }
 
 } // namespace corvane::test
+
+Q_DECLARE_METATYPE(corvane::Language)
 
 #define CORVANE_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char** argv) {                                                              \

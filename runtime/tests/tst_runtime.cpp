@@ -1,3 +1,4 @@
+#include "appobject.h"
 #include "form.h"
 #include "forms.h"
 #include "testsupport.h"
@@ -5,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace corvane;
 
@@ -42,6 +45,10 @@ class TestRuntime : public QObject {
     void closeBoxIsTheWindowsOwn();
     void firstShowFocusesLowestEnabledTabIndex();
     void messageBoxUsesApplicationTitleWhenNoneGiven();
+    void languageCodes_data();
+    void languageCodes();
+    void languageIsRememberedInTheSettings_data();
+    void languageIsRememberedInTheSettings();
 
   private:
     int lastUnloads_ = 0;
@@ -127,6 +134,61 @@ void TestRuntime::messageBoxUsesApplicationTitleWhenNoneGiven() {
     QCOMPARE(boxes.shown.size(), std::size_t(2));
     QCOMPARE(boxes.shown[0].title, QString("Corvane"));
     QCOMPARE(boxes.shown[1].title, QString("title"));
+}
+
+// --lang's values and the setting's: exactly "zh" and "en".
+void TestRuntime::languageCodes_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("language"); // -1: none
+    QTest::newRow("zh") << "zh" << int(Language::Chinese);
+    QTest::newRow("en") << "en" << int(Language::English);
+    QTest::newRow("capitals") << "EN" << -1;
+    QTest::newRow("a locale") << "en_US" << -1;
+    QTest::newRow("another language") << "fr" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("spaced") << " en" << -1;
+}
+
+void TestRuntime::languageCodes() {
+    QFETCH(QString, code);
+    QFETCH(int, language);
+    const std::optional<Language> read = languageFromCode(code);
+    QCOMPARE(read ? int(*read) : -1, language);
+    if (read) {
+        QCOMPARE(languageCode(*read), code);
+    }
+}
+
+// What the settings hold decides, Chinese for anything else; remembering
+// writes the code.
+void TestRuntime::languageIsRememberedInTheSettings_data() {
+    QTest::addColumn<QVariant>("stored"); // invalid: none
+    QTest::addColumn<int>("remembered");
+    QTest::newRow("none") << QVariant() << int(Language::Chinese);
+    QTest::newRow("en") << QVariant(QStringLiteral("en")) << int(Language::English);
+    QTest::newRow("zh") << QVariant(QStringLiteral("zh")) << int(Language::Chinese);
+    QTest::newRow("unknown") << QVariant(QStringLiteral("de")) << int(Language::Chinese);
+    QTest::newRow("a number") << QVariant(1) << int(Language::Chinese);
+}
+
+void TestRuntime::languageIsRememberedInTheSettings() {
+    QFETCH(QVariant, stored);
+    QFETCH(int, remembered);
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings settings(App::SettingsOrganization, App::SettingsApplication);
+    settings.clear();
+    if (stored.isValid()) {
+        settings.setValue(QStringLiteral("language"), stored);
+    }
+    settings.sync();
+    QCOMPARE(int(rememberedLanguage()), remembered);
+    const Language other =
+        Language(remembered) == Language::English ? Language::Chinese : Language::English;
+    rememberLanguage(other);
+    QCOMPARE(rememberedLanguage(), other);
+    settings.sync();
+    QCOMPARE(settings.value(QStringLiteral("language")).toString(), languageCode(other));
+    settings.clear();
 }
 
 CORVANE_TEST_MAIN(TestRuntime)
