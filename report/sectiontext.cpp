@@ -5,6 +5,7 @@
 #include "sectionkind.h"
 #include "steel.h"
 #include "stiffener.h"
+#include "translatable.h"
 
 #include <QCoreApplication>
 
@@ -15,9 +16,6 @@
 namespace corvane {
 
 namespace {
-
-// The context the section descriptions mark their texts in.
-constexpr const char* descriptionContext = "SectionKind";
 
 // The mark of a row the calculator's window shows too.
 QString shownMark() {
@@ -55,7 +53,7 @@ QString flatBarCaption(const char* caption) {
 } // namespace
 
 QString describedText(const char* text) {
-    return QCoreApplication::translate(descriptionContext, text);
+    return QCoreApplication::translate(sectionTextContext, text);
 }
 
 QString detailNumber(double value) {
