@@ -2,10 +2,11 @@
 // section window to the PDF written and renamed into place, for the first
 // worked example. With --examples DIR it writes instead the sheets of the
 // first worked example of each section window into DIR, and those of the
-// bulb flats and the flat bar on plating with the flat bar's hull twin.
+// bulb flats and the flat bar on plating with the flat bar's hull twin; with
+// --lang en too, the same in English, each file named with "-en".
 //
 // Prints the median, fastest and slowest of `runs` exports, then the first.
-// Usage: sheet_bench [runs] | sheet_bench --examples DIR
+// Usage: sheet_bench [runs] | sheet_bench --examples DIR [--lang zh|en]
 
 #include "exportdialogs.h"
 #include "form1.h"
@@ -13,6 +14,7 @@
 #include "form4.h"
 #include "formhp.h"
 #include "forms.h"
+#include "language.h"
 #include "msgbox.h"
 #include "resultexport.h"
 #include "runtime.h"
@@ -67,9 +69,10 @@ QWidget* calculateProfile(const QString& profile, const QStringList& plating) {
     return form;
 }
 
+// 导出计算书(PDF)…, by its shortcut, whatever the language calls it.
 QAction* exportAction(QWidget* form) {
     for (QAction* action : form->actions()) {
-        if (action->text().startsWith(QStringLiteral("导出计算书"))) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S)) {
             return action;
         }
     }
@@ -100,9 +103,21 @@ int main(int argc, char** argv) {
     setOverwriteConfirmer([](QWidget*, const QString&) { return true; });
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QStringLiteral("--examples")) {
+    const bool english = arguments.size() == 5 && arguments[3] == QStringLiteral("--lang") &&
+                         languageFromCode(arguments[4]) == Language::English;
+    if ((arguments.size() == 3 || arguments.size() == 5) &&
+        arguments[1] == QStringLiteral("--examples")) {
         const QDir dir(arguments[2]);
-        ResultExport::setProject(QStringLiteral("示例项目"));
+        if (english) {
+            installLanguage(Language::English);
+        }
+        ResultExport::setProject(english ? QStringLiteral("Example project")
+                                         : QStringLiteral("示例项目"));
+        // hull.pdf, or hull-en.pdf in English.
+        const auto fileName = [english](const char* file) {
+            QString name = QString::fromLatin1(file);
+            return english ? name.replace(QStringLiteral(".pdf"), QStringLiteral("-en.pdf")) : name;
+        };
         const struct {
             QString window;
             QStringList entries;
@@ -118,7 +133,7 @@ int main(int argc, char** argv) {
         };
         for (const auto& example : examples) {
             SectionForm* form = calculate(example.window, example.entries);
-            target = dir.absoluteFilePath(QString::fromLatin1(example.file));
+            target = dir.absoluteFilePath(fileName(example.file));
             exportAction(form)->trigger();
             std::printf("%s\n", qPrintable(target));
         }
@@ -133,7 +148,7 @@ int main(int argc, char** argv) {
         };
         for (const auto& example : profiles) {
             QWidget* form = calculateProfile(example.profile, example.plating);
-            target = dir.absoluteFilePath(QString::fromLatin1(example.file));
+            target = dir.absoluteFilePath(fileName(example.file));
             exportAction(form)->trigger();
             std::printf("%s\n", qPrintable(target));
         }

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>剖面图  比例 %1</source>
-        <translation>Section  scale %1</translation>
+        <translation>Section  Scale %1</translation>
     </message>
     <message>
         <source>计算方法</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>yᵢ 距参考线 (cm)</source>
-        <translation>yᵢ from reference line (cm)</translation>
+        <translation>yᵢ from ref. line (cm)</translation>
     </message>
     <message>
         <source>板件</source>
@@ -560,11 +560,11 @@
     </message>
     <message>
         <source>毛尺寸</source>
-        <translation>Gross scantlings</translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>净尺寸 (Δt = %1 mm)</source>
-        <translation>Net scantlings (Δt = %1 mm)</translation>
+        <translation>Net (Δt = %1 mm)</translation>
     </message>
     <message>
         <source>%1厚度 %2 mm 扣除 Δt = %3 mm 后不大于零，无净尺寸剖面。</source>

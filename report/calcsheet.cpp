@@ -434,13 +434,28 @@ QString dateText(const CalcSheet& sheet) {
         .arg(sheet.issuedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
+// Draws a one-line text in the box: a text wider than the box is set
+// smaller, down to `smallest`, and what still does not fit is cut with an
+// ellipsis, so that a long name (a document's, or a calculator's in
+// English) never runs off the page or over the text beside it.
+void drawFitted(QPainter& p, const QRectF& box, Qt::Alignment align, const QString& text, bool kai,
+                double size, double smallest) {
+    QFont font = sheetFont(kai, size);
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > box.width() && width > 0) {
+        font = sheetFont(kai, std::max(smallest, std::floor(size * box.width() / width)));
+    }
+    p.setFont(font);
+    p.drawText(box, align, QFontMetricsF(font).elidedText(text, Qt::ElideRight, box.width()));
+}
+
 void paintFirstPageHeader(const CalcSheet& sheet, QPainter& p) {
     p.setPen(Qt::black);
-    p.setFont(sheetFont(true, titleSize));
-    p.drawText(
-        QRectF(marginLeft, marginTop, contentWidth, header::titleLine),
+    drawFitted(
+        p, QRectF(marginLeft, marginTop, contentWidth, header::titleLine),
         Qt::AlignLeft | Qt::AlignVCenter,
-        QCoreApplication::translate("corvane::CalcSheet", "%1 计算书").arg(sheet.calculatorName));
+        QCoreApplication::translate("corvane::CalcSheet", "%1 计算书").arg(sheet.calculatorName),
+        true, titleSize, headingSize);
     p.setFont(sheetFont(false, bodySize));
     double y = marginTop + header::titleLine;
     const QRectF dateLine(marginLeft, y, contentWidth, header::dateLine);
@@ -458,12 +473,13 @@ void paintFirstPageHeader(const CalcSheet& sheet, QPainter& p) {
 void paintLaterPageHeader(const CalcSheet& sheet, QPainter& p) {
     p.setPen(Qt::black);
     const QRectF titleLine(marginLeft, marginTop, contentWidth, header::continuedLine);
-    p.setFont(sheetFont(true, bodySize));
-    p.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter,
-               QCoreApplication::translate("corvane::CalcSheet", "%1 计算书（续）")
-                   .arg(sheet.calculatorName));
     p.setFont(sheetFont(false, bodySize));
     p.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, dateText(sheet));
+    const double dateWidth = QFontMetricsF(p.font()).horizontalAdvance(dateText(sheet));
+    drawFitted(p, titleLine.adjusted(0, 0, -(dateWidth + 40), 0), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("corvane::CalcSheet", "%1 计算书（续）")
+                   .arg(sheet.calculatorName),
+               true, bodySize, bodySize);
     const double y = marginTop + header::continuedLine;
     paintProject(sheet, p, y);
     const double rule = y + projectHeight(sheet) + 5;
@@ -478,11 +494,16 @@ void paintFooter(const CalcSheet& sheet, QPainter& p, int pageIndex, int pageCou
     p.setFont(sheetFont(false, smallSize));
     const QRectF line(marginLeft, footerTop + 10, contentWidth, 50);
     p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, sheet.program);
-    p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
-               QCoreApplication::translate("corvane::CalcSheet", "第 %1 页 / 共 %2 页")
-                   .arg(pageIndex + 1)
-                   .arg(pageCount));
-    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, sheet.calculatorName);
+    const QString page = QCoreApplication::translate("corvane::CalcSheet", "第 %1 页 / 共 %2 页")
+                             .arg(pageIndex + 1)
+                             .arg(pageCount);
+    p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, page);
+    // The name on the right keeps clear of the page number in the middle.
+    const double pageRight =
+        line.center().x() + QFontMetricsF(p.font()).horizontalAdvance(page) / 2;
+    drawFitted(p, QRectF(pageRight + 40, line.top(), line.right() - pageRight - 40, line.height()),
+               Qt::AlignRight | Qt::AlignVCenter, sheet.calculatorName, false, smallSize,
+               smallSize);
 }
 
 } // namespace

@@ -85,6 +85,15 @@ QString dimensionsText(double width, double thickness) {
     return QStringLiteral("%1×%2").arg(detailNumber(width), detailNumber(thickness));
 }
 
+// A label that begins with a plate's name begins with a capital in English
+// ("Attached plating outer surface"); Chinese has no case.
+QString capitalised(QString text) {
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
 // Distances from the neutral axis in cm, as the property table gives them.
 QString centimetres(double mm) {
     return QStringLiteral("%1 cm").arg(detailResult(mm / 10));
@@ -190,19 +199,19 @@ Annotations annotationsFor(const SectionGeometry& g) {
     const PlateRect& lower = g.plates[2];
     const QString upperName = plateCaption(upper.role);
     const QString lowerName = plateCaption(lower.role);
-    const QString upperFibre =
+    const QString upperFibre = capitalised(
         upper.present()
             ? QCoreApplication::translate("corvane::SectionDrawing", "%1外表面").arg(upperName)
-            : QCoreApplication::translate("corvane::SectionDrawing", "上缘");
-    const QString lowerFibre =
+            : QCoreApplication::translate("corvane::SectionDrawing", "上缘"));
+    const QString lowerFibre = capitalised(
         lower.present()
             ? QCoreApplication::translate("corvane::SectionDrawing", "%1外表面").arg(lowerName)
-            : QCoreApplication::translate("corvane::SectionDrawing", "下缘");
+            : QCoreApplication::translate("corvane::SectionDrawing", "下缘"));
     // Without a face plate the reference line is the web's free edge.
-    const QString reference =
+    const QString reference = capitalised(
         lower.present() || !stiffener
             ? QCoreApplication::translate("corvane::SectionDrawing", "%1中线(W)").arg(lowerName)
-            : QCoreApplication::translate("corvane::SectionDrawing", "腹板自由边(W)");
+            : QCoreApplication::translate("corvane::SectionDrawing", "腹板自由边(W)"));
     a.lines = {
         {g.topFibre, upperFibre + QStringLiteral("  ") + fromAxis(g.topFibre), LineRole::Fibre},
         {g.neutralAxis,
@@ -257,8 +266,9 @@ Annotations annotationsFor(const SectionGeometry& g) {
     if (stiffener && g.effectiveBreadth == upper.width() && upper.present()) {
         plates << QCoreApplication::translate("corvane::SectionDrawing", "k·b = b（斜线）");
     }
-    a.caption = QCoreApplication::translate("corvane::SectionDrawing", "%1  （尺寸单位 mm）")
-                    .arg(plates.join(QStringLiteral("  ")));
+    a.caption =
+        capitalised(QCoreApplication::translate("corvane::SectionDrawing", "%1  （尺寸单位 mm）")
+                        .arg(plates.join(QStringLiteral("  "))));
     return a;
 }
 

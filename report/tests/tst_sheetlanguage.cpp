@@ -9,6 +9,8 @@
 #include "sectiontext.h"
 #include "testsupport.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <map>
+#include <optional>
 
 using namespace corvane;
 using corvane::test::containsChinese;
@@ -185,6 +188,8 @@ class TestSheetLanguage : public QObject {
     void chineseComesBackUnchanged();
     void copiedTablesInEnglish_data();
     void copiedTablesInEnglish();
+    void longNamesStayOnThePage_data();
+    void longNamesStayOnThePage();
 
   private:
     QTemporaryDir dir_;
@@ -212,7 +217,7 @@ void TestSheetLanguage::compareLanguages(const CalcSheet& chinese, const CalcShe
     // The drawing's scale is the largest that fits the section with its
     // labels, and English labels are longer: a small section may be drawn
     // one step smaller (1:2.5 for 1:2). It is stated, and left out here.
-    static const QRegularExpression scale(QStringLiteral("(?:比例|scale) [\\d.]+:[\\d.]+"));
+    static const QRegularExpression scale(QStringLiteral("(?:比例|[Ss]cale) [\\d.]+:[\\d.]+"));
     QVERIFY(chineseText.contains(scale));
     QVERIFY(englishText.contains(scale));
     const QString chineseFigures = QString(chineseText).remove(scale);
@@ -399,6 +404,58 @@ void TestSheetLanguage::copiedTablesInEnglish() {
         QVERIFY2(!containsChinese(englishRows[r].first), qPrintable(englishRows[r].first));
         QCOMPARE(englishRows[r].second, chineseRows[r].second);
     }
+}
+
+void TestSheetLanguage::longNamesStayOnThePage_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("english");
+
+    QTest::newRow("the English calculator's name") << QString() << true;
+    QTest::newRow("a long document name")
+        << QStringLiteral("某某船厂 82000 吨散货船 第 84 号肋位 中剖面 剖面模数计算 第三次修改版")
+        << false;
+    QTest::newRow("a long document name in English")
+        << QStringLiteral("Bulk carrier 82000 dwt, frame 84, midship section, third revision")
+        << true;
+}
+
+// Every word of every page, as the PDF places it, stays left of the right
+// margin: a long name is set smaller or cut short, not clipped mid-word.
+void TestSheetLanguage::longNamesStayOnThePage() {
+    QFETCH(QString, title);
+    QFETCH(bool, english);
+    std::optional<LanguageScope> scope;
+    if (english) {
+        scope.emplace(Language::English);
+    }
+    CalcSheet sheet;
+    if (title.isEmpty()) {
+        sheet = calculatorSheet(SectionKind::Stiffener, {600, 10, 300, 10, 100, 12, 2400}, 1.5);
+    } else {
+        std::vector<GirderMember> rows;
+        for (int i = 0; i < 80; ++i) {
+            rows.push_back(plate("deck", 0, 9990 - i, 7000, 9990 - i, 12));
+        }
+        sheet = girderSheet(title, GirderTable({10000, false, 0}, rows), context());
+    }
+    const QString path = dir_.filePath(QStringLiteral("long.pdf"));
+    QVERIFY(!sheetText(sheet, path).isEmpty());
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000) && process.exitCode() == 0);
+    const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+    // A4 is 595.28 pt wide; the right margin is 15 mm, 42.52 pt.
+    const double rightEdge = 595.28 - 42.52 + 1;
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[\\d.]+\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"));
+    int words = 0;
+    for (const QRegularExpressionMatch& m : word.globalMatch(boxes)) {
+        ++words;
+        QVERIFY2(m.captured(1).toDouble() <= rightEdge,
+                 qPrintable(QStringLiteral("%1 ends at %2 pt").arg(m.captured(2), m.captured(1))));
+    }
+    QVERIFY(words > 50);
 }
 
 CORVANE_TEST_MAIN(TestSheetLanguage)
