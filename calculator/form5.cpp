@@ -196,7 +196,12 @@ void Form5::Form_Load() {
 }
 
 void Form5::showDisplay() {
-    Text1_->setText(QString::fromStdString(engine_.display()));
+    // The engine's one message is its own Chinese words; the display shows
+    // it translated. Back in the engine (typeDisplay) either text is simply
+    // not a number.
+    const std::string& display = engine_.display();
+    Text1_->setText(display == invalidInputText ? tr("输入无效！")
+                                                : QString::fromStdString(display));
     Picture1_->update();
 }
 

@@ -181,8 +181,13 @@ void FormHp::calculate() {
             asciiFormsUtf8(size_->currentText().trimmed().toStdString()), mm.data());
         if (read) {
             // The reading says why in both languages.
-            problem = QString::fromStdString(
-                currentLanguage() == Language::English ? read->english : read->chinese);
+            const bool english = currentLanguage() == Language::English;
+            problem = QString::fromStdString(english ? read->english : read->chinese);
+            // The English words are written to follow a row number in the
+            // batch tool's messages; a message box begins a sentence.
+            if (english && !problem.isEmpty()) {
+                problem[0] = problem[0].toUpper();
+            }
         }
     } else {
         const auto h = millimetres(height_);

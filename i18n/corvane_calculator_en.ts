@@ -39,6 +39,10 @@
         <source>工程计算器</source>
         <translation>Engineering Calculator</translation>
     </message>
+    <message>
+        <source>输入无效！</source>
+        <translation>Invalid input!</translation>
+    </message>
 </context>
 <context>
     <name>corvane::MemoryIndicator</name>

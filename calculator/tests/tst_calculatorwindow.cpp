@@ -43,6 +43,8 @@ class TestCalculatorWindow : public QObject {
     void tabIntoOption1SelectsNothing();
     void tabOrder();
     void keypadLayoutAndFonts();
+    void englishDisplayWorksAsTheChinese_data();
+    void englishDisplayWorksAsTheChinese();
     void clickedKeysReachTheEngine_data();
     void clickedKeysReachTheEngine();
     void typedDisplayIsUsedByTheNextKey();
@@ -216,6 +218,30 @@ void TestCalculatorWindow::clickedKeysReachTheEngine_data() {
                                << "0";
     QTest::newRow("confirm with nothing selected") << "1 ↑确定"
                                                    << "45";
+}
+
+// In English the display shows the engine's message translated, and what
+// follows it works as in Chinese: the message is not a number either way.
+void TestCalculatorWindow::englishDisplayWorksAsTheChinese_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("the message") << "4 +/- sqrt";
+    QTest::newRow("a digit after it") << "4 +/- sqrt 7";
+    QTest::newRow("an operator after it") << "4 +/- sqrt + 2 =";
+    QTest::newRow("stored") << "4 +/- sqrt MS 1 MR";
+    QTest::newRow("added to the memory") << "3 MS 4 +/- sqrt M+ MR";
+    QTest::newRow("squared") << "4 +/- sqrt ^2";
+    QTest::newRow("a number") << "2 ^3";
+}
+
+void TestCalculatorWindow::englishDisplayWorksAsTheChinese() {
+    QFETCH(QString, keys);
+    click(keys);
+    const QString chinese = display()->text();
+    test::unloadAll({"Form5"});
+    const test::LanguageScope english(Language::English);
+    form_ = static_cast<Form5*>(Show("Form5"));
+    click(keys);
+    QCOMPARE(display()->text(), chinese == invalid ? QStringLiteral("Invalid input!") : chinese);
 }
 
 void TestCalculatorWindow::clickedKeysReachTheEngine() {

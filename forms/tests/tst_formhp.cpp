@@ -132,20 +132,42 @@ void TestFormHp::undefinedInputKeepsTheResults_data() {
     QTest::addColumn<QString>("profile");
     QTest::addColumn<QStringList>("plating");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<Language>("language");
     const QString inputError = QStringLiteral("输入内容有误,请重新检查");
-    QTest::newRow("b = 0") << "HP 200×10" << QStringList{"0", "10", "2400"} << inputError;
-    QTest::newRow("missing span") << "HP 200×10" << QStringList{"600", "10", ""} << inputError;
+    const Language zh = Language::Chinese;
+    const Language en = Language::English;
+    QTest::newRow("b = 0") << "HP 200×10" << QStringList{"0", "10", "2400"} << inputError << zh;
+    QTest::newRow("missing span") << "HP 200×10" << QStringList{"600", "10", ""} << inputError
+                                  << zh;
     QTest::newRow("size not listed")
         << "HP 205×10" << QStringList{"600", "10", "2400"}
-        << QStringLiteral("HP 205×10 不是所列规格，最接近的是 HP 200×10、HP 220×10");
+        << QStringLiteral("HP 205×10 不是所列规格，最接近的是 HP 200×10、HP 220×10") << zh;
     QTest::newRow("flat bar t = 0") << "FB200x0" << QStringList{"600", "10", "2400"}
-                                    << QStringLiteral("扁钢的高度与厚度应大于 0");
+                                    << QStringLiteral("扁钢的高度与厚度应大于 0") << zh;
+    // In English the reading's own English words, and the window's.
+    QTest::newRow("b = 0, English")
+        << "HP 200×10" << QStringList{"0", "10", "2400"}
+        << QStringLiteral("The input is wrong; please check it again") << en;
+    QTest::newRow("size not listed, English")
+        << "HP 205×10" << QStringList{"600", "10", "2400"}
+        << QStringLiteral("HP 205×10 is not a listed size; the nearest are HP 200×10, HP 220×10")
+        << en;
+    QTest::newRow("not a name, English")
+        << "HQ 200" << QStringList{"600", "10", "2400"}
+        << QStringLiteral("Not a profile name (such as HP200x10 or FB200x10)") << en;
+    QTest::newRow("flat bar t = 0, English")
+        << "FB200x0" << QStringList{"600", "10", "2400"}
+        << QStringLiteral("A flat bar's height and thickness must be above 0") << en;
 }
 
 void TestFormHp::undefinedInputKeepsTheResults() {
     QFETCH(QString, profile);
     QFETCH(QStringList, plating);
     QFETCH(QString, message);
+    QFETCH(Language, language);
+    const test::LanguageScope scope(language);
+    test::unloadAll({"frmBulbFlat"});
+    form_ = static_cast<FormHp*>(Show(WindowName::BulbFlat));
     type(form_->findChild<QComboBox*>(QStringLiteral("cboSize"))->lineEdit(),
          QStringLiteral("HP 200×10"));
     type(box(form_, "txtPlateWidth"), "600");
