@@ -38,6 +38,7 @@ expected_files() {
     for program in "${programs[@]}"; do
         echo "bin/$program"
         echo "share/man/man1/$program.1"
+        echo "share/man/zh_CN/man1/$program.1"
     done
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
