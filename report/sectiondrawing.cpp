@@ -16,12 +16,12 @@ namespace corvane {
 
 namespace {
 
-const QColor steelFill(176, 190, 210);
-const QColor steelEdge(40, 52, 74);
-const QColor axisColour(200, 0, 0);
-const QColor referenceColour(0, 90, 200);
-const QColor fibreColour(110, 110, 110);
-const QColor inkColour(20, 20, 20);
+const QColor steelFill = sectionDrawingPalette().steelFill;
+const QColor steelEdge = sectionDrawingPalette().steelEdge;
+const QColor axisColour = sectionDrawingPalette().axis;
+const QColor referenceColour = sectionDrawingPalette().reference;
+const QColor fibreColour = sectionDrawingPalette().fibre;
+const QColor inkColour = sectionDrawingPalette().ink;
 
 // The length of one device pixel in the painter's logical units (the
 // drawing never rotates or shears, so one number serves both axes).
@@ -296,30 +296,6 @@ void drawVerticalDimension(QPainter& painter, double x, double y0, double y1, do
     const QRectF box(x - tick - width - fm.height() / 4, (y0 + y1) / 2 - fm.height() / 2, width,
                      fm.height());
     drawText(painter, box, Qt::AlignRight, text, layout);
-}
-
-// Spreads the labels of the axis lines so that none overlaps the next,
-// keeping each as near its line as it can, within [top, bottom].
-std::vector<double> spreadLabels(std::vector<double> wanted, double height, double top,
-                                 double bottom) {
-    std::vector<std::size_t> order(wanted.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [&wanted](std::size_t a, std::size_t b) { return wanted[a] < wanted[b]; });
-    std::vector<double> placed(wanted.size());
-    double next = top + height / 2;
-    for (const std::size_t i : order) {
-        placed[i] = std::max(wanted[i], next);
-        next = placed[i] + height;
-    }
-    double last = bottom - height / 2;
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        placed[*it] = std::min(placed[*it], last);
-        last = placed[*it] - height;
-    }
-    return placed;
 }
 
 // Numbers are never cut: when the labels need more than this share of the
@@ -608,6 +584,35 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
 
 QColor sectionDrawingInk() {
     return inkColour;
+}
+
+const SectionDrawingPalette& sectionDrawingPalette() {
+    static const SectionDrawingPalette palette{QColor(176, 190, 210), QColor(40, 52, 74),
+                                               QColor(200, 0, 0),     QColor(0, 90, 200),
+                                               QColor(110, 110, 110), QColor(20, 20, 20)};
+    return palette;
+}
+
+std::vector<double> spreadLabels(std::vector<double> wanted, double height, double top,
+                                 double bottom) {
+    std::vector<std::size_t> order(wanted.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&wanted](std::size_t a, std::size_t b) { return wanted[a] < wanted[b]; });
+    std::vector<double> placed(wanted.size());
+    double next = top + height / 2;
+    for (const std::size_t i : order) {
+        placed[i] = std::max(wanted[i], next);
+        next = placed[i] + height;
+    }
+    double last = bottom - height / 2;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        placed[*it] = std::min(placed[*it], last);
+        last = placed[*it] - height;
+    }
+    return placed;
 }
 
 } // namespace corvane

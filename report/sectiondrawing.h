@@ -67,4 +67,21 @@ SectionDrawingLayout paintSection(QPainter& painter, const QRectF& target,
 // shows it on its own background.
 QColor sectionDrawingInk();
 
+// The colours every section drawing uses, so that a steel plate, a neutral
+// axis or a label looks the same in each of them.
+struct SectionDrawingPalette {
+    QColor steelFill;
+    QColor steelEdge;
+    QColor axis;      // the neutral axis and its label
+    QColor reference; // a line a modulus or a level refers to
+    QColor fibre;     // extreme fibres and label leaders
+    QColor ink;       // text and dimension lines
+};
+const SectionDrawingPalette& sectionDrawingPalette();
+
+// The centres of labels one `height` tall, each as near its wanted centre
+// as it can be with none overlapping the next, all within [top, bottom].
+std::vector<double> spreadLabels(std::vector<double> wanted, double height, double top,
+                                 double bottom);
+
 } // namespace corvane

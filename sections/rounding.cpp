@@ -13,4 +13,9 @@ double detailRounding(double x) {
     return std::isfinite(rounded) || !std::isfinite(x) ? rounded : x;
 }
 
+double levelRounding(double x) {
+    const double rounded = std::floor(x * 1000.0 + 0.5) / 1000.0;
+    return std::isfinite(rounded) || !std::isfinite(x) ? rounded : x;
+}
+
 } // namespace corvane

@@ -13,4 +13,10 @@ double roundToHundredths(double x);
 // through for the caller to show as missing.
 double detailRounding(double x);
 
+// A height in metres to the millimetre, as the hull girder's working table
+// writes its levers: half-up at the third decimal, floor(x * 1000 + 0.5) /
+// 1000; a finite x whose x * 1000 overflows, and a value that is not
+// finite, pass through as they are.
+double levelRounding(double x);
+
 } // namespace corvane

@@ -19,6 +19,8 @@ class TestSections : public QObject {
     void roundsHalfUpAtSecondDecimal_data();
     void roundsHalfUpAtSecondDecimal();
     void detailRoundingKeepsWhatCannotBeRounded();
+    void levelRoundsHalfUpToTheMillimetre_data();
+    void levelRoundsHalfUpToTheMillimetre();
 
     void stiffenerResults_data();
     void stiffenerResults();
@@ -57,6 +59,25 @@ void TestSections::detailRoundingKeepsWhatCannotBeRounded() {
     QCOMPARE(detailRounding(-huge), -huge);
     QVERIFY(std::isinf(detailRounding(infinity)));
     QVERIFY(std::isnan(detailRounding(std::nan(""))));
+}
+
+void TestSections::levelRoundsHalfUpToTheMillimetre_data() {
+    QTest::addColumn<double>("metres");
+    QTest::addColumn<double>("rounded");
+    const double huge = std::numeric_limits<double>::max() / 100; // x * 1000 overflows
+    QTest::newRow("half up") << 0.0625 << 0.063;
+    QTest::newRow("negative half goes towards +inf") << -0.0625 << -0.062;
+    QTest::newRow("below half") << 12.3454 << 12.345;
+    QTest::newRow("a hair below a millimetre") << 8.194999999999999 << 8.195;
+    QTest::newRow("finite beyond the product's range") << huge << huge;
+    QTest::newRow("infinity passes")
+        << std::numeric_limits<double>::infinity() << std::numeric_limits<double>::infinity();
+}
+
+void TestSections::levelRoundsHalfUpToTheMillimetre() {
+    QFETCH(double, metres);
+    QFETCH(double, rounded);
+    QCOMPARE(levelRounding(metres), rounded);
 }
 
 void TestSections::stiffenerResults_data() {
