@@ -1,5 +1,7 @@
 #include "girdertext.h"
 
+#include "girderfile.h"
+
 #include "rounding.h"
 #include "sectiontext.h"
 
@@ -28,58 +30,6 @@ QString inLargerUnit(const std::optional<double>& value, double power) {
     return detailNumber(detailRounding(*value) / power);
 }
 
-QString fieldName(MemberField field) {
-    switch (field) {
-    case MemberField::Count:
-        return QStringLiteral("n");
-    case MemberField::Y1:
-        return QStringLiteral("y1");
-    case MemberField::Z1:
-        return QStringLiteral("z1");
-    case MemberField::Y2:
-        return QStringLiteral("y2");
-    case MemberField::Z2:
-        return QStringLiteral("z2");
-    case MemberField::T:
-        return QStringLiteral("t");
-    case MemberField::Profile:
-        return QStringLiteral("型材");
-    case MemberField::Side:
-        return QStringLiteral("朝向");
-    case MemberField::Area:
-        return QStringLiteral("A");
-    case MemberField::I0:
-        return QStringLiteral("i0");
-    case MemberField::Dt:
-        return QStringLiteral("Δt");
-    case MemberField::Row:
-        break;
-    }
-    return QStringLiteral("本行");
-}
-
-QString sizeText(const HpSize& size) {
-    return QStringLiteral("HP %1×%2").arg(detailNumber(size.height), detailNumber(size.thickness));
-}
-
-QString profileErrorText(const GirderProfileError& e) {
-    switch (e.reason) {
-    case GirderProfileError::Reason::NotListed: {
-        QStringList nearest;
-        for (const HpSize& size : e.nearest) {
-            nearest << sizeText(size);
-        }
-        return QStringLiteral("型材规格 %1 不在表中（最接近：%2）")
-            .arg(sizeText(e.asked), nearest.join(QStringLiteral("、")));
-    }
-    case GirderProfileError::Reason::Undefined:
-        return QStringLiteral("型材尺寸应大于 0");
-    case GirderProfileError::Reason::NotAName:
-        break;
-    }
-    return QStringLiteral("型材名称无法识别（应如 HP200x10、FB200x10、T300x10+100x12）");
-}
-
 } // namespace
 
 QString girderLevel(double metres) {
@@ -100,31 +50,6 @@ QString memberKindText(MemberKind kind) {
         break;
     }
     return QStringLiteral("自由构件");
-}
-
-QString memberErrorText(const MemberError& e) {
-    const QString field = fieldName(e.field);
-    switch (e.reason) {
-    case MemberError::Reason::Missing:
-        return QStringLiteral("%1 未填").arg(field);
-    case MemberError::Reason::NotFinite:
-        return QStringLiteral("%1 不是有限的数").arg(field);
-    case MemberError::Reason::NotPositive:
-        return QStringLiteral("%1 应大于 0").arg(field);
-    case MemberError::Reason::Negative:
-        return QStringLiteral("%1 不应小于 0").arg(field);
-    case MemberError::Reason::ZeroLength:
-        return QStringLiteral("板的两端重合");
-    case MemberError::Reason::BadProfile:
-        return e.profileError ? profileErrorText(*e.profileError)
-                              : profileErrorText(GirderProfileError{});
-    case MemberError::Reason::Consumed:
-        return QStringLiteral("扣除 Δt 后%1厚度不大于 0")
-            .arg(e.field == MemberField::T ? QStringLiteral("板") : QStringLiteral("型材"));
-    case MemberError::Reason::OutOfRange:
-        break;
-    }
-    return QStringLiteral("结果超出数值范围");
 }
 
 QStringList girderTableHeaders() {
@@ -171,8 +96,10 @@ QStringList girderTableRow(const GirderMember& member,
         member.count && std::isfinite(*member.count) ? detailNumber(*member.count) : QString();
     const QString name = QString::fromStdString(member.name);
     if (const auto* e = std::get_if<MemberError>(&line)) {
-        return {name,      kind,      count,     QStringLiteral("略去：") + memberErrorText(*e),
-                QString(), QString(), QString(), QString(),
+        return {name,      kind,
+                count,     QStringLiteral("略去：") + QString::fromStdString(memberErrorText(*e)),
+                QString(), QString(),
+                QString(), QString(),
                 QString()};
     }
     const GirderRowFigures& f = std::get<GirderRowFigures>(line);
