@@ -78,8 +78,11 @@ void TestCommandLine::answersWithoutDisplay_data() {
         << QStringList{"--version=2"} << 2 << QString() << QStringLiteral("选项“--version”不带值");
     QTest::newRow("value missing after a Qt option")
         << QStringList{"-platform"} << 2 << QString() << QStringLiteral("选项“-platform”后缺少值");
-    QTest::newRow("a file name") << QStringList{"hull.txt"} << 2 << QString()
-                                 << QStringLiteral("不接受参数“hull.txt”");
+    // One section table file is opened; a second is refused before any window.
+    QTest::newRow("two file names") << QStringList{"hull.csv", "deck.csv"} << 2 << QString()
+                                    << QStringLiteral("不接受参数“deck.csv”");
+    QTest::newRow("a file name with --version")
+        << QStringList{"hull.csv", "--version"} << 0 << version << QString();
 }
 
 void TestCommandLine::answersWithoutDisplay() {
