@@ -280,7 +280,9 @@ QWidget* GirderWindow::buildSettingsRow() {
         field->setMaximumWidth(120);
         text->setBuddy(field);
         keepAsciiForms(field);
-        connect(field, &QLineEdit::textEdited, this, &GirderWindow::settingsEdited);
+        // Every change of the text, the field's own undo included, is an
+        // edit of the settings (the program's own setting of it is not).
+        connect(field, &QLineEdit::textChanged, this, &GirderWindow::settingsEdited);
         // Leaving the field ends one edit: the next typing is a step of its own.
         connect(field, &QLineEdit::editingFinished, this, [this] { ++settingsSession_; });
         layout->addWidget(text);
@@ -449,6 +451,9 @@ void GirderWindow::resizeEvent(QResizeEvent* event) {
 // Settings and results
 
 void GirderWindow::settingsEdited() {
+    if (showingSettings_) {
+        return;
+    }
     GirderSettingsText text{depth_->text(), half_->isChecked(), deduction_->text()};
     // A click on the check box is a step of its own.
     const int session = sender() == half_ ? 0 : settingsSession_;
@@ -457,6 +462,7 @@ void GirderWindow::settingsEdited() {
 
 void GirderWindow::showSettings() {
     const GirderSettingsText& s = model_->settingsText();
+    showingSettings_ = true;
     if (depth_->text() != s.depth) {
         setTextBoxText(depth_, s.depth);
     }
@@ -464,6 +470,7 @@ void GirderWindow::showSettings() {
         setTextBoxText(deduction_, s.deduction);
     }
     half_->setChecked(s.half);
+    showingSettings_ = false;
 
     const auto mark = [](QLineEdit* field, const QString& fault) {
         field->setToolTip(fault);

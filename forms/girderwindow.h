@@ -126,6 +126,7 @@ class GirderWindow : public Form {
     QMenu* recent_ = nullptr;
     QString path_;
     int settingsSession_ = 1;
+    bool showingSettings_ = false; // the fields follow the model: no edit
 };
 
 // Tab-separated text as spreadsheets put it on the clipboard: a cell with a

@@ -126,6 +126,8 @@ void TestCommandLine::manualSaysWhatTheProgramDoes_data() {
     QTest::newRow("copy drawing") << "复制图形 \" (Ctrl+Shift+D)\"" << true;
     QTest::newRow("svg") << "导出图形(SVG)… \" (Ctrl+Shift+S)\"" << true;
     QTest::newRow("context menu key") << "Shift+F10" << true;
+    QTest::newRow("a table file to open") << ".RI [ file ]" << true;
+    QTest::newRow("section table window") << "船体剖面模数计算表" << true;
     QTest::newRow("see also") << ".SH SEE ALSO\n.BR corvane\\-batch (1)" << true;
     QTest::newRow("exit status 1, no display") << ".TP\n.B 1\nNo display" << true;
 }

@@ -169,6 +169,7 @@ class TestGirderWindow : public QObject {
     void unreadableCellIsMarkedAndLeftOut();
     void undoAndRedoCoverEveryEdit_data();
     void undoAndRedoCoverEveryEdit();
+    void settingsFieldUndoKeepsTheTableInStep();
     void copiedRowsPasteBackAsTheSameRows();
     void pasteFillsCellsFromTheCurrentCell_data();
     void pasteFillsCellsFromTheCurrentCell();
@@ -337,6 +338,27 @@ void TestGirderWindow::undoAndRedoCoverEveryEdit() {
     key(table, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(snapshot(window_), after);
     QVERIFY(window_->isWindowModified());
+}
+
+void TestGirderWindow::settingsFieldUndoKeepsTheTableInStep() {
+    QLineEdit* depth = window_->depthField();
+    depth->setFocus();
+    depth->selectAll();
+    QTest::keyClicks(depth, QStringLiteral("1500"));
+    QCOMPARE(window_->model()->settingsText().depth, QStringLiteral("1500"));
+    // The field's own undo (Ctrl+Z while typing in it) is an edit too.
+    key(depth, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window_->model()->settingsText().depth, depth->text());
+    // Undone from the table, the field and the results follow.
+    key(depth, Qt::Key_Return);
+    view()->setFocus();
+    while (window_->model()->undoStack()->canUndo()) {
+        key(view(), Qt::Key_Z, Qt::ControlModifier);
+    }
+    QCOMPARE(depth->text(), QStringLiteral("2000"));
+    QCOMPARE(resultLine(window_, QStringLiteral("甲板处剖面模数 W_D (cm³)"))[0],
+             QStringLiteral("14919.54"));
+    QVERIFY(!window_->isWindowModified());
 }
 
 void TestGirderWindow::copiedRowsPasteBackAsTheSameRows() {
