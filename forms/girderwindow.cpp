@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@
 #include <QResizeEvent>
 #include <QSettings>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -41,6 +43,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -62,6 +65,54 @@ FormDesign design() {
             QColor(),
             designFont(QStringLiteral("宋体"), 10.5)};
 }
+
+// A new table: no rows, and D left for the user to fill in.
+GirderDocument emptyDocument() {
+    GirderDocument document;
+    document.settings.depth = std::numeric_limits<double>::quiet_NaN();
+    return document;
+}
+
+// The member kinds and sides as the file's reader takes them, offered in
+// the cell's editor; any other text may still be typed.
+class ChoiceDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        const auto column = static_cast<GirderColumn>(index.column());
+        if (column != GirderColumn::Kind && column != GirderColumn::Side) {
+            return QStyledItemDelegate::createEditor(parent, option, index);
+        }
+        auto* box = new QComboBox(parent);
+        box->setEditable(true);
+        box->setAccessibleName(
+            index.model()->headerData(index.column(), Qt::Horizontal).toString());
+        box->addItems(column == GirderColumn::Kind
+                          ? QStringList{QStringLiteral("板"), QStringLiteral("型材"),
+                                        QStringLiteral("自由构件")}
+                          : QStringList{QStringLiteral("up"), QStringLiteral("down")});
+        return box;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            box->setCurrentText(index.data(Qt::EditRole).toString());
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            model->setData(index, box->currentText());
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
 
 QSettings settings() {
     return QSettings(App::SettingsOrganization, App::SettingsApplication);
@@ -241,6 +292,7 @@ GirderWindow::GirderWindow() : Form(design()) {
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view_->setItemDelegate(new ChoiceDelegate(view_));
 
     auto* splitter = new QSplitter(Qt::Horizontal, client);
     splitter->addWidget(view_);
@@ -264,8 +316,9 @@ GirderWindow::GirderWindow() : Form(design()) {
                         ? std::optional<std::size_t>(static_cast<std::size_t>(current.row()))
                         : std::nullopt);
             });
-    model_->setDocument(GirderDocument{});
+    model_->setDocument(emptyDocument());
     updateTitle();
+    view_->setFocus(); // the table has the focus when the window shows
 }
 
 QWidget* GirderWindow::buildSettingsRow() {
@@ -578,7 +631,7 @@ bool GirderWindow::newTable() {
     if (!maySave()) {
         return false;
     }
-    model_->setDocument(GirderDocument{});
+    model_->setDocument(emptyDocument());
     path_.clear();
     updateTitle();
     return true;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -170,6 +171,7 @@ class TestGirderWindow : public QObject {
     void undoAndRedoCoverEveryEdit_data();
     void undoAndRedoCoverEveryEdit();
     void settingsFieldUndoKeepsTheTableInStep();
+    void kindIsChosenFromItsList();
     void copiedRowsPasteBackAsTheSameRows();
     void pasteFillsCellsFromTheCurrentCell_data();
     void pasteFillsCellsFromTheCurrentCell();
@@ -361,6 +363,26 @@ void TestGirderWindow::settingsFieldUndoKeepsTheTableInStep() {
     QVERIFY(!window_->isWindowModified());
 }
 
+void TestGirderWindow::kindIsChosenFromItsList() {
+    constexpr int kindColumn = static_cast<int>(GirderColumn::Kind);
+    putCurrent(view(), 2, kindColumn);
+    view()->setFocus();
+    key(view(), Qt::Key_F2);
+    auto* box = view()->findChild<QComboBox*>();
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->count(), 3);
+    // Down from 板 to 型材, down again to 自由构件, and Return.
+    key(box, Qt::Key_Down);
+    key(box, Qt::Key_Down);
+    key(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(window_->model()->cellText(2, kindColumn), QStringLiteral("自由构件"));
+    // A free row needs its A: that cell is marked, the row left out.
+    const QModelIndex area = window_->model()->index(2, static_cast<int>(GirderColumn::Area));
+    QVERIFY(area.data(Qt::BackgroundRole).isValid());
+    QCOMPARE(resultLine(window_, QStringLiteral("总面积"))[0], QStringLiteral("400"));
+}
+
 void TestGirderWindow::copiedRowsPasteBackAsTheSameRows() {
     GirderModel* model = window_->model();
     // A cell with a tab and a quote, as a spreadsheet would quote it.
@@ -434,6 +456,10 @@ void TestGirderWindow::newOpenSaveAndSaveAsKeepTheModifiedMark() {
     QCOMPARE(window_->model()->rowCount(), 0);
     QVERIFY(window_->filePath().isEmpty());
     QVERIFY(window_->windowTitle().startsWith(QStringLiteral("未命名")));
+    // D is left to fill in, and the field says so.
+    QVERIFY(window_->depthField()->text().isEmpty());
+    QVERIFY(!window_->depthField()->toolTip().isEmpty());
+    QCOMPARE(resultLine(window_, QStringLiteral("总面积"))[0], QStringLiteral("—"));
 
     // 打开 the saved copy: the same rows and the same digits.
     answers.openPath = path("copy.csv");
