@@ -36,7 +36,7 @@ cmake --build "$build"
 targets=(
     "fuzz_val 4096" "fuzz_readdouble 4096" "fuzz_readsingle 4096" "fuzz_format 16"
     "fuzz_calculator 128" "fuzz_stiffener 128" "fuzz_builtup 128" "fuzz_pipe 64"
-    "fuzz_hpname 256" "fuzz_girder 256" "fuzz_batch 2048"
+    "fuzz_hpname 256" "fuzz_girder 256" "fuzz_batch 2048" "fuzz_girderfile 2048"
 )
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -41,6 +41,7 @@ expected_files() {
     done
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
+    echo "share/mime/packages/$app_id.xml"
     for size in 16 24 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     done
@@ -84,6 +85,15 @@ if grep -Eq '^[EWI]:' <<<"$report"; then
     fail "appstreamcli validate-tree: $report"
 fi
 echo "appstreamcli validate --no-net: clean"
+# The MIME package: the database built from it in a copy knows the type, and
+# a section-table file's name is matched to it.
+mime=$(mktemp -d)
+cp -r "$prefix/share/mime" "$mime/"
+update-mime-database "$mime/mime" >/dev/null 2>&1 || fail "update-mime-database refused the MIME package"
+grep -Fq 'application/x-corvane-girder:*.corvane.csv' "$mime/mime/globs2" ||
+    fail "the MIME database has no *.corvane.csv glob"
+rm -rf "$mime"
+echo "update-mime-database: application/x-corvane-girder for *.corvane.csv"
 
 echo "== installed programs answer --version without a display =="
 for program in "${programs[@]}"; do

@@ -126,8 +126,11 @@ std::string listedNames(const std::vector<HpSize>& sizes, const char* separator)
     return names;
 }
 
+// `typed`: the cell, named in the message; empty where it is not at hand.
 Text profileErrorText(const GirderProfileError& error, std::string_view typed) {
     const std::string value(trimmed(typed));
+    const std::string quotedZh = value.empty() ? std::string() : "“" + value + "”";
+    const std::string quotedEn = value.empty() ? std::string() : " \"" + value + "\"";
     switch (error.reason) {
     case GirderProfileError::Reason::NotListed: {
         ProfileShape asked;
@@ -143,14 +146,14 @@ Text profileErrorText(const GirderProfileError& error, std::string_view typed) {
                     listedNames(error.nearest, ", ")};
     }
     case GirderProfileError::Reason::Undefined:
-        return {"型材“" + value + "”的尺寸应大于 0",
-                "profile \"" + value + "\": its dimensions must be above 0"};
+        return {"型材" + quotedZh + "的尺寸应大于 0",
+                "profile" + quotedEn + ": its dimensions must be above 0"};
     case GirderProfileError::Reason::NotAName:
         break;
     }
-    return {"型材：“" + value + "”不是型材规格（如 HP200x10、FB200x10、T300x10+100x12）",
-            "profile: \"" + value +
-                "\" is not a profile name (such as HP200x10, FB200x10, T300x10+100x12)"};
+    return {"型材" + quotedZh + "不是型材规格（如 HP200x10、FB200x10、T300x10+100x12）",
+            "profile" + quotedEn +
+                " is not a profile name (such as HP200x10, FB200x10, T300x10+100x12)"};
 }
 
 // The columns a kind reads, besides name, kind, n, centreline and dt.
@@ -688,6 +691,20 @@ class FileReading {
     GirderDocument document_;
 };
 
+// A setting as the program writes numbers, in its general form; with 17
+// digits where 15 would not read back as the same double, so that a table
+// read and written keeps its settings exactly. Blank when not finite.
+std::string settingText(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    std::string text = generalDouble(value);
+    if (readDouble(text) != value) {
+        text = formatNumber(value, NumberFormat{17, false, true});
+    }
+    return text;
+}
+
 void writeRecord(std::string& out, const std::vector<std::string_view>& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {
@@ -711,9 +728,8 @@ std::variant<GirderDocument, GirderFileError> readGirderFile(std::string_view by
 std::string writeGirderFile(const GirderDocument& document) {
     std::string out(byteOrderMark(Encoding::Utf8));
     const GirderSettings& s = document.settings;
-    const std::string depth = std::isfinite(s.depth) ? generalDouble(s.depth) : std::string();
-    const std::string deduction =
-        std::isfinite(s.deduction) ? generalDouble(s.deduction) : std::string();
+    const std::string depth = settingText(s.depth);
+    const std::string deduction = settingText(s.deduction);
     writeRecord(out, {specOf(Setting::Depth).key, depth});
     writeRecord(out, {specOf(Setting::Half).key, s.half ? "1" : "0"});
     writeRecord(out, {specOf(Setting::Deduction).key, deduction});

@@ -160,6 +160,9 @@ class TestBatchTool : public QObject {
     void strayByteKeepsAUtf8Table();
     void otherLineLayouts_data();
     void otherLineLayouts();
+    void girderTables_data();
+    void girderTables();
+    void girderNetUsesTheFilesDeductions();
 };
 
 void TestBatchTool::workedExamplesGiveTheWindowsDigits_data() {
@@ -1037,6 +1040,7 @@ void TestBatchTool::helpFollowsTheLocale() {
     QCOMPARE(text.startsWith(QStringLiteral("用法：corvane-batch 种类")), chinese);
     QCOMPARE(text.startsWith("Usage: corvane-batch KIND"), !chinese);
     QVERIFY(text.contains("--encoding"));
+    QVERIFY(text.contains("corvane-batch girder [--net]"));
 }
 
 void TestBatchTool::versionAndUsageErrors() {
@@ -1051,7 +1055,10 @@ void TestBatchTool::versionAndUsageErrors() {
                                                       {"pipe", "--encoding", "latin1"},
                                                       {"pipe", "--delimiter", "|"},
                                                       {"pipe", "-o"},
-                                                      {"pipe", "--net", "-1"}}) {
+                                                      {"pipe", "--net", "-1"},
+                                                      {"girder"},
+                                                      {"girder", "--net=1", "a.csv"},
+                                                      {"girder", "--detail", "a.csv"}}) {
         const Run run = runTool(args, lines({"D,t", "100,10"}));
         QVERIFY2(run.status == 2, qPrintable(args.join(' ')));
         QVERIFY(run.out.isEmpty());
@@ -1250,9 +1257,9 @@ void TestBatchTool::strayByteKeepsAUtf8Table() {
     QCOMPARE(fromFile.out, fromPipe.out);
     const QList<QByteArray> out = fromFile.out.split('\n');
     QCOMPARE(out.at(1), QByteArray("100,10,caf\xE9,28.27,3.2,289.81,57.96,22.2,"));
-    QVERIFY(
-        out.at(2).endsWith(QStringLiteral("第 3 行 钢管外径(mm)：不是数字 / row 3 钢管外径(mm): not a number")
-                               .toUtf8()));
+    QVERIFY(out.at(2).endsWith(
+        QStringLiteral("第 3 行 钢管外径(mm)：不是数字 / row 3 钢管外径(mm): not a number")
+            .toUtf8()));
 
     // A table that is not UTF-8 and lacks a column says how it was read.
     const Run gb = runTool({"pipe"}, toGb18030(QStringLiteral("外径,壁厚\n1,2\n")));
@@ -1280,6 +1287,124 @@ void TestBatchTool::otherLineLayouts() {
     const Run run = runTool({"pipe"}, input);
     QCOMPARE(run.out, output);
     QCOMPARE(run.status, output.contains("not a number") ? 1 : 0);
+}
+
+// A box girder of four plates on their mid-thickness lines, B x H outside,
+// t thick, mm: the sides stand between the deck and bottom plates.
+QByteArray boxGirder(int b, int h, const QByteArray& t, const QByteArray& settings = "half,0\n",
+                     const QByteArray& extraRow = {}) {
+    const QByteArray tt = t;
+    const double half = tt.toDouble() / 2;
+    const QByteArray lo = QByteArray::number(half);
+    const QByteArray hi = QByteArray::number(h - half);
+    const QByteArray sideLo = QByteArray::number(2 * half);
+    const QByteArray sideHi = QByteArray::number(h - 2 * half);
+    return "depth," + QByteArray::number(h) + "\n" + settings +
+           "name,kind,n,y1,z1,y2,z2,t\n"
+           "bottom,plate,1,0," +
+           lo + "," + QByteArray::number(b) + "," + lo + "," + tt + "\n" + "deck,plate,1,0," + hi +
+           "," + QByteArray::number(b) + "," + hi + "," + tt + "\n" + "port,plate,1," + lo + "," +
+           sideLo + "," + lo + "," + sideHi + "," + tt + "\n" + "starboard,plate,1," +
+           QByteArray::number(b - half) + "," + sideLo + "," + QByteArray::number(b - half) + "," +
+           sideHi + "," + tt + "\n" + extraRow;
+}
+
+void TestBatchTool::girderTables_data() {
+    QTest::addColumn<QList<QByteArray>>("files"); // t1.csv, t2.csv, ...; "-": no such file
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // what standard error says, if anything
+    // B = 80 cm, H = 120 cm, t = 1.2 cm: A = B*H - b*h = 474.24 cm2,
+    // I = (B*H^3 - b*h^3)/12 = (80*120^3 - 77.6*117.6^3)/12 = 1002744.1152 cm4,
+    // zNA = 60 cm, W = I/60 = 16712.40192 cm3 at the deck and at the keel.
+    const QByteArray box = boxGirder(800, 1200, "12");
+    const QByteArray boxLine = ",474.24,60,1002744.12,16712.4,16712.4,16712.4\n";
+    const QByteArray header = "file,A_cm2,zna_cm,I_cm4,Wdeck_cm3,Wkeel_cm3,Wmin_cm3\n";
+    QTest::newRow("box girder") << QList<QByteArray>{box} << header + "t1.csv" + boxLine << 0
+                                << QString();
+    // The same box as a half section: the halves of the deck and bottom
+    // plates and one side, each counted twice.
+    const QByteArray halfBox = "depth,1200\nhalf,1\n"
+                               "name,kind,n,centreline,y1,z1,y2,z2,t\n"
+                               "bottom,plate,1,0,0,6,400,6,12\n"
+                               "deck,plate,1,0,0,1194,400,1194,12\n"
+                               "side,plate,1,0,394,12,394,1188,12\n";
+    QTest::newRow("half section") << QList<QByteArray>{halfBox} << header + "t1.csv" + boxLine << 0
+                                  << QString();
+    // One bad file among good ones: its line has its name alone, the others
+    // are computed, status 1.
+    QTest::newRow("bad file among good ones")
+        << QList<QByteArray>{box, "depth,1200\nname,kind,y1\nx,板,abc\n", "-", box}
+        << header + "t1.csv" + boxLine + "t2.csv,,,,,,\nt3.csv,,,,,,\nt4.csv" + boxLine << 1
+        << "t2.csv: 第 3 行：横距1 y1：“abc”不是数字 / line 3: y1: \"abc\" is not a number";
+    QTest::newRow("file without depth")
+        << QList<QByteArray>{"kind,z1,A,i0\nfree,0,1,1\n"} << header + "t1.csv,,,,,,\n"
+        << 1 << "t1.csv: 第 1 行：表头之前缺少型深 depth";
+    // A row that cannot be formed is left out and said; the others count.
+    QTest::newRow("row left out") << QList<QByteArray>{boxGirder(800, 1200, "12", "half,0\n",
+                                                                 "web,plate,1,0,0,0,0,10\n")}
+                                  << header + "t1.csv" + boxLine << 1
+                                  << "t1.csv: 第 5 个构件（web）未计入：板的两端重合，长度为 0";
+    // No members: the area is 0 and nothing else can be formed.
+    QTest::newRow("no members") << QList<QByteArray>{"depth,1000\nkind\n"}
+                                << header + "t1.csv,0,,,,,\n"
+                                << 1 << "求不出剖面模数";
+}
+
+void TestBatchTool::girderTables() {
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(QByteArray, out);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QStringList args{"girder"};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString name = QStringLiteral("t%1.csv").arg(i + 1);
+        if (files[i] != "-") {
+            QVERIFY(writeFile(dir.filePath(name), files[i]));
+        }
+        args << name;
+    }
+    const Run run = runTool(args);
+    QDir::setCurrent(QDir::tempPath());
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, status);
+    if (err.isEmpty()) {
+        QCOMPARE(run.errText(), QString());
+    } else {
+        QVERIFY2(run.errText().contains(err), qPrintable(run.errText()));
+    }
+}
+
+void TestBatchTool::girderNetUsesTheFilesDeductions() {
+    // A deduction of 2 mm from 12 mm plates gives the box of 10 mm plates on
+    // the same lines; without --net the deduction is ignored.
+    QTemporaryDir dir;
+    const QString gross = dir.filePath("gross.csv");
+    const QString net = dir.filePath("net.csv");
+    QVERIFY(writeFile(gross, boxGirder(800, 1200, "12", "half,0\ndt,2\n")));
+    QByteArray thin = boxGirder(800, 1200, "12");
+    thin.replace(",12\n", ",10\n");
+    QVERIFY(writeFile(net, thin));
+    const Run netRun = runTool({"girder", "--net", gross});
+    const Run thinRun = runTool({"girder", net});
+    const Run grossRun = runTool({"girder", gross});
+    QCOMPARE(netRun.status, 0);
+    const auto values = [](const QByteArray& out) {
+        return out.split('\n').value(1).split(',').mid(1);
+    };
+    QCOMPARE(values(netRun.out), values(thinRun.out));
+    QCOMPARE(values(grossRun.out).value(0), QByteArray("474.24"));
+    QVERIFY(values(netRun.out).value(0) != values(grossRun.out).value(0));
+    // -o writes the same lines through the whole-or-nothing step; never over
+    // an input.
+    const QString output = dir.filePath("results.csv");
+    QCOMPARE(runTool({"girder", "--net", gross, "-o", output}).status, 0);
+    QCOMPARE(readFile(output), netRun.out);
+    const Run over = runTool({"girder", gross, "-o", gross});
+    QCOMPARE(over.status, 2);
+    QVERIFY(readFile(gross).startsWith("depth,1200"));
 }
 
 QTEST_GUILESS_MAIN(TestBatchTool)

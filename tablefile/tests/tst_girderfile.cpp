@@ -113,6 +113,7 @@ class TestGirderFile : public QObject {
     void memberErrorsNameTheValue();
     void saveIsWholeOrNothing();
     void fullDiskKeepsTheOldFile();
+    void exampleTableIsWhole();
 };
 
 // ---------------------------------------------------------------------------
@@ -126,6 +127,10 @@ void TestGirderFile::roundTripKeepsTextsAndDigits_data() {
         "name,kind,n,centreline,y1,z1,y2,z2,t,profile,side,A,i0,dt\n"
         "\" 底板 \",PLATE, 2 ,0,０,1e1,1500.00,10,１２．５,,,,,\n"
         "扶强材,型材,1,,1000,1010,,,,T300x10+100x12,UP,,,,\n");
+    // Settings that need all 17 digits to read back as the same double.
+    QTest::newRow("settings of 17 digits")
+        << QByteArray("depth,12345.678901234567\nhalf,1\ndt,0.30000000000000004\n"
+                      "kind,z1,A,i0\nfree,0,1,0\n");
     // Cells that need quotes: the delimiter, a quote, a line break.
     QTest::newRow("quoted cells") << QByteArray(
         "depth,9000\n"
@@ -451,6 +456,22 @@ void TestGirderFile::fullDiskKeepsTheOldFile() {
     QCOMPARE(reread.readAll(), QByteArray("old table\n"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
              QStringList{"table.csv"});
+}
+
+// The midship section in docs/examples: every row counts, gross and net, and
+// the file is exactly what the program writes for it.
+void TestGirderFile::exampleTableIsWhole() {
+    QFile file(QStringLiteral(CORVANE_EXAMPLE_TABLE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const GirderDocument document = readOk(bytes);
+    QVERIFY(document.rows.size() >= 40 && document.rows.size() <= 80);
+    QCOMPARE(document.settings.depth, 18000.0);
+    QVERIFY(document.settings.half);
+    const GirderTable table = girderTable(document);
+    QCOMPARE(table.grossResult().rowsLeftOut, std::size_t(0));
+    QCOMPARE(table.netResult().rowsLeftOut, std::size_t(0));
+    QCOMPARE(QByteArray::fromStdString(writeGirderFile(document)), bytes);
 }
 
 QTEST_APPLESS_MAIN(TestGirderFile)
