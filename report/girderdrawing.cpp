@@ -338,6 +338,7 @@ GirderDrawingLayout paintGirderSection(QPainter& painter, const QRectF& box,
     if (annotated) {
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         std::vector<double> wanted;
+        wanted.reserve(levels.size());
         for (const Level& level : levels) {
             wanted.push_back(layout.originZ - level.z * s);
         }

@@ -29,9 +29,8 @@ QStringList methodLines(const GirderTable& table) {
                             "半剖面：表中只列一舷，各项合计乘 2；标为中线的构件（龙骨板、中桁材等）"
                             "只计一次。")
                       : QStringLiteral("全剖面：各行按所列计入合计。"),
-        QStringLiteral(
-            "z_NA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − z_NA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
-            "W_D = I / |D − z_NA|，W_B = I / z_NA，W_min 取二者较小者。"),
+        QStringLiteral("zNA = ΣA·z / ΣA，I = ΣA·z² + Σi₀ − zNA·ΣA·z (cm²·m²，1 cm²·m² = 10⁻⁴ m⁴)；"
+                       "WD = I / |D − zNA|，WB = I / zNA，Wmin 取二者较小者。"),
         QStringLiteral("净尺寸：板厚与型材厚度各减去腐蚀扣除 Δt（表的 Δt，行内另给者按该行），"
                        "与型材窗口的扣除相同。"),
         QStringLiteral("数值：A、A·z、A·z²、i₀、I 与 W 按 cm 制单位舍入到百分位，m⁴、m³ 为同一数值"

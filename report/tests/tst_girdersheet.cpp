@@ -260,38 +260,63 @@ void TestGirderSheet::sheetScaleIsOfTheSeriesAndBadRowsAreNotDrawn() {
 void TestGirderSheet::boxGirderResultsAreTheClosedForm_data() {
     QTest::addColumn<GirderTable>("table");
     QTest::addColumn<QStringList>("expected"); // A, zNA m, cm, I cm2m2, m4, W m3, cm3
+    QTest::addColumn<QStringList>("net");      // the same, net; empty: as gross
 
     // Exact fractions of (B*H^3 - b*h^3)/12, rounded half-up to hundredths.
     const QStringList a{"596", "1", "100", "327.38", "0.032738", "0.03273799", "32737.99"};
-    QTest::newRow("1000x2000, 10") << boxTable(1000, 2000, 10, 10) << a;
-    QTest::newRow("half 1000x2000, 10") << boxTable(1000, 2000, 10, 10, true) << a;
+    QTest::newRow("1000x2000, 10") << boxTable(1000, 2000, 10, 10) << a << QStringList();
+    QTest::newRow("half 1000x2000, 10") << boxTable(1000, 2000, 10, 10, true) << a << QStringList();
     GirderTable keel = boxTable(1000, 2000, 10, 10, true);
     GirderMember bottom = plate("keel", -500, 5, 500, 5, 10);
     bottom.centreline = true;
     keel.setMember(1, bottom);
-    QTest::newRow("half, keel on the centre line") << keel << a;
+    QTest::newRow("half, keel on the centre line") << keel << a << QStringList();
     QTest::newRow("3000x1500, 12/8")
         << boxTable(3000, 1500, 12, 8)
-        << QStringList{"956.16", "0.75", "75", "441.43", "0.044143", "0.05885719", "58857.19"};
+        << QStringList{"956.16", "0.75", "75", "441.43", "0.044143", "0.05885719", "58857.19"}
+        << QStringList();
     QTest::newRow("600x900, 20/15")
         << boxTable(600, 900, 20, 15)
-        << QStringList{"498", "0.45", "45", "62.37", "0.006237", "0.01386076", "13860.76"};
+        << QStringList{"498", "0.45", "45", "62.37", "0.006237", "0.01386076", "13860.76"}
+        << QStringList();
+    // Net: every plate 1 mm thinner on the same mid-thickness line, the webs
+    // as long: 2*(B*t^3/12 + B*t*(H/2 - tf/2)^2) + 2*(t'*h^3/12).
+    GirderTable deducted = boxTable(1000, 2000, 10, 10);
+    deducted.setSettings({2000, false, 1});
+    QTest::newRow("net, dt = 1") << deducted << a
+                                 << QStringList{"536.4",    "1",          "100",     "294.64",
+                                                "0.029464", "0.02946416", "29464.16"};
+    // The same deduction given on each row instead of the table.
+    GirderTable perRow = boxTable(1000, 2000, 10, 10);
+    for (std::size_t r = 0; r < perRow.size(); ++r) {
+        GirderMember m = perRow.member(r);
+        m.dt = 1;
+        perRow.setMember(r, m);
+    }
+    QTest::newRow("net, dt = 1 on each row")
+        << perRow << a
+        << QStringList{"536.4", "1", "100", "294.64", "0.029464", "0.02946416", "29464.16"};
 }
 
 void TestGirderSheet::boxGirderResultsAreTheClosedForm() {
     QFETCH(GirderTable, table);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, net);
+    if (net.isEmpty()) {
+        net = expected; // no deduction: the net column repeats the gross
+    }
     const CalcSheet sheet = girderSheet(QStringLiteral("box"), table);
     const QStringList captions{
         "总面积 A (cm²)", "中和轴距基线 z_NA (m)",   "中和轴距基线 z_NA (cm)",  "惯性矩 I (cm²·m²)",
         "惯性矩 I (m⁴)",  "最小剖面模数 W_min (m³)", "最小剖面模数 W_min (cm³)"};
     for (int i = 0; i < captions.size(); ++i) {
-        // No deduction: the net column repeats the gross.
-        QCOMPARE(resultRow(sheet, captions[i]), QStringList({expected[i], expected[i]}));
+        QCOMPARE(resultRow(sheet, captions[i]), QStringList({expected[i], net[i]}));
     }
     // Symmetric: the deck and the keel moduli are the same.
     QCOMPARE(resultRow(sheet, "甲板处剖面模数 W_D (cm³)"),
              resultRow(sheet, "基线处剖面模数 W_B (cm³)"));
+    // A net member table only where a deduction takes off steel.
+    QCOMPARE(sheet.tables.size(), std::size_t{net == expected ? 2 : 3});
 }
 
 void TestGirderSheet::leftOutRowsAreStatedAndNothingIsNan_data() {
