@@ -53,7 +53,23 @@ namespace {
 
 const QString windowCaption = QStringLiteral("船体剖面模数计算表");
 const QString recentKey = QStringLiteral("girderTable/recentFiles");
-const QString fileFilter = QStringLiteral("船体剖面表 (*.csv);;所有文件 (*)");
+// Section tables are CSV files named *.corvane.csv, which the desktop
+// opens with the program; any CSV file of the layout opens.
+const QString fileSuffix = QStringLiteral(".corvane.csv");
+const QString fileFilter =
+    QStringLiteral("船体剖面表 (*.corvane.csv);;CSV 表格 (*.csv);;所有文件 (*)");
+
+// The document's name: the file's name without .corvane.csv or .csv.
+QString documentName(const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    for (const QString& suffix : {fileSuffix, QStringLiteral(".csv")}) {
+        if (name.endsWith(suffix, Qt::CaseInsensitive) && name.size() > suffix.size()) {
+            name.chop(suffix.size());
+            break;
+        }
+    }
+    return name;
+}
 constexpr int recentCount = 8;
 
 FormDesign design() {
@@ -725,14 +741,15 @@ bool GirderWindow::save() {
 
 bool GirderWindow::saveAs() {
     const QString proposed =
-        path_.isEmpty() ? QDir(ResultExport::lastFolder()).filePath(QStringLiteral("剖面表.csv"))
-                        : path_;
+        path_.isEmpty()
+            ? QDir(ResultExport::lastFolder()).filePath(QStringLiteral("剖面表") + fileSuffix)
+            : path_;
     QString path = askSavePath({this, QStringLiteral("另存为"), proposed, fileFilter});
     if (path.isEmpty()) {
         return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");
+        path += fileSuffix;
     }
     if (QFileInfo::exists(path) && QFileInfo(path).absoluteFilePath() != path_ &&
         !confirmOverwrite(this, path)) {
@@ -770,7 +787,7 @@ void GirderWindow::goBack() {
 }
 
 CalcSheet GirderWindow::sheet() const {
-    const QString title = path_.isEmpty() ? windowCaption : QFileInfo(path_).completeBaseName();
+    const QString title = path_.isEmpty() ? windowCaption : documentName(path_);
     return girderSheet(title, model_->table(),
                        {QDateTime::currentDateTime(),
                         App::Title + QLatin1Char(' ') + App::versionText(), ResultExport::project(),
@@ -778,7 +795,7 @@ CalcSheet GirderWindow::sheet() const {
 }
 
 void GirderWindow::exportSheet() {
-    const QString title = path_.isEmpty() ? windowCaption : QFileInfo(path_).completeBaseName();
+    const QString title = path_.isEmpty() ? windowCaption : documentName(path_);
     ResultExport::exportSheetPdf(this, title, sheet());
 }
 

@@ -179,6 +179,7 @@ class TestGirderWindow : public QObject {
     void closingWithUnsavedChangesAsks_data();
     void closingWithUnsavedChangesAsks();
     void fileThatCannotBeReadLeavesTheTable();
+    void exampleTableOpensWhole();
     void unreadableTableIsNotSaved();
     void sheetIsWrittenAsPdfOrPrinted_data();
     void sheetIsWrittenAsPdfOrPrinted();
@@ -447,9 +448,9 @@ void TestGirderWindow::newOpenSaveAndSaveAsKeepTheModifiedMark() {
     // 另存为 writes another and names the window after it.
     answers.savePath = path("copy");
     key(view(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(window_->filePath(), path("copy.csv"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("copy.csv[*] — 船体剖面模数计算表"));
-    QCOMPARE(GirderWindow::recentFiles().value(0), path("copy.csv"));
+    QCOMPARE(window_->filePath(), path("copy.corvane.csv"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("copy.corvane.csv[*] — 船体剖面模数计算表"));
+    QCOMPARE(GirderWindow::recentFiles().value(0), path("copy.corvane.csv"));
 
     // 新建: an empty, unnamed table.
     key(view(), Qt::Key_N, Qt::ControlModifier);
@@ -462,7 +463,7 @@ void TestGirderWindow::newOpenSaveAndSaveAsKeepTheModifiedMark() {
     QCOMPARE(resultLine(window_, QStringLiteral("总面积"))[0], QStringLiteral("—"));
 
     // 打开 the saved copy: the same rows and the same digits.
-    answers.openPath = path("copy.csv");
+    answers.openPath = path("copy.corvane.csv");
     key(view(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(window_->model()->rowCount(), 3);
     QCOMPARE(window_->model()->cellText(0, tColumn), QStringLiteral("14"));
@@ -527,6 +528,23 @@ void TestGirderWindow::fileThatCannotBeReadLeavesTheTable() {
     QCOMPARE(snapshot(window_), before);
     QCOMPARE(window_->filePath(), path("start.csv"));
     QVERIFY(window_->isWindowModified());
+}
+
+void TestGirderWindow::exampleTableOpensWhole() {
+    QVERIFY(window_->openFile(QStringLiteral(CORVANE_EXAMPLE_TABLE)));
+    QVERIFY(window_->model()->rowCount() >= 40);
+    QCOMPARE(resultLine(window_, QStringLiteral("略去的行数"))[0], QStringLiteral("0"));
+    for (const char* caption : {"中和轴距基线 z_NA (m)", "最小剖面模数 W_min (cm³)"}) {
+        const QStringList line = resultLine(window_, QString::fromUtf8(caption));
+        QVERIFY2(line[0] != QStringLiteral("—") && line[1] != QStringLiteral("—"), caption);
+    }
+    // No cell of the example is marked.
+    for (int r = 0; r < window_->model()->rowCount(); ++r) {
+        for (int c = 0; c < window_->model()->columnCount(); ++c) {
+            QVERIFY(window_->model()->cellFault(r, c).isEmpty());
+        }
+    }
+    QCOMPARE(window_->sheet().calculatorName, QStringLiteral("bulk-carrier-midship"));
 }
 
 void TestGirderWindow::unreadableTableIsNotSaved() {
