@@ -313,8 +313,8 @@ GirderWindow::GirderWindow() : Form(design()) {
     auto* splitter = new QSplitter(Qt::Horizontal, client);
     splitter->addWidget(view_);
     splitter->addWidget(buildResultsPane());
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
@@ -384,6 +384,7 @@ QWidget* GirderWindow::buildResultsPane() {
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setTabKeyNavigation(false);
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 6);
     nameCornerButton(results_);
     leftOut_ = new QLabel(pane);
     leftOut_->setObjectName(QStringLiteral("leftOut"));
@@ -677,6 +678,8 @@ bool GirderWindow::openFile(const QString& path) {
         return false;
     }
     model_->setDocument(std::get<GirderDocument>(read));
+    // The columns as wide as the file's texts, once; editing keeps them.
+    view_->resizeColumnsToContents();
     path_ = QFileInfo(path).absoluteFilePath();
     rememberFile(path_);
     updateTitle();
