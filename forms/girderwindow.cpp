@@ -9,9 +9,11 @@
 #include "girdermodel.h"
 #include "girdersheet.h"
 #include "girdertext.h"
+#include "girderworkingmodel.h"
 #include "msgbox.h"
 #include "numtext.h"
 #include "resultexport.h"
+#include "tabseparated.h"
 #include "windownames.h"
 
 #include <QAbstractButton>
@@ -134,85 +136,6 @@ QSettings settings() {
     return QSettings(App::SettingsOrganization, App::SettingsApplication);
 }
 
-// --- The working table: each row as the sheet lists it (name, kind, n,
-// dimensions, A, z, A·z, A·z², i0), gross, then the net figures beside it,
-// and the sums as they count in the section. The texts are the sheet's.
-
-class WorkingModel : public QAbstractTableModel {
-  public:
-    WorkingModel(const GirderModel* rows, QObject* parent)
-        : QAbstractTableModel(parent), rows_(rows) {}
-
-    void refresh() {
-        beginResetModel();
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : rows_->rowCount() + 1;
-    }
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : static_cast<int>(headers().size());
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (role != Qt::DisplayRole) {
-            return {};
-        }
-        if (orientation == Qt::Vertical) {
-            return section < rows_->rowCount() ? QVariant(section + 1) : QVariant(QString());
-        }
-        return headers().value(section);
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid()) {
-            return {};
-        }
-        if (role == Qt::TextAlignmentRole) {
-            return index.column() >= girderTableFirstNumber
-                       ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-        }
-        if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
-            return {};
-        }
-        const QStringList line = lineOf(index.row());
-        const QString text = line.value(index.column());
-        if (role == Qt::ToolTipRole) {
-            return text.startsWith(QStringLiteral("略去")) ? QVariant(text) : QVariant();
-        }
-        return text;
-    }
-
-  private:
-    static QStringList headers() {
-        QStringList all = girderTableHeaders();
-        for (const QString& figure : girderTableHeaders().mid(girderTableFirstNumber)) {
-            all << QStringLiteral("净 ") + figure;
-        }
-        return all;
-    }
-
-    QStringList lineOf(int row) const {
-        const GirderTable& table = rows_->table();
-        const bool net = table.netDefined();
-        if (row == rows_->rowCount()) {
-            const QStringList gross = girderSumsRow(table.grossResult(), table.settings().half);
-            const QStringList netSums = girderSumsRow(table.netResult(), table.settings().half);
-            return gross + (net ? netSums.mid(girderTableFirstNumber) : QStringList());
-        }
-        const auto r = static_cast<std::size_t>(row);
-        const QStringList gross = girderTableRow(table.member(r), table.gross(r));
-        if (!net) {
-            return gross;
-        }
-        return gross + girderTableRow(table.member(r), table.net(r)).mid(girderTableFirstNumber);
-    }
-
-    const GirderModel* rows_;
-};
-
 // The corner button of a table selects the whole table.
 void nameCornerButton(QTableView* view) {
     if (auto* corner = view->findChild<QAbstractButton*>()) {
@@ -232,69 +155,6 @@ QTableView* makeView(const QString& name, const QString& accessibleName, QWidget
 }
 
 } // namespace
-
-QString tabSeparated(const std::vector<QStringList>& lines) {
-    QString text;
-    for (const QStringList& line : lines) {
-        QStringList cells;
-        for (QString cell : line) {
-            if (cell.contains(QLatin1Char('\t')) || cell.contains(QLatin1Char('\n')) ||
-                cell.contains(QLatin1Char('"'))) {
-                cell.replace(QLatin1String("\""), QLatin1String("\"\""));
-                cell = QLatin1Char('"') + cell + QLatin1Char('"');
-            }
-            cells << cell;
-        }
-        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    }
-    return text;
-}
-
-std::vector<QStringList> readTabSeparated(const QString& text) {
-    std::vector<QStringList> lines;
-    QStringList line;
-    QString cell;
-    bool quoted = false;
-    bool cellStarted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                    cell += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                cell += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"') && !cellStarted) {
-            quoted = true;
-            cellStarted = true;
-        } else if (c == QLatin1Char('\t')) {
-            line << cell;
-            cell.clear();
-            cellStarted = false;
-        } else if (c == QLatin1Char('\n')) {
-            line << cell;
-            lines.push_back(line);
-            line.clear();
-            cell.clear();
-            cellStarted = false;
-        } else if (c != QLatin1Char('\r')) {
-            cell += c;
-            cellStarted = true;
-        }
-    }
-    if (cellStarted || !line.isEmpty()) {
-        line << cell;
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 GirderWindow::GirderWindow() : Form(design()) {
     model_ = new GirderModel(this);
@@ -393,11 +253,11 @@ QWidget* GirderWindow::buildResultsPane() {
     warning.setColor(QPalette::WindowText, QColor(170, 0, 0));
     leftOut_->setPalette(warning);
 
-    auto* workingModel = new WorkingModel(model_, this);
+    auto* workingModel = new GirderWorkingModel(model_, this);
     working_ = makeView(QStringLiteral("working"), QStringLiteral("计算表"), pane);
     working_->setModel(workingModel);
     working_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(model_, &GirderModel::tableChanged, workingModel, &WorkingModel::refresh);
+    connect(model_, &GirderModel::tableChanged, workingModel, &GirderWorkingModel::refresh);
 
     drawing_ = new GirderDrawingWidget(&model_->table(), pane);
     drawing_->setObjectName(QStringLiteral("drawing"));

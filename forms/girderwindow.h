@@ -129,9 +129,4 @@ class GirderWindow : public Form {
     bool showingSettings_ = false; // the fields follow the model: no edit
 };
 
-// Tab-separated text as spreadsheets put it on the clipboard: a cell with a
-// tab, a line break or a quote is quoted, quotes doubled.
-QString tabSeparated(const std::vector<QStringList>& lines);
-std::vector<QStringList> readTabSeparated(const QString& text);
-
 } // namespace corvane

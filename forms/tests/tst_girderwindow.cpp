@@ -4,6 +4,7 @@
 #include "girdermodel.h"
 #include "girderwindow.h"
 #include "menustub.h"
+#include "tabseparated.h"
 #include "testsupport.h"
 #include "windownames.h"
 
