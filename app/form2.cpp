@@ -134,7 +134,8 @@ const char* const usageText = R"html(
 结果（毛尺寸与净尺寸）随每次编辑更新。表格以 CSV 文件保存，也可用 <code>corvane 文件名</code> 直接打开。
 编辑 → 插入行 <b>Insert</b>、删除行 <b>Ctrl+Delete</b>、重复行 <b>Ctrl+D</b>、上移/下移 <b>Alt+↑/↓</b>、
 撤销 <b>Ctrl+Z</b>、重做 <b>Ctrl+Y</b>；复制行 <b>Ctrl+C</b> 与粘贴 <b>Ctrl+V</b>（从当前单元格起填入）、
-粘贴为新行 <b>Ctrl+Shift+V</b>，与电子表格互通（制表符分隔）。无法读取的单元格标色，鼠标停留可见原因，该行不计入合计。</p>
+粘贴为新行 <b>Ctrl+Shift+V</b>，与电子表格互通（制表符分隔）。无法读取的单元格标色，鼠标停留可见原因，该行不计入合计。
+文件 → 导出计算书(PDF)… <b>Ctrl+E</b>、打印计算书… <b>Ctrl+P</b>。</p>
 <h4>成批计算</h4>
 <p>命令行工具 <code>corvane-batch</code> 用同样的算法逐行计算 CSV 表格，
 详见 <code>corvane-batch --help</code> 与 <code>man corvane-batch</code>。</p>

@@ -1,5 +1,9 @@
+#include "exportdialogs.h"
 #include "form.h"
+#include "form2.h"
 #include "forms.h"
+#include "girdermodel.h"
+#include "girderwindow.h"
 #include "msgbox.h"
 #include "programwindows.h"
 #include "testsupport.h"
@@ -18,6 +22,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cmath>
 
@@ -77,6 +82,8 @@ class TestProgram : public QObject {
     void greyedTextIsReadable();
     void greyedResultIsDrawnReadably();
     void messageBoxIsModalWithChineseOkAndNoIcon();
+    void endAsksAboutAnUnsavedTable_data();
+    void endAsksAboutAnUnsavedTable();
     void fileOnTheCommandLineOpensTheTable_data();
     void fileOnTheCommandLineOpensTheTable();
 
@@ -367,6 +374,36 @@ void TestProgram::messageBoxIsModalWithChineseOkAndNoIcon() {
     QVERIFY(iconless);
     QVERIFY(buttonsIconless);
     QVERIFY(modal);
+}
+
+void TestProgram::endAsksAboutAnUnsavedTable_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("don't save") << int(SaveChangesAnswer::Discard) << true;
+    QTest::newRow("cancel") << int(SaveChangesAnswer::Cancel) << false;
+}
+
+void TestProgram::endAsksAboutAnUnsavedTable() {
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    int asked = 0;
+    const SaveChangesAsker previous = setSaveChangesAsker([&](QWidget*, const QString&) {
+        ++asked;
+        return static_cast<SaveChangesAnswer>(answer);
+    });
+    auto* table = static_cast<GirderWindow*>(Show(QStringLiteral("frmGirderTable")));
+    table->model()->insertRows(0, {table->model()->blankRow()}, QStringLiteral("插入行"));
+    QVERIFY(table->isWindowModified());
+    table->Hide(); // as if the window were hidden with its changes
+    auto* menu = static_cast<Form2*>(Show(QStringLiteral("Form2")));
+    menu->Command4_Click(); // 结束
+    setSaveChangesAsker(previous);
+    QCOMPARE(asked, 1);
+    QCOMPARE(WindowRuntime::instance().isLoaded(QStringLiteral("Form2")), !ends);
+    QCOMPARE(WindowRuntime::instance().isLoaded(QStringLiteral("frmGirderTable")), !ends);
+    if (!ends) {
+        table->model()->undoStack()->setClean();
+    }
 }
 
 void TestProgram::fileOnTheCommandLineOpensTheTable_data() {
