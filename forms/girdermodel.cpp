@@ -322,15 +322,15 @@ void GirderModel::editSettings(const GirderSettingsText& settings, int session) 
     undo_->push(new SettingsCommand(this, settings_, settings, session));
 }
 
-void GirderModel::insertRows(int row, const std::vector<GirderRowText>& texts,
-                             const QString& what) {
+void GirderModel::insertTableRows(int row, const std::vector<GirderRowText>& texts,
+                                  const QString& what) {
     if (texts.empty()) {
         return;
     }
     undo_->push(new InsertCommand(this, std::clamp(row, 0, rowCount()), texts, what));
 }
 
-void GirderModel::removeRows(std::vector<int> rows) {
+void GirderModel::removeTableRows(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(),
@@ -342,7 +342,7 @@ void GirderModel::removeRows(std::vector<int> rows) {
     undo_->push(new RemoveCommand(this, std::move(rows)));
 }
 
-void GirderModel::moveRows(int first, int last, int delta) {
+void GirderModel::moveTableRows(int first, int last, int delta) {
     if (first < 0 || last < first || last >= rowCount() || (delta < 0 && first == 0) ||
         (delta > 0 && last + 1 >= rowCount()) || delta == 0) {
         return;
@@ -350,8 +350,8 @@ void GirderModel::moveRows(int first, int last, int delta) {
     undo_->push(new MoveCommand(this, first, last, delta < 0 ? -1 : 1));
 }
 
-void GirderModel::replaceRows(int first, const std::vector<GirderRowText>& texts,
-                              const QString& what) {
+void GirderModel::replaceTableRows(int first, const std::vector<GirderRowText>& texts,
+                                   const QString& what) {
     if (texts.empty() || first < 0 || first > rowCount()) {
         return;
     }
@@ -522,7 +522,7 @@ bool GirderModel::setData(const QModelIndex& index, const QVariant& value, int r
     }
     GirderRowText row = rowText(index.row());
     setCell(row, index.column(), text);
-    replaceRows(index.row(), {row}, QStringLiteral("编辑单元格"));
+    replaceTableRows(index.row(), {row}, QStringLiteral("编辑单元格"));
     return true;
 }
 

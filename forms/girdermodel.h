@@ -75,16 +75,18 @@ class GirderModel : public QAbstractTableModel {
     // A blank member row, as 插入行 adds it: a plate, n = 1.
     GirderRowText blankRow() const;
 
-    // The edits, each one undoable step.
+    // The edits, each one undoable step (named apart from the item model's
+    // own insertRows and removeRows, which a view may call, and which the
+    // table does not offer: rows change only through these).
     // Edits of one session (typing into one field) merge into one step;
     // session 0 never merges.
     void editSettings(const GirderSettingsText& settings, int session = 0);
-    void insertRows(int row, const std::vector<GirderRowText>& texts, const QString& what);
-    void removeRows(std::vector<int> rows);
+    void insertTableRows(int row, const std::vector<GirderRowText>& texts, const QString& what);
+    void removeTableRows(std::vector<int> rows);
     // Moves the rows first..last one place up (delta -1) or down (+1).
-    void moveRows(int first, int last, int delta);
+    void moveTableRows(int first, int last, int delta);
     // Sets whole rows to new texts; rows at or past the end are appended.
-    void replaceRows(int first, const std::vector<GirderRowText>& texts, const QString& what);
+    void replaceTableRows(int first, const std::vector<GirderRowText>& texts, const QString& what);
 
     // The raw operations behind the edits (the undo commands call them).
     void applySettings(const GirderSettingsText& settings);

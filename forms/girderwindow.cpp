@@ -691,7 +691,7 @@ void GirderWindow::selectRows(int first, int last) {
 void GirderWindow::insertRow() {
     const QModelIndex current = view_->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertRows(row, {model_->blankRow()}, QStringLiteral("插入行"));
+    model_->insertTableRows(row, {model_->blankRow()}, QStringLiteral("插入行"));
     view_->setCurrentIndex(model_->index(row, 0));
 }
 
@@ -700,7 +700,7 @@ void GirderWindow::deleteRows() {
     if (rows.empty()) {
         return;
     }
-    model_->removeRows(rows);
+    model_->removeTableRows(rows);
     if (model_->rowCount() > 0) {
         view_->setCurrentIndex(model_->index(std::min(rows.front(), model_->rowCount() - 1), 0));
     }
@@ -713,7 +713,7 @@ void GirderWindow::moveUp() {
         rows.front() == 0) {
         return;
     }
-    model_->moveRows(rows.front(), rows.back(), -1);
+    model_->moveTableRows(rows.front(), rows.back(), -1);
     selectRows(rows.front() - 1, rows.back() - 1);
 }
 
@@ -723,7 +723,7 @@ void GirderWindow::moveDown() {
         rows.back() + 1 >= model_->rowCount()) {
         return;
     }
-    model_->moveRows(rows.front(), rows.back(), 1);
+    model_->moveTableRows(rows.front(), rows.back(), 1);
     selectRows(rows.front() + 1, rows.back() + 1);
 }
 
@@ -737,7 +737,7 @@ void GirderWindow::duplicateRows() {
         copies.push_back(model_->rowText(row));
     }
     const int at = rows.back() + 1;
-    model_->insertRows(at, copies, QStringLiteral("重复行"));
+    model_->insertTableRows(at, copies, QStringLiteral("重复行"));
     selectRows(at, at + static_cast<int>(copies.size()) - 1);
 }
 
@@ -758,7 +758,7 @@ void GirderWindow::clearCells() {
         const auto it = changed.find(row);
         texts.push_back(it != changed.end() ? it->second : model_->rowText(row));
     }
-    model_->replaceRows(first, texts, QStringLiteral("清除单元格"));
+    model_->replaceTableRows(first, texts, QStringLiteral("清除单元格"));
 }
 
 void GirderWindow::copyRows() {
@@ -832,7 +832,7 @@ void GirderWindow::pasteCells() {
         }
         texts.push_back(text);
     }
-    model_->replaceRows(first, texts, QStringLiteral("粘贴"));
+    model_->replaceTableRows(first, texts, QStringLiteral("粘贴"));
     selectRows(first, first + static_cast<int>(texts.size()) - 1);
 }
 
@@ -859,7 +859,7 @@ void GirderWindow::pasteRows() {
     }
     const QModelIndex current = view_->currentIndex();
     const int at = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertRows(at, texts, QStringLiteral("粘贴为新行"));
+    model_->insertTableRows(at, texts, QStringLiteral("粘贴为新行"));
     selectRows(at, at + static_cast<int>(texts.size()) - 1);
 }
 

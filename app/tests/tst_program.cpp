@@ -392,7 +392,7 @@ void TestProgram::endAsksAboutAnUnsavedTable() {
         return static_cast<SaveChangesAnswer>(answer);
     });
     auto* table = static_cast<GirderWindow*>(Show(QStringLiteral("frmGirderTable")));
-    table->model()->insertRows(0, {table->model()->blankRow()}, QStringLiteral("插入行"));
+    table->model()->insertTableRows(0, {table->model()->blankRow()}, QStringLiteral("插入行"));
     QVERIFY(table->isWindowModified());
     table->Hide(); // as if the window were hidden with its changes
     auto* menu = static_cast<Form2*>(Show(QStringLiteral("Form2")));
