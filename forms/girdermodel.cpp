@@ -477,9 +477,10 @@ QString GirderModel::columnHeader(int column) const {
         return QString::fromStdString(
             extraColumns_[static_cast<std::size_t>(column - memberColumns)]);
     }
-    const GirderColumnSpec& spec = girderColumn(static_cast<GirderColumn>(column));
-    return spec.unit.empty() ? utf8(spec.caption)
-                             : QStringLiteral("%1 (%2)").arg(utf8(spec.caption), utf8(spec.unit));
+    const GirderColumnSpec& named = girderColumn(static_cast<GirderColumn>(column));
+    return named.unit.empty()
+               ? utf8(named.caption)
+               : QStringLiteral("%1 (%2)").arg(utf8(named.caption), utf8(named.unit));
 }
 
 bool GirderModel::namesColumn(const QString& text, int column) const {
@@ -490,9 +491,9 @@ bool GirderModel::namesColumn(const QString& text, int column) const {
     if (column >= memberColumns) {
         return false;
     }
-    const GirderColumnSpec& spec = girderColumn(static_cast<GirderColumn>(column));
-    return t.compare(utf8(spec.key), Qt::CaseInsensitive) == 0 ||
-           t.compare(utf8(spec.caption), Qt::CaseInsensitive) == 0;
+    const GirderColumnSpec& named = girderColumn(static_cast<GirderColumn>(column));
+    return t.compare(utf8(named.key), Qt::CaseInsensitive) == 0 ||
+           t.compare(utf8(named.caption), Qt::CaseInsensitive) == 0;
 }
 
 QVariant GirderModel::headerData(int section, Qt::Orientation orientation, int role) const {
