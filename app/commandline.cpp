@@ -49,11 +49,11 @@ void print(std::FILE* stream, const QString& text) {
 
 QString helpText(const QString& program) {
     return QStringLiteral(
-               "用法：%1 [选项]\n"
+               "用法：%1 [选项] [表格文件]\n"
                "\n"
                "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
                "钢管参数计算和工程计算器。\n"
-               "不带选项时打开主菜单窗口。\n"
+               "不带选项时打开主菜单窗口；给出表格文件（CSV）时在船体剖面模数计算表中打开它。\n"
                "\n"
                "选项：\n"
                "  -h, --help     显示本帮助并退出\n"
@@ -109,7 +109,7 @@ QString describeParseError(const QCommandLineParser& parser, const QStringList& 
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char** argv) {
+std::optional<int> handleCommandLine(int argc, char** argv, QString* file) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -137,9 +137,10 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
         reportUsageError(program, describeParseError(parser, arguments));
         return UsageError;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        reportUsageError(
-            program, QStringLiteral("不接受参数“%1”。").arg(parser.positionalArguments().first()));
+    // One section table file at most: the table window edits one.
+    if (parser.positionalArguments().size() > 1) {
+        reportUsageError(program, QStringLiteral("只能打开一个表格文件，不接受参数“%1”。")
+                                      .arg(parser.positionalArguments().at(1)));
         return UsageError;
     }
     if (parser.isSet(help)) {
@@ -151,6 +152,9 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
         // is called.
         print(stdout, QStringLiteral("corvane %1\n").arg(App::Version));
         return 0;
+    }
+    if (file != nullptr && !parser.positionalArguments().isEmpty()) {
+        *file = parser.positionalArguments().first();
     }
     return std::nullopt;
 }

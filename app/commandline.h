@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 namespace corvane {
@@ -11,7 +13,8 @@ namespace corvane {
 // and nothing when it should go on and open its windows.
 //
 // Qt's own window-system options (-platform, -style, -display, ...) are
-// accepted and left for QApplication to apply.
-std::optional<int> handleCommandLine(int argc, char** argv);
+// accepted and left for QApplication to apply. One further argument names a
+// section table file to open; it is returned in `file`.
+std::optional<int> handleCommandLine(int argc, char** argv, QString* file = nullptr);
 
 } // namespace corvane

@@ -4,7 +4,6 @@
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
-#include "windownames.h"
 
 #include <QApplication>
 
@@ -13,7 +12,8 @@ using namespace corvane;
 int main(int argc, char** argv) {
     // --help and --version need no display, so they are answered before the
     // window system is opened.
-    if (const std::optional<int> status = handleCommandLine(argc, argv)) {
+    QString file;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, &file)) {
         return *status;
     }
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     defineWindows(windows);
     windows.setOnLastUnload([] { QCoreApplication::quit(); });
 
-    windows.Show(WindowName::MainMenu);
+    openAtStart(file);
     const int status = QApplication::exec();
     // Unloaded windows are destroyed by the event loop; let it finish them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -155,13 +155,13 @@ bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QS
 }
 
 bool ResultExport::saveThroughDialog(
-    QWidget* parent, const QString& caption, const QString& filter, const QString& suffix,
-    const std::function<bool(const QString& path, QString* error)>& write) {
+    QWidget* parent, const QString& title, const QString& caption, const QString& filter,
+    const QString& suffix, const std::function<bool(const QString& path, QString* error)>& write) {
     const QString proposed =
         QDir(lastFolder())
             .filePath(
                 QStringLiteral("%1-%2.%3")
-                    .arg(form_->windowTitle(),
+                    .arg(title,
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")),
                          suffix));
     QString path = askSavePath({parent, caption, proposed, filter});
@@ -192,8 +192,11 @@ bool ResultExport::exportPdf(QWidget* parent) {
     if (!form_->lastCalculation()) {
         return false;
     }
-    const CalcSheet content = sheet();
-    return saveThroughDialog(parent, QStringLiteral("导出计算书"),
+    return exportSheetPdf(parent, form_->windowTitle(), sheet());
+}
+
+bool ResultExport::exportSheetPdf(QWidget* parent, const QString& title, const CalcSheet& content) {
+    return saveThroughDialog(parent, title, QStringLiteral("导出计算书"),
                              QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
                              [&content](const QString& path, QString* error) {
                                  return writeSheetPdf(content, path, error);
@@ -320,8 +323,9 @@ bool ResultExport::exportDrawingSvg(QWidget* parent) {
         return false;
     }
     const QString title = QStringLiteral("%1 剖面图").arg(form_->windowTitle());
-    return saveThroughDialog(parent, QStringLiteral("导出图形"), QStringLiteral("SVG 图像 (*.svg)"),
-                             QStringLiteral("svg"), [&](const QString& path, QString* error) {
+    return saveThroughDialog(parent, form_->windowTitle(), QStringLiteral("导出图形"),
+                             QStringLiteral("SVG 图像 (*.svg)"), QStringLiteral("svg"),
+                             [&](const QString& path, QString* error) {
                                  return writeDrawingSvg(*section, title, path, error);
                              });
 }
@@ -396,7 +400,10 @@ bool ResultExport::printSheet(QWidget* parent) {
     if (!form_->lastCalculation()) {
         return false;
     }
-    const CalcSheet content = sheet();
+    return printCalcSheet(parent, sheet());
+}
+
+bool ResultExport::printCalcSheet(QWidget* parent, const CalcSheet& content) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
