@@ -435,6 +435,8 @@ void TestProgram::noChineseInEnglish_data() {
 
 void TestProgram::noChineseInEnglish() {
     QFETCH(QString, window);
+    QVERIFY(installLanguage(Language::English));
+    QCOMPARE(currentLanguage(), Language::English);
     const test::LanguageScope scope(Language::English);
     QWidget* shown = showForTexts(window);
     QVERIFY(shown != nullptr);
