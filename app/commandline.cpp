@@ -58,20 +58,21 @@ QString text(const char* sourceText) {
 }
 
 QString helpText(const QString& program) {
-    return text(QT_TRANSLATE_NOOP(
-                    "CommandLine",
-                    "用法：%1 [选项]\n"
-                    "\n"
-                    "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
-                    "钢管参数计算和工程计算器。\n"
-                    "不带选项时打开主菜单窗口。\n"
-                    "\n"
-                    "选项：\n"
-                    "  -h, --help     显示本帮助并退出\n"
-                    "  -v, --version  显示版本号并退出\n"
-                    "  --lang zh|en   界面语言：zh 中文（默认），en 英文；程序记住这一选择\n"
-                    "\n"
-                    "也接受 Qt 的窗口系统选项，如 -platform、-display、-style。\n"))
+    return text(
+               QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "用法：%1 [选项] [表格文件]\n"
+                   "\n"
+                   "Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、"
+                   "钢管参数计算和工程计算器。\n"
+                   "不带选项时打开主菜单窗口；给出表格文件（CSV）时在船体剖面模数计算表中打开它。\n"
+                   "\n"
+                   "选项：\n"
+                   "  -h, --help     显示本帮助并退出\n"
+                   "  -v, --version  显示版本号并退出\n"
+                   "  --lang zh|en   界面语言：zh 中文（默认），en 英文；程序记住这一选择\n"
+                   "\n"
+                   "也接受 Qt 的窗口系统选项，如 -platform、-display、-style。\n"))
         .arg(program);
 }
 
@@ -124,7 +125,7 @@ QString describeParseError(const QCommandLineParser& parser, const QStringList& 
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen) {
+std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen, QString* file) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -170,9 +171,11 @@ std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen) {
                 .arg(parser.value(lang)));
         return UsageError;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        reportUsageError(program, text(QT_TRANSLATE_NOOP("CommandLine", "不接受参数“%1”。"))
-                                      .arg(parser.positionalArguments().first()));
+    // One section table file at most: the table window edits one.
+    if (parser.positionalArguments().size() > 1) {
+        reportUsageError(program, text(QT_TRANSLATE_NOOP("CommandLine",
+                                                         "只能打开一个表格文件，不接受参数“%1”。"))
+                                      .arg(parser.positionalArguments().at(1)));
         return UsageError;
     }
     if (langGiven) {
@@ -188,6 +191,9 @@ std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen) {
         // is called.
         print(stdout, QStringLiteral("corvane %1\n").arg(App::Version));
         return 0;
+    }
+    if (file != nullptr && !parser.positionalArguments().isEmpty()) {
+        *file = parser.positionalArguments().first();
     }
     return std::nullopt;
 }

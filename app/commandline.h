@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language.h"
+#include <QString>
 
 #include <optional>
 
@@ -13,12 +14,14 @@ namespace corvane {
 // and nothing when it should go on and open its windows.
 //
 // Qt's own window-system options (-platform, -style, -display, ...) are
-// accepted and left for QApplication to apply.
+// accepted and left for QApplication to apply. One further argument names a
+// section table file to open; it is returned in `file`.
 //
 // --lang zh|en chooses the language of the texts and is remembered for the
 // next runs; without it the remembered language holds (Chinese when none
 // was chosen: the system's locale does not choose). `chosen` receives the
 // language the program goes on in.
-std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen);
+std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen,
+                                     QString* file = nullptr);
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "appobject.h"
 #include "forms.h"
+#include "girderwindow.h"
 #include "language.h"
 #include "msgbox.h"
 #include "windownames.h"
@@ -101,6 +102,7 @@ void Form2::buildMenuBar() {
     add(tools, tr("工程计算器(&C)"), &Form2::Command6_Click);
     tools->addSeparator();
     add(tools, tr("球扁钢带板剖面计算(&F)"), &Form2::showBulbFlat);
+    add(tools, tr("船体剖面模数计算表(&G)"), &Form2::showGirderTable);
     tools->addSeparator();
     buildLanguageMenu(tools);
 
@@ -132,6 +134,13 @@ const char* const usageText = QT_TRANSLATE_NOOP("corvane::Form2", R"html(
 <p>菜单“工具”中的球扁钢带板剖面计算：在所列 59 种球扁钢中选择或键入规格（如 HP 200×10），
 或选扁钢并填入高度与厚度，再填带板宽度、厚度与跨距，按“计算”。
 编辑 → 复制结果 <b>Ctrl+Shift+C</b>。</p>
+<h4>船体剖面模数计算表</h4>
+<p>菜单“工具”中的船体剖面模数计算表：每行一个构件（板、型材或自由构件），填型深 D、是否半剖面与腐蚀扣除 Δt，
+结果（毛尺寸与净尺寸）随每次编辑更新。表格以 CSV 文件保存，也可用 <code>corvane 文件名</code> 直接打开。
+编辑 → 插入行 <b>Insert</b>、删除行 <b>Ctrl+Delete</b>、重复行 <b>Ctrl+D</b>、上移/下移 <b>Alt+↑/↓</b>、
+撤销 <b>Ctrl+Z</b>、重做 <b>Ctrl+Y</b>；复制行 <b>Ctrl+C</b> 与粘贴 <b>Ctrl+V</b>（从当前单元格起填入）、
+粘贴为新行 <b>Ctrl+Shift+V</b>，与电子表格互通（制表符分隔）。无法读取的单元格标色，鼠标停留可见原因，该行不计入合计。
+文件 → 导出计算书(PDF)… <b>Ctrl+E</b>、打印计算书… <b>Ctrl+P</b>。</p>
 <h4>成批计算</h4>
 <p>命令行工具 <code>corvane-batch</code> 用同样的算法逐行计算 CSV 表格，
 详见 <code>corvane-batch --help</code> 与 <code>man corvane-batch</code>。</p>
@@ -211,15 +220,28 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command4_Click() {
+    // A section table with unsaved changes is asked about first; 取消 keeps
+    // the program running.
+    if (auto* table =
+            qobject_cast<GirderWindow*>(WindowRuntime::instance().find(WindowName::GirderTable));
+        table != nullptr && !table->maySave()) {
+        return;
+    }
     for (const QString& name :
          {WindowName::HullSection, WindowName::BuiltUpSection, WindowName::About, WindowName::Pipe,
-          WindowName::Calculator, WindowName::BulbFlat, WindowName::MainMenu}) {
+          WindowName::Calculator, WindowName::BulbFlat, WindowName::GirderTable,
+          WindowName::MainMenu}) {
         corvane::Unload(name);
     }
 }
 
 void Form2::showBulbFlat() {
     corvane::Show(WindowName::BulbFlat);
+    Hide();
+}
+
+void Form2::showGirderTable() {
+    corvane::Show(WindowName::GirderTable);
     Hide();
 }
 

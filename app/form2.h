@@ -20,13 +20,14 @@ class Form2 : public Form {
   public:
     Form2();
 
-    void Command1_Click(); // 船体结构剖面模数计算器
-    void Command2_Click(); // 组合型材剖面模数计算器
-    void Command3_Click(); // 关于
-    void Command4_Click(); // 结束
-    void Command5_Click(); // 钢管参数计算
-    void Command6_Click(); // 工程计算器
-    void showBulbFlat();   // 工具 → 球扁钢带板剖面计算
+    void Command1_Click();  // 船体结构剖面模数计算器
+    void Command2_Click();  // 组合型材剖面模数计算器
+    void Command3_Click();  // 关于
+    void Command4_Click();  // 结束
+    void Command5_Click();  // 钢管参数计算
+    void Command6_Click();  // 工程计算器
+    void showBulbFlat();    // 工具 → 球扁钢带板剖面计算
+    void showGirderTable(); // 工具 → 船体剖面模数计算表
 
     // One tick of the 5 ms marquee timer: Label1 moves one twip to the
     // right, and past 2500 twips it starts again at 1.

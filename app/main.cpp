@@ -4,7 +4,6 @@
 #include "forms.h"
 #include "programwindows.h"
 #include "runtime.h"
-#include "windownames.h"
 
 #include <QApplication>
 
@@ -14,7 +13,8 @@ int main(int argc, char** argv) {
     // --help and --version need no display, so they are answered before the
     // window system is opened.
     Language language = Language::Chinese;
-    if (const std::optional<int> status = handleCommandLine(argc, argv, language)) {
+    QString file;
+    if (const std::optional<int> status = handleCommandLine(argc, argv, language, &file)) {
         return *status;
     }
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     defineWindows(windows);
     windows.setOnLastUnload([] { QCoreApplication::quit(); });
 
-    windows.Show(WindowName::MainMenu);
+    openAtStart(file);
     const int status = QApplication::exec();
     // Unloaded windows are destroyed by the event loop; let it finish them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,18 +2,22 @@
 // section window to the PDF written and renamed into place, for the first
 // worked example. With --examples DIR it writes instead the sheets of the
 // first worked example of each section window into DIR, and those of the
-// bulb flats and the flat bar on plating with the flat bar's hull twin; with
-// --lang en too, the same in English, each file named with "-en".
+// bulb flats and the flat bar on plating with the flat bar's hull twin, and
+// the sheet of the example midship section table found in DIR; with --lang en
+// too, the same in English, each file named with "-en".
 //
 // Prints the median, fastest and slowest of `runs` exports, then the first.
 // Usage: sheet_bench [runs] | sheet_bench --examples DIR [--lang zh|en]
 
+#include "appobject.h"
 #include "exportdialogs.h"
 #include "form1.h"
 #include "form3.h"
 #include "form4.h"
 #include "formhp.h"
 #include "forms.h"
+#include "girderfile.h"
+#include "girdersheet.h"
 #include "language.h"
 #include "msgbox.h"
 #include "resultexport.h"
@@ -152,6 +156,25 @@ int main(int argc, char** argv) {
             exportAction(form)->trigger();
             std::printf("%s\n", qPrintable(target));
         }
+        // The example midship section's table, beside its sheet.
+        const QString table = dir.absoluteFilePath(QStringLiteral("bulk-carrier-midship.csv"));
+        const auto document = openGirderFile(table.toStdString());
+        if (const auto* refused = std::get_if<GirderFileError>(&document)) {
+            std::fprintf(stderr, "%s: line %zu: %s\n", qPrintable(table), refused->line,
+                         refused->reason.c_str());
+            return 1;
+        }
+        const CalcSheet sheet = girderSheet(
+            QStringLiteral("bulk-carrier-midship"), girderTable(std::get<GirderDocument>(document)),
+            {QDateTime::currentDateTime(), App::Title + QLatin1Char(' ') + App::versionText(),
+             ResultExport::project(), 0});
+        target = dir.absoluteFilePath(fileName("bulk-carrier-midship.pdf"));
+        QString error;
+        if (!ResultExport::writeSheetPdf(sheet, target, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(target));
         return 0;
     }
 

@@ -1,5 +1,6 @@
 #include "exportdialogs.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,6 +38,35 @@ bool realAskPrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString realOpenPath(const OpenPathRequest& request) {
+    return QFileDialog::getOpenFileName(request.parent, request.caption, request.folder,
+                                        request.filter);
+}
+
+SaveChangesAnswer realAskSaveChanges(QWidget* parent, const QString& document) {
+    QMessageBox box(
+        QMessageBox::Question, QCoreApplication::translate("corvane::ExportDialogs", "保存更改"),
+        QCoreApplication::translate("corvane::ExportDialogs", "“%1”有尚未保存的更改。\n要保存吗？")
+            .arg(document),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("corvane::ExportDialogs", "保存"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("corvane::ExportDialogs", "不保存"));
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("corvane::ExportDialogs", "取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveChangesAnswer::Discard;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
 SavePathAsker& savePathAsker() {
     static SavePathAsker current;
     return current;
@@ -50,7 +80,33 @@ PrinterAsker& printerAsker() {
     return current;
 }
 
+OpenPathAsker& openPathAsker() {
+    static OpenPathAsker current;
+    return current;
+}
+SaveChangesAsker& saveChangesAsker() {
+    static SaveChangesAsker current;
+    return current;
+}
+
 } // namespace
+
+QString askOpenPath(const OpenPathRequest& request) {
+    return openPathAsker() ? openPathAsker()(request) : realOpenPath(request);
+}
+
+SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& document) {
+    return saveChangesAsker() ? saveChangesAsker()(parent, document)
+                              : realAskSaveChanges(parent, document);
+}
+
+OpenPathAsker setOpenPathAsker(OpenPathAsker asker) {
+    return std::exchange(openPathAsker(), std::move(asker));
+}
+
+SaveChangesAsker setSaveChangesAsker(SaveChangesAsker asker) {
+    return std::exchange(saveChangesAsker(), std::move(asker));
+}
 
 QString askSavePath(const SavePathRequest& request) {
     return savePathAsker() ? savePathAsker()(request) : realSavePath(request);

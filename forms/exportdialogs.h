@@ -1,7 +1,8 @@
 #pragma once
 
-// The dialogs that results leaving a window need: where to save a file,
-// whether to replace one that is there, and which printer to print on. Each
+// The dialogs that files and results leaving a window need: where to save a
+// file, whether to replace one that is there, which printer to print on,
+// which file to open, and whether to save changes before they go. Each
 // goes through a replaceable function, as message boxes go through MsgBox,
 // so that tests answer them at once instead of showing a modal dialog.
 
@@ -28,7 +29,24 @@ using OverwriteConfirmer = std::function<bool(QWidget* parent, const QString& pa
 // Lets the user choose and set up the printer; false when cancelled.
 using PrinterAsker = std::function<bool(QWidget* parent, QPrinter& printer)>;
 
+struct OpenPathRequest {
+    QWidget* parent = nullptr;
+    QString caption; // the dialog's title
+    QString folder;  // where the dialog starts
+    QString filter;  // e.g. "CSV 表格 (*.csv)"
+};
+
+// What to do with a document's unsaved changes before it closes.
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
+// Returns the chosen path, or an empty string when the user cancels.
+using OpenPathAsker = std::function<QString(const OpenPathRequest&)>;
+// `document` names what has the changes (its file name).
+using SaveChangesAsker = std::function<SaveChangesAnswer(QWidget* parent, const QString& document)>;
+
 QString askSavePath(const SavePathRequest& request);
+QString askOpenPath(const OpenPathRequest& request);
+SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& document);
 bool confirmOverwrite(QWidget* parent, const QString& path);
 bool askPrinter(QWidget* parent, QPrinter& printer);
 
@@ -37,5 +55,7 @@ bool askPrinter(QWidget* parent, QPrinter& printer);
 SavePathAsker setSavePathAsker(SavePathAsker asker);
 OverwriteConfirmer setOverwriteConfirmer(OverwriteConfirmer confirmer);
 PrinterAsker setPrinterAsker(PrinterAsker asker);
+OpenPathAsker setOpenPathAsker(OpenPathAsker asker);
+SaveChangesAsker setSaveChangesAsker(SaveChangesAsker asker);
 
 } // namespace corvane

@@ -162,13 +162,13 @@ bool ResultExport::writeSheetPdf(const CalcSheet& sheet, const QString& path, QS
 }
 
 bool ResultExport::saveThroughDialog(
-    QWidget* parent, const QString& caption, const QString& filter, const QString& suffix,
-    const std::function<bool(const QString& path, QString* error)>& write) {
+    QWidget* parent, const QString& title, const QString& caption, const QString& filter,
+    const QString& suffix, const std::function<bool(const QString& path, QString* error)>& write) {
     const QString proposed =
         QDir(lastFolder())
             .filePath(
                 QStringLiteral("%1-%2.%3")
-                    .arg(form_->windowTitle(),
+                    .arg(title,
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")),
                          suffix));
     QString path = askSavePath({parent, caption, proposed, filter});
@@ -201,9 +201,12 @@ bool ResultExport::exportPdf(QWidget* parent) {
     if (!form_->lastCalculation()) {
         return false;
     }
-    const CalcSheet content = sheet();
+    return exportSheetPdf(parent, form_->windowTitle(), sheet());
+}
+
+bool ResultExport::exportSheetPdf(QWidget* parent, const QString& title, const CalcSheet& content) {
     return saveThroughDialog(
-        parent, QCoreApplication::translate("corvane::ResultExport", "导出计算书"),
+        parent, title, QCoreApplication::translate("corvane::ResultExport", "导出计算书"),
         QCoreApplication::translate("corvane::ResultExport", "PDF 文件 (*.pdf)"),
         QStringLiteral("pdf"), [&content](const QString& path, QString* error) {
             return writeSheetPdf(content, path, error);
@@ -336,7 +339,8 @@ bool ResultExport::exportDrawingSvg(QWidget* parent) {
     const QString title =
         QCoreApplication::translate("corvane::ResultExport", "%1 剖面图").arg(form_->windowTitle());
     return saveThroughDialog(
-        parent, QCoreApplication::translate("corvane::ResultExport", "导出图形"),
+        parent, form_->windowTitle(),
+        QCoreApplication::translate("corvane::ResultExport", "导出图形"),
         QCoreApplication::translate("corvane::ResultExport", "SVG 图像 (*.svg)"),
         QStringLiteral("svg"), [&](const QString& path, QString* error) {
             return writeDrawingSvg(*section, title, path, error);
@@ -417,7 +421,10 @@ bool ResultExport::printSheet(QWidget* parent) {
     if (!form_->lastCalculation()) {
         return false;
     }
-    const CalcSheet content = sheet();
+    return printCalcSheet(parent, sheet());
+}
+
+bool ResultExport::printCalcSheet(QWidget* parent, const CalcSheet& content) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);

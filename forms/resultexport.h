@@ -70,6 +70,13 @@ class ResultExport : public QObject {
     // The sheet of the last successful calculation, as it would be written now.
     CalcSheet sheet() const;
 
+    // Any sheet, as the section windows' sheets go: saved as PDF through the
+    // save dialog (proposing `<title>-<yyyyMMdd-HHmm>.pdf` in the last
+    // folder used), or printed through the printer dialog. True when written
+    // or printed; false when cancelled or failed (then after one message).
+    static bool exportSheetPdf(QWidget* parent, const QString& title, const CalcSheet& sheet);
+    static bool printCalcSheet(QWidget* parent, const CalcSheet& sheet);
+
     // Writes the sheet as PDF through a temporary file beside the path, which
     // replaces the path only once complete. On failure returns false and says
     // why in `error`; the path is then untouched.
@@ -95,12 +102,13 @@ class ResultExport : public QObject {
     // On failure `error` says why (`paintFailure` when `paint` failed).
     static bool writeWhole(const QString& path, const QString& paintFailure, QString* error,
                            const std::function<bool(QIODevice&)>& paint);
-    // Asks where to save (proposing `<calculator>-<yyyyMMdd-HHmm>.<suffix>`
+    // Asks where to save (proposing `<title>-<yyyyMMdd-HHmm>.<suffix>`
     // in the last folder used), confirms replacing, writes through `write`
     // and reports a failure; remembers the folder after success.
-    bool saveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
-                           const QString& suffix,
-                           const std::function<bool(const QString& path, QString* error)>& write);
+    static bool
+    saveThroughDialog(QWidget* parent, const QString& title, const QString& caption,
+                      const QString& filter, const QString& suffix,
+                      const std::function<bool(const QString& path, QString* error)>& write);
     // Printing to a PDF file: the sheet written whole or not at all.
     static bool printToFile(QWidget* parent, const CalcSheet& content, const QPrinter& printer,
                             int first, int last);

@@ -4,32 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>用法：%1 [选项]
-
-Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、钢管参数计算和工程计算器。
-不带选项时打开主菜单窗口。
-
-选项：
-  -h, --help     显示本帮助并退出
-  -v, --version  显示版本号并退出
-  --lang zh|en   界面语言：zh 中文（默认），en 英文；程序记住这一选择
-
-也接受 Qt 的窗口系统选项，如 -platform、-display、-style。
-</source>
-        <translation>Usage: %1 [options]
-
-Corvane, a ship-structure calculation tool: the hull stiffener section modulus calculator, the built-up profile section modulus calculator, the steel pipe calculator and the engineering calculator.
-Without options it opens the main menu window.
-
-Options:
-  -h, --help     show this help and exit
-  -v, --version  show the version number and exit
-  --lang zh|en   language of the texts: zh Chinese (the default), en English; the program remembers the choice
-
-Qt&apos;s window-system options such as -platform, -display and -style are accepted too.
-</translation>
-    </message>
-    <message>
         <source>%1：%2
 用 %1 --help 查看可用的选项。
 </source>
@@ -54,8 +28,34 @@ Try %1 --help for the options.
         <translation>invalid value &apos;%1&apos; of option &apos;--lang&apos;: use zh or en.</translation>
     </message>
     <message>
-        <source>不接受参数“%1”。</source>
-        <translation>argument &apos;%1&apos; is not accepted.</translation>
+        <source>用法：%1 [选项] [表格文件]
+
+Corvane 船舶结构计算工具：船体结构剖面模数计算器、组合型材剖面模数计算器、钢管参数计算和工程计算器。
+不带选项时打开主菜单窗口；给出表格文件（CSV）时在船体剖面模数计算表中打开它。
+
+选项：
+  -h, --help     显示本帮助并退出
+  -v, --version  显示版本号并退出
+  --lang zh|en   界面语言：zh 中文（默认），en 英文；程序记住这一选择
+
+也接受 Qt 的窗口系统选项，如 -platform、-display、-style。
+</source>
+        <translation>Usage: %1 [options] [table file]
+
+Corvane, a ship-structure calculation tool: the hull stiffener section modulus calculator, the built-up profile section modulus calculator, the steel pipe calculator and the engineering calculator.
+Without options it opens the main menu window; given a table file (CSV) it opens it in the hull girder section modulus table.
+
+Options:
+  -h, --help     show this help and exit
+  -v, --version  show the version number and exit
+  --lang zh|en   language of the texts: zh Chinese (the default), en English; the program remembers the choice
+
+Qt&apos;s window-system options such as -platform, -display and -style are accepted too.
+</translation>
+    </message>
+    <message>
+        <source>只能打开一个表格文件，不接受参数“%1”。</source>
+        <translation>only one table file can be opened; argument &apos;%1&apos; is not accepted.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +145,14 @@ Try %1 --help for the options.
         <translation>&amp;About</translation>
     </message>
     <message>
+        <source>使用说明</source>
+        <translation>User Guide</translation>
+    </message>
+    <message>
+        <source>船体剖面模数计算表(&amp;G)</source>
+        <translation>Hull &amp;Girder Section Modulus Table</translation>
+    </message>
+    <message>
         <source>
 &lt;h3&gt;Corvane 使用说明&lt;/h3&gt;
 &lt;p&gt;主菜单的按钮（或菜单“工具”）打开四个计算器；各计算器的“返回”回到主菜单。&lt;/p&gt;
@@ -162,6 +170,13 @@ Try %1 --help for the options.
 &lt;p&gt;菜单“工具”中的球扁钢带板剖面计算：在所列 59 种球扁钢中选择或键入规格（如 HP 200×10），
 或选扁钢并填入高度与厚度，再填带板宽度、厚度与跨距，按“计算”。
 编辑 → 复制结果 &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;。&lt;/p&gt;
+&lt;h4&gt;船体剖面模数计算表&lt;/h4&gt;
+&lt;p&gt;菜单“工具”中的船体剖面模数计算表：每行一个构件（板、型材或自由构件），填型深 D、是否半剖面与腐蚀扣除 Δt，
+结果（毛尺寸与净尺寸）随每次编辑更新。表格以 CSV 文件保存，也可用 &lt;code&gt;corvane 文件名&lt;/code&gt; 直接打开。
+编辑 → 插入行 &lt;b&gt;Insert&lt;/b&gt;、删除行 &lt;b&gt;Ctrl+Delete&lt;/b&gt;、重复行 &lt;b&gt;Ctrl+D&lt;/b&gt;、上移/下移 &lt;b&gt;Alt+↑/↓&lt;/b&gt;、
+撤销 &lt;b&gt;Ctrl+Z&lt;/b&gt;、重做 &lt;b&gt;Ctrl+Y&lt;/b&gt;；复制行 &lt;b&gt;Ctrl+C&lt;/b&gt; 与粘贴 &lt;b&gt;Ctrl+V&lt;/b&gt;（从当前单元格起填入）、
+粘贴为新行 &lt;b&gt;Ctrl+Shift+V&lt;/b&gt;，与电子表格互通（制表符分隔）。无法读取的单元格标色，鼠标停留可见原因，该行不计入合计。
+文件 → 导出计算书(PDF)… &lt;b&gt;Ctrl+E&lt;/b&gt;、打印计算书… &lt;b&gt;Ctrl+P&lt;/b&gt;。&lt;/p&gt;
 &lt;h4&gt;成批计算&lt;/h4&gt;
 &lt;p&gt;命令行工具 &lt;code&gt;corvane-batch&lt;/code&gt; 用同样的算法逐行计算 CSV 表格，
 详见 &lt;code&gt;corvane-batch --help&lt;/code&gt; 与 &lt;code&gt;man corvane-batch&lt;/code&gt;。&lt;/p&gt;
@@ -183,14 +198,17 @@ and holds the sheet heading printed at the top of each calculation sheet.&lt;/p&
 &lt;p&gt;Tools → Bulb Flat with Attached Plating: choose or type one of the 59 listed bulb flats (such as HP 200×10),
 or choose a flat bar and enter its height and thickness; then enter the plating&apos;s breadth, thickness and the span, and press Calculate.
 Edit → Copy Results &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;.&lt;/p&gt;
+&lt;h4&gt;Hull girder section modulus table&lt;/h4&gt;
+&lt;p&gt;Tools → Hull Girder Section Modulus Table: one member per row (a plate, a profile or a free member); enter the depth D, whether it is a half section, and the corrosion deduction Δt;
+the results (gross and net scantlings) follow every edit. The table is saved as a CSV file and can be opened directly with &lt;code&gt;corvane FILE&lt;/code&gt;.
+Edit → Insert Row &lt;b&gt;Insert&lt;/b&gt;, Delete Row &lt;b&gt;Ctrl+Delete&lt;/b&gt;, Duplicate Row &lt;b&gt;Ctrl+D&lt;/b&gt;, Move Up/Down &lt;b&gt;Alt+↑/↓&lt;/b&gt;,
+Undo &lt;b&gt;Ctrl+Z&lt;/b&gt;, Redo &lt;b&gt;Ctrl+Y&lt;/b&gt;; Copy Rows &lt;b&gt;Ctrl+C&lt;/b&gt; and Paste &lt;b&gt;Ctrl+V&lt;/b&gt; (filled in from the current cell),
+Paste as New Rows &lt;b&gt;Ctrl+Shift+V&lt;/b&gt;, exchanging with spreadsheets (tab-separated). A cell that cannot be read is coloured, the mouse resting on it shows why, and its row is left out of the totals.
+File → Export Calculation Sheet (PDF)… &lt;b&gt;Ctrl+E&lt;/b&gt;, Print Calculation Sheet… &lt;b&gt;Ctrl+P&lt;/b&gt;.&lt;/p&gt;
 &lt;h4&gt;Batch calculation&lt;/h4&gt;
 &lt;p&gt;The command-line tool &lt;code&gt;corvane-batch&lt;/code&gt; computes a CSV table row by row with the same methods;
 see &lt;code&gt;corvane-batch --help&lt;/code&gt; and &lt;code&gt;man corvane-batch&lt;/code&gt;.&lt;/p&gt;
 </translation>
-    </message>
-    <message>
-        <source>使用说明</source>
-        <translation>User Guide</translation>
     </message>
 </context>
 <context>

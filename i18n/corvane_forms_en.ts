@@ -36,6 +36,28 @@ Do you want to replace it?</translation>
         <source>打印计算书</source>
         <translation>Print Calculation Sheet</translation>
     </message>
+    <message>
+        <source>保存更改</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>“%1”有尚未保存的更改。
+要保存吗？</source>
+        <translation>&quot;%1&quot; has unsaved changes.
+Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>corvane::Form1</name>

@@ -30,8 +30,8 @@ QString girderFigure(double value);
 
 // "板", "型材", "自由构件".
 QString memberKindText(MemberKind kind);
-// Why a row cannot be formed is said by the table file's memberErrorText
-// (girderfile.h), the one text the window, the sheet and the batch tool use.
+// Why a row cannot be formed is memberErrorText (girderfile.h), the one
+// text the window's tooltips, the sheet and the batch tool share.
 
 // The member table's columns: 构件, 类型, n, 剖面/尺寸 (mm), A (cm²), z (m),
 // A·z (cm²·m), A·z² (cm²·m²), i₀ (cm²·m²).

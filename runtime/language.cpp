@@ -42,6 +42,8 @@ Translators load(Language language) {
     const QDir embedded(QStringLiteral(":/i18n"));
     for (const QString& name :
          embedded.entryList({QStringLiteral("*_en.qm")}, QDir::Files, QDir::Name)) {
+        // A library without texts to translate has an empty file, which
+        // does not load and is passed over.
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(embedded.filePath(name))) {
             translators.push_back(std::move(translator));
@@ -74,12 +76,11 @@ bool installLanguage(Language language) {
         QCoreApplication::removeTranslator(translator.get());
     }
     installed() = load(language);
-    bool all = !installed().empty();
     for (const std::unique_ptr<QTranslator>& translator : installed()) {
-        all = QCoreApplication::installTranslator(translator.get()) && all;
+        QCoreApplication::installTranslator(translator.get());
     }
     current = language;
-    return all;
+    return !installed().empty();
 }
 
 QString translateEarly(Language language, const char* context, const char* sourceText) {

@@ -25,8 +25,8 @@ Language currentLanguage();
 // Installs the language's translations into the running application (one is
 // needed): for Chinese, Qt's own Chinese texts (the message box's "确定");
 // for English, every embedded :/i18n/*_en.qm, Qt's own texts staying its
-// English. Replaces what an earlier call installed. Returns false when a
-// translation could not be loaded (the texts then stay Chinese).
+// English. Replaces what an earlier call installed. Returns false when
+// nothing of the language could be loaded (the texts then stay Chinese).
 bool installLanguage(Language language);
 
 // Translates with the language's translations without an application

@@ -15,5 +15,6 @@ inline const QString Pipe = QStringLiteral("Form4");
 inline const QString Calculator = QStringLiteral("Form5");
 inline const QString About = QStringLiteral("frmAbout");
 inline const QString BulbFlat = QStringLiteral("frmBulbFlat");
+inline const QString GirderTable = QStringLiteral("frmGirderTable");
 
 } // namespace corvane::WindowName

@@ -297,6 +297,10 @@ GirderRowReading readGirderRow(const GirderRowText& row) {
 
     std::vector<Column> used = kind ? columnsOfKind(*kind) : std::vector<Column>{};
     used.push_back(Column::Dt);
+    if (kind == MemberKind::Free) {
+        // Not needed for the sums: where the drawing places the row, if given.
+        used.push_back(Column::Y1);
+    }
     for (const Column column : used) {
         const std::string& text = cell(column);
         if (blank(text)) {

@@ -93,8 +93,11 @@ void TestCommandLine::answersWithoutDisplay_data() {
         << QStringList{"--version=2"} << 2 << QString() << QStringLiteral("选项“--version”不带值");
     QTest::newRow("value missing after a Qt option")
         << QStringList{"-platform"} << 2 << QString() << QStringLiteral("选项“-platform”后缺少值");
-    QTest::newRow("a file name") << QStringList{"hull.txt"} << 2 << QString()
-                                 << QStringLiteral("不接受参数“hull.txt”");
+    // One section table file is opened; a second is refused before any window.
+    QTest::newRow("two file names") << QStringList{"hull.csv", "deck.csv"} << 2 << QString()
+                                    << QStringLiteral("不接受参数“deck.csv”");
+    QTest::newRow("a file name with --version")
+        << QStringList{"hull.csv", "--version"} << 0 << version << QString();
 }
 
 void TestCommandLine::answersWithoutDisplay() {
@@ -207,6 +210,8 @@ void TestCommandLine::manualSaysWhatTheProgramDoes_data() {
     QTest::newRow("copy drawing") << "复制图形 \" (Ctrl+Shift+D)\"" << true;
     QTest::newRow("svg") << "导出图形(SVG)… \" (Ctrl+Shift+S)\"" << true;
     QTest::newRow("context menu key") << "Shift+F10" << true;
+    QTest::newRow("a table file to open") << ".RI [ file ]" << true;
+    QTest::newRow("section table window") << "船体剖面模数计算表" << true;
     QTest::newRow("see also") << ".SH SEE ALSO\n.BR corvane\\-batch (1)" << true;
     QTest::newRow("exit status 1, no display") << ".TP\n.B 1\nNo display" << true;
 }

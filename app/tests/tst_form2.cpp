@@ -35,7 +35,8 @@ class TargetStub : public Form {
     void closeBox() override {}
 };
 
-const char* const windowNames[] = {"Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat"};
+const char* const windowNames[] = {"Form1",    "Form3",       "Form4",         "Form5",
+                                   "frmAbout", "frmBulbFlat", "frmGirderTable"};
 
 } // namespace
 
@@ -83,7 +84,8 @@ void TestForm2::init() {
 }
 
 void TestForm2::cleanup() {
-    test::unloadAll({"Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat", "Form2"});
+    test::unloadAll(
+        {"Form1", "Form3", "Form4", "Form5", "frmAbout", "frmBulbFlat", "frmGirderTable", "Form2"});
 }
 
 void TestForm2::tickRuleWrapsPast2500() {
@@ -175,6 +177,9 @@ void TestForm2::menuBarActionsDoWhatTheButtonsDo_data() {
     QTest::newRow("bulb flat") << "toolsMenu"
                                << "球扁钢带板剖面计算(&F)"
                                << "frmBulbFlat";
+    QTest::newRow("girder table") << "toolsMenu"
+                                  << "船体剖面模数计算表(&G)"
+                                  << "frmGirderTable";
     QTest::newRow("about") << "helpMenu"
                            << "关于(&A)"
                            << "frmAbout";

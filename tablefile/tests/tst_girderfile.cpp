@@ -2,6 +2,7 @@
 // written back, and each reason a file is refused, with its line.
 
 #include "girderfile.h"
+#include "numtext.h"
 
 #include "smalldisk.h"
 
@@ -348,6 +349,13 @@ void TestGirderFile::cellFaultsLeaveTheRowOut_data() {
     r = hp;
     r.cells[int(C::Profile)] = "HP200x13";
     QTest::newRow("profile not listed") << r << int(C::Profile) << false << 0.0;
+    // A free row's y1 only places it in the drawing: read when given.
+    const GirderRowText free = rowOf(
+        {{C::Kind, "free"}, {C::Y1, "15950"}, {C::Z1, "3200"}, {C::Area, "29"}, {C::I0, "30"}});
+    QTest::newRow("free row placed by y1") << free << -1 << true << 29.0;
+    r = free;
+    r.cells[int(C::Y1)] = "side";
+    QTest::newRow("free row y1 not a number") << r << int(C::Y1) << true << 29.0;
 }
 
 void TestGirderFile::cellFaultsLeaveTheRowOut() {
@@ -365,6 +373,12 @@ void TestGirderFile::cellFaultsLeaveTheRowOut() {
     }
     const auto gross = girderRowFigures(reading.member, std::nullopt);
     QCOMPARE(std::holds_alternative<GirderRowFigures>(gross), counted);
+    // Where it stands across the section is read for every kind that has it.
+    if (faultColumn < 0 && !row.cells[int(GirderColumn::Y1)].empty()) {
+        const double y1 = *readDouble(asciiFormsUtf8(row.cells[int(GirderColumn::Y1)]));
+        QVERIFY(reading.member.y1.has_value());
+        QCOMPARE(*reading.member.y1, y1);
+    }
     if (counted && area < 0) {
         const auto profile = readGirderProfile(reading.member.profile);
         QCOMPARE(std::get<GirderRowFigures>(gross).area,
