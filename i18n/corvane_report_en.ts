@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>毛尺寸；每行构件只绘一件（n 件不重复绘出）</source>
-        <translation>Gross scantlings; one member drawn per row (n members not repeated)</translation>
+        <translation>Gross; one member drawn per row (n not repeated)</translation>
     </message>
     <message>
         <source>%1；⊕ 自由构件</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>型深（甲板线距基线）</source>
-        <translation>Depth (deck line above baseline)</translation>
+        <translation>Depth (deck line)</translation>
     </message>
     <message>
         <source>半剖面</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>%1（中线）</source>
-        <translation>%1 (centreline)</translation>
+        <translation>%1 (CL)</translation>
     </message>
     <message>
         <source>略去：%1</source>
