@@ -3,9 +3,8 @@
 #include "language.h"
 #include "numtext.h"
 
-#include <QCoreApplication>
-
 #include <QColor>
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <QUndoStack>
 

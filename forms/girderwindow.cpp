@@ -595,10 +595,12 @@ bool GirderWindow::writeTo(const QString& path) {
         return false;
     }
     std::string error;
-    if (!saveGirderFile(QFile::encodeName(path).toStdString(), model_->document(), &error)) {
+    std::string english;
+    if (!saveGirderFile(QFile::encodeName(path).toStdString(), model_->document(), &error,
+                        &english)) {
         MsgBox(this,
                tr("表格未能保存。\n文件：%1\n原因：%2")
-                   .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),
+                   .arg(QDir::toNativeSeparators(path), inLanguage(error, english)),
                tr("保存"));
         return false;
     }

@@ -789,13 +789,17 @@ std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& 
     return readGirderFile(bytes);
 }
 
-bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error) {
+bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error,
+                    std::string* english) {
     WholeFile file;
     if (file.open(path) && file.write(writeGirderFile(document)) && file.commit()) {
         return true;
     }
     if (error != nullptr) {
         *error = reasonInChinese(file.error());
+    }
+    if (english != nullptr) {
+        *english = std::strerror(file.error());
     }
     file.discard();
     return false;

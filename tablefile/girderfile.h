@@ -143,8 +143,10 @@ std::string writeGirderFile(const GirderDocument& document);
 std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& path);
 
 // Writes the file whole or not at all (wholefile); false with the reason in
-// Chinese in *error (when given) and the old file as it was.
-bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error);
+// Chinese in *error (when given), the C library's English in *english (when
+// given), and the old file as it was.
+bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error,
+                    std::string* english = nullptr);
 
 // The table of the document's rows, each read with readGirderRow.
 GirderTable girderTable(const GirderDocument& document);
