@@ -29,7 +29,7 @@ void GirderDrawingWidget::paintEvent(QPaintEvent*) {
     layout_ = paintGirderSection(painter, QRectF(rect()).adjusted(6, 6, -6, -6), *table_, style);
     if (!layout_.valid()) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("表中尚无可绘制的构件"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("表中尚无可绘制的构件"));
     }
 }
 

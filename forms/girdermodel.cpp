@@ -1,8 +1,10 @@
 #include "girdermodel.h"
 
+#include "language.h"
 #include "numtext.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -19,6 +21,12 @@ constexpr int memberColumns = static_cast<int>(girderColumnCount);
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A column's caption as the window shows it: the file's Chinese caption,
+// marked for translation where the file names it.
+QString shownCaption(const GirderColumnSpec& column) {
+    return QCoreApplication::translate(girderColumnContext, column.caption.data());
 }
 
 std::optional<double> readSetting(const QString& text) {
@@ -75,8 +83,8 @@ class SettingsCommand : public QUndoCommand {
   public:
     SettingsCommand(GirderModel* model, GirderSettingsText before, GirderSettingsText after,
                     int session)
-        : QUndoCommand(QStringLiteral("修改表格设置")), model_(model), before_(std::move(before)),
-          after_(std::move(after)), session_(session) {}
+        : QUndoCommand(QCoreApplication::translate("corvane::GirderModel", "修改表格设置")),
+          model_(model), before_(std::move(before)), after_(std::move(after)), session_(session) {}
     void redo() override { model_->applySettings(after_); }
     void undo() override { model_->applySettings(before_); }
     int id() const override { return 1; }
@@ -115,7 +123,8 @@ class RemoveCommand : public QUndoCommand {
   public:
     // `rows` ascending, without repeats.
     RemoveCommand(GirderModel* model, std::vector<int> rows)
-        : QUndoCommand(QStringLiteral("删除行")), model_(model), rows_(std::move(rows)) {
+        : QUndoCommand(QCoreApplication::translate("corvane::GirderModel", "删除行")),
+          model_(model), rows_(std::move(rows)) {
         for (int row : rows_) {
             texts_.push_back(model_->rowText(row));
         }
@@ -155,7 +164,8 @@ class RemoveCommand : public QUndoCommand {
 class MoveCommand : public QUndoCommand {
   public:
     MoveCommand(GirderModel* model, int first, int last, int delta)
-        : QUndoCommand(delta < 0 ? QStringLiteral("上移行") : QStringLiteral("下移行")),
+        : QUndoCommand(delta < 0 ? QCoreApplication::translate("corvane::GirderModel", "上移行")
+                                 : QCoreApplication::translate("corvane::GirderModel", "下移行")),
           model_(model), first_(first), last_(last), delta_(delta) {}
     // The block moves by carrying its neighbour across it.
     void redo() override {
@@ -229,6 +239,14 @@ std::optional<double> readDeduction(const QString& text) {
     return readSetting(text);
 }
 
+QString inLanguage(const std::string& chinese, const std::string& english) {
+    return QString::fromStdString(currentLanguage() == Language::English ? english : chinese);
+}
+
+QString memberErrorInLanguage(const MemberError& error) {
+    return inLanguage(memberErrorText(error), memberErrorTextEnglish(error));
+}
+
 GirderModel::GirderModel(QObject* parent)
     : QAbstractTableModel(parent), undo_(new QUndoStack(this)) {}
 
@@ -280,7 +298,9 @@ void GirderModel::readRow(std::size_t row) {
 
 GirderRowText GirderModel::blankRow() const {
     GirderRowText text;
-    text.cells[static_cast<std::size_t>(GirderColumn::Kind)] = "板";
+    // A plate, in the words of the window's language (the reader takes both).
+    text.cells[static_cast<std::size_t>(GirderColumn::Kind)] =
+        currentLanguage() == Language::English ? "plate" : "板";
     text.cells[static_cast<std::size_t>(GirderColumn::Count)] = "1";
     text.extra.resize(extraColumns_.size());
     return text;
@@ -293,23 +313,23 @@ QString GirderModel::cellFault(int row, int column) const {
     const auto r = static_cast<std::size_t>(row);
     for (const GirderCellFault& fault : faults_[r]) {
         if (static_cast<int>(fault.column) == column) {
-            return utf8(fault.reason);
+            return inLanguage(fault.reason, fault.english);
         }
     }
     if (!faults_[r].empty()) {
         return {}; // the unread cells say why the row is left out
     }
     if (const auto* e = std::get_if<MemberError>(&table_.gross(r))) {
-        return static_cast<int>(columnOf(e->field)) == column
-                   ? QString::fromStdString(memberErrorText(*e))
-                   : QString();
+        return static_cast<int>(columnOf(e->field)) == column ? memberErrorInLanguage(*e)
+                                                              : QString();
     }
     if (!table_.netDefined()) {
         return {}; // the deduction field says why there is no net column
     }
     if (const auto* e = std::get_if<MemberError>(&table_.net(r))) {
         if (static_cast<int>(columnOf(e->field)) == column) {
-            return QStringLiteral("净尺寸：") + QString::fromStdString(memberErrorText(*e));
+            return QCoreApplication::translate("corvane::GirderModel", "净尺寸：") +
+                   memberErrorInLanguage(*e);
         }
     }
     return {};
@@ -479,8 +499,8 @@ QString GirderModel::columnHeader(int column) const {
     }
     const GirderColumnSpec& named = girderColumn(static_cast<GirderColumn>(column));
     return named.unit.empty()
-               ? utf8(named.caption)
-               : QStringLiteral("%1 (%2)").arg(utf8(named.caption), utf8(named.unit));
+               ? shownCaption(named)
+               : QStringLiteral("%1 (%2)").arg(shownCaption(named), utf8(named.unit));
 }
 
 bool GirderModel::namesColumn(const QString& text, int column) const {
@@ -523,7 +543,8 @@ bool GirderModel::setData(const QModelIndex& index, const QVariant& value, int r
     }
     GirderRowText row = rowText(index.row());
     setCell(row, index.column(), text);
-    replaceTableRows(index.row(), {row}, QStringLiteral("编辑单元格"));
+    replaceTableRows(index.row(), {row},
+                     QCoreApplication::translate("corvane::GirderModel", "编辑单元格"));
     return true;
 }
 

@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QUndoStack;
@@ -44,6 +45,12 @@ struct GirderSettingsText {
 // deduction reads as 0, an empty depth as nothing.
 std::optional<double> readDepth(const QString& text);
 std::optional<double> readDeduction(const QString& text);
+
+// The table file's bilingual texts (a cell's or a file's fault, a member
+// error) in the language of the user interface: the file's own English in
+// English rather than a second translation of its Chinese.
+QString inLanguage(const std::string& chinese, const std::string& english);
+QString memberErrorInLanguage(const MemberError& error);
 
 class GirderModel : public QAbstractTableModel {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include "girdersheet.h"
 #include "girdertext.h"
 #include "girderworkingmodel.h"
+#include "language.h"
 #include "msgbox.h"
 #include "numtext.h"
 #include "resultexport.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -53,13 +55,17 @@ namespace corvane {
 
 namespace {
 
-const QString windowCaption = QStringLiteral("船体剖面模数计算表");
+QString windowCaption() {
+    return QCoreApplication::translate("corvane::GirderWindow", "船体剖面模数计算表");
+}
 const QString recentKey = QStringLiteral("girderTable/recentFiles");
 // Section tables are CSV files named *.corvane.csv, which the desktop
 // opens with the program; any CSV file of the layout opens.
 const QString fileSuffix = QStringLiteral(".corvane.csv");
-const QString fileFilter =
-    QStringLiteral("船体剖面表 (*.corvane.csv);;CSV 表格 (*.csv);;所有文件 (*)");
+QString fileFilter() {
+    return QCoreApplication::translate(
+        "corvane::GirderWindow", "船体剖面表 (*.corvane.csv);;CSV 表格 (*.csv);;所有文件 (*)");
+}
 
 // The document's name: the file's name without .corvane.csv or .csv.
 QString documentName(const QString& path) {
@@ -76,7 +82,7 @@ constexpr int recentCount = 8;
 
 FormDesign design() {
     return {WindowName::GirderTable,
-            windowCaption,
+            windowCaption(),
             18000,
             10500,
             BorderStyle::Sizable,
@@ -91,8 +97,22 @@ GirderDocument emptyDocument() {
     return document;
 }
 
-// The member kinds and sides as the file's reader takes them, offered in
-// the cell's editor; any other text may still be typed.
+// The member kinds and sides as the file's reader takes them (both its
+// English and its Chinese words), offered in the cell's editor in the
+// language of the window; any other text may still be typed.
+QStringList kindChoices() {
+    if (currentLanguage() == Language::English) {
+        return {QStringLiteral("plate"), QStringLiteral("profile"), QStringLiteral("free")};
+    }
+    return {QStringLiteral("板"), QStringLiteral("型材"), QStringLiteral("自由构件")};
+}
+
+QStringList sideChoices() {
+    // The Chinese window offers up and down too, as it always has.
+    return {QStringLiteral("up"), QStringLiteral("down")};
+}
+
+// The member kinds and sides offered in the cell's editor.
 class ChoiceDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -107,10 +127,7 @@ class ChoiceDelegate : public QStyledItemDelegate {
         box->setEditable(true);
         box->setAccessibleName(
             index.model()->headerData(index.column(), Qt::Horizontal).toString());
-        box->addItems(column == GirderColumn::Kind
-                          ? QStringList{QStringLiteral("板"), QStringLiteral("型材"),
-                                        QStringLiteral("自由构件")}
-                          : QStringList{QStringLiteral("up"), QStringLiteral("down")});
+        box->addItems(column == GirderColumn::Kind ? kindChoices() : sideChoices());
         return box;
     }
 
@@ -139,7 +156,7 @@ QSettings settings() {
 // The corner button of a table selects the whole table.
 void nameCornerButton(QTableView* view) {
     if (auto* corner = view->findChild<QAbstractButton*>()) {
-        corner->setAccessibleName(QStringLiteral("全选"));
+        corner->setAccessibleName(QCoreApplication::translate("corvane::GirderWindow", "全选"));
     }
 }
 
@@ -162,7 +179,7 @@ GirderWindow::GirderWindow() : Form(design()) {
     auto* layout = new QVBoxLayout(client);
     layout->addWidget(buildSettingsRow());
 
-    view_ = makeView(QStringLiteral("members"), QStringLiteral("构件表"), client);
+    view_ = makeView(QStringLiteral("members"), tr("构件表"), client);
     view_->setModel(model_);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -219,16 +236,15 @@ QWidget* GirderWindow::buildSettingsRow() {
         layout->addSpacing(12);
         return field;
     };
-    depth_ = addField(QStringLiteral("depth"), QStringLiteral("型深 &D (mm)"),
-                      QStringLiteral("型深 D (mm)"));
-    half_ = new QCheckBox(QStringLiteral("半剖面(&H)"), row);
+    depth_ = addField(QStringLiteral("depth"), tr("型深 &D (mm)"), tr("型深 D (mm)"));
+    half_ = new QCheckBox(tr("半剖面(&H)"), row);
     half_->setObjectName(QStringLiteral("half"));
-    half_->setToolTip(QStringLiteral("表中只列一舷：各行计两次，中线构件计一次"));
+    half_->setToolTip(tr("表中只列一舷：各行计两次，中线构件计一次"));
     connect(half_, &QCheckBox::clicked, this, &GirderWindow::settingsEdited);
     layout->addWidget(half_);
     layout->addSpacing(12);
-    deduction_ = addField(QStringLiteral("deduction"), QStringLiteral("腐蚀扣除 Δ&t (mm)"),
-                          QStringLiteral("腐蚀扣除 Δt (mm)"));
+    deduction_ =
+        addField(QStringLiteral("deduction"), tr("腐蚀扣除 Δ&t (mm)"), tr("腐蚀扣除 Δt (mm)"));
     layout->addStretch(1);
     return row;
 }
@@ -240,7 +256,7 @@ QWidget* GirderWindow::buildResultsPane() {
 
     results_ = new QTableWidget(pane);
     results_->setObjectName(QStringLiteral("results"));
-    results_->setAccessibleName(QStringLiteral("计算结果"));
+    results_->setAccessibleName(tr("计算结果"));
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setTabKeyNavigation(false);
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -254,21 +270,21 @@ QWidget* GirderWindow::buildResultsPane() {
     leftOut_->setPalette(warning);
 
     auto* workingModel = new GirderWorkingModel(model_, this);
-    working_ = makeView(QStringLiteral("working"), QStringLiteral("计算表"), pane);
+    working_ = makeView(QStringLiteral("working"), tr("计算表"), pane);
     working_->setModel(workingModel);
     working_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(model_, &GirderModel::tableChanged, workingModel, &GirderWorkingModel::refresh);
 
     drawing_ = new GirderDrawingWidget(&model_->table(), pane);
     drawing_->setObjectName(QStringLiteral("drawing"));
-    drawing_->setAccessibleName(QStringLiteral("剖面图"));
+    drawing_->setAccessibleName(tr("剖面图"));
     connect(model_, &GirderModel::tableChanged, drawing_, qOverload<>(&QWidget::update));
 
     tabs_ = new QTabWidget(pane);
     tabs_->setObjectName(QStringLiteral("tabs"));
-    tabs_->setAccessibleName(QStringLiteral("计算表与剖面图"));
-    tabs_->addTab(working_, QStringLiteral("计算表(&W)"));
-    tabs_->addTab(drawing_, QStringLiteral("剖面图(&G)"));
+    tabs_->setAccessibleName(tr("计算表与剖面图"));
+    tabs_->addTab(working_, tr("计算表(&W)"));
+    tabs_->addTab(drawing_, tr("剖面图(&G)"));
 
     layout->addWidget(results_, 2);
     layout->addWidget(leftOut_);
@@ -289,7 +305,7 @@ QAction* GirderWindow::addMenuAction(QMenu* menu, const QString& name, const QSt
 }
 
 void GirderWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QMenu* file = menuBar()->addMenu(tr("文件(&F)"));
     file->setObjectName(QStringLiteral("fileMenu"));
     const auto fileAction = [&](const QString& name, const QString& text, const QKeySequence& key,
                                 bool (GirderWindow::*handler)()) {
@@ -302,33 +318,31 @@ void GirderWindow::buildMenus() {
         addAction(action);
         return action;
     };
-    fileAction(QStringLiteral("actNew"), QStringLiteral("新建(&N)"), QKeySequence::New,
+    fileAction(QStringLiteral("actNew"), tr("新建(&N)"), QKeySequence::New,
                &GirderWindow::newTable);
-    fileAction(QStringLiteral("actOpen"), QStringLiteral("打开(&O)…"), QKeySequence::Open,
-               &GirderWindow::open);
-    recent_ = file->addMenu(QStringLiteral("最近打开的文件(&R)"));
+    fileAction(QStringLiteral("actOpen"), tr("打开(&O)…"), QKeySequence::Open, &GirderWindow::open);
+    recent_ = file->addMenu(tr("最近打开的文件(&R)"));
     recent_->setObjectName(QStringLiteral("recentMenu"));
     connect(recent_, &QMenu::aboutToShow, this, &GirderWindow::fillRecentMenu);
-    fileAction(QStringLiteral("actSave"), QStringLiteral("保存(&S)"), QKeySequence::Save,
-               &GirderWindow::save);
-    fileAction(QStringLiteral("actSaveAs"), QStringLiteral("另存为(&A)…"),
+    fileAction(QStringLiteral("actSave"), tr("保存(&S)"), QKeySequence::Save, &GirderWindow::save);
+    fileAction(QStringLiteral("actSaveAs"), tr("另存为(&A)…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &GirderWindow::saveAs);
     file->addSeparator();
-    addMenuAction(file, QStringLiteral("actExportPdf"), QStringLiteral("导出计算书(PDF)(&E)…"),
+    addMenuAction(file, QStringLiteral("actExportPdf"), tr("导出计算书(PDF)(&E)…"),
                   QKeySequence(Qt::CTRL | Qt::Key_E), &GirderWindow::exportSheet);
-    addMenuAction(file, QStringLiteral("actPrint"), QStringLiteral("打印计算书(&P)…"),
-                  QKeySequence::Print, &GirderWindow::printSheet);
+    addMenuAction(file, QStringLiteral("actPrint"), tr("打印计算书(&P)…"), QKeySequence::Print,
+                  &GirderWindow::printSheet);
     file->addSeparator();
-    addMenuAction(file, QStringLiteral("actBack"), QStringLiteral("返回主菜单(&X)"),
+    addMenuAction(file, QStringLiteral("actBack"), tr("返回主菜单(&X)"),
                   QKeySequence(Qt::CTRL | Qt::Key_W), &GirderWindow::goBack);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("编辑(&E)"));
     edit->setObjectName(QStringLiteral("editMenu"));
     QUndoStack* undo = model_->undoStack();
-    QAction* undoAction = undo->createUndoAction(this, QStringLiteral("撤销"));
+    QAction* undoAction = undo->createUndoAction(this, tr("撤销"));
     undoAction->setObjectName(QStringLiteral("actUndo"));
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redoAction = undo->createRedoAction(this, QStringLiteral("重做"));
+    QAction* redoAction = undo->createRedoAction(this, tr("重做"));
     redoAction->setObjectName(QStringLiteral("actRedo"));
     redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -339,24 +353,24 @@ void GirderWindow::buildMenus() {
     }
     edit->addSeparator();
     const std::vector<QAction*> rowActions = {
-        addMenuAction(edit, QStringLiteral("actCopy"), QStringLiteral("复制行(&C)"),
-                      QKeySequence::Copy, &GirderWindow::copyRows),
-        addMenuAction(edit, QStringLiteral("actPaste"), QStringLiteral("粘贴(&P)"),
-                      QKeySequence::Paste, &GirderWindow::pasteCells),
-        addMenuAction(edit, QStringLiteral("actPasteRows"), QStringLiteral("粘贴为新行(&V)"),
+        addMenuAction(edit, QStringLiteral("actCopy"), tr("复制行(&C)"), QKeySequence::Copy,
+                      &GirderWindow::copyRows),
+        addMenuAction(edit, QStringLiteral("actPaste"), tr("粘贴(&P)"), QKeySequence::Paste,
+                      &GirderWindow::pasteCells),
+        addMenuAction(edit, QStringLiteral("actPasteRows"), tr("粘贴为新行(&V)"),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &GirderWindow::pasteRows),
-        addMenuAction(edit, QStringLiteral("actClear"), QStringLiteral("清除单元格(&L)"),
-                      QKeySequence::Delete, &GirderWindow::clearCells),
+        addMenuAction(edit, QStringLiteral("actClear"), tr("清除单元格(&L)"), QKeySequence::Delete,
+                      &GirderWindow::clearCells),
         nullptr,
-        addMenuAction(edit, QStringLiteral("actInsert"), QStringLiteral("插入行(&I)"),
+        addMenuAction(edit, QStringLiteral("actInsert"), tr("插入行(&I)"),
                       QKeySequence(Qt::Key_Insert), &GirderWindow::insertRow),
-        addMenuAction(edit, QStringLiteral("actDuplicate"), QStringLiteral("重复行(&D)"),
+        addMenuAction(edit, QStringLiteral("actDuplicate"), tr("重复行(&D)"),
                       QKeySequence(Qt::CTRL | Qt::Key_D), &GirderWindow::duplicateRows),
-        addMenuAction(edit, QStringLiteral("actDelete"), QStringLiteral("删除行(&R)"),
+        addMenuAction(edit, QStringLiteral("actDelete"), tr("删除行(&R)"),
                       QKeySequence(Qt::CTRL | Qt::Key_Delete), &GirderWindow::deleteRows),
-        addMenuAction(edit, QStringLiteral("actUp"), QStringLiteral("上移(&U)"),
+        addMenuAction(edit, QStringLiteral("actUp"), tr("上移(&U)"),
                       QKeySequence(Qt::ALT | Qt::Key_Up), &GirderWindow::moveUp),
-        addMenuAction(edit, QStringLiteral("actDown"), QStringLiteral("下移(&W)"),
+        addMenuAction(edit, QStringLiteral("actDown"), tr("下移(&W)"),
                       QKeySequence(Qt::ALT | Qt::Key_Down), &GirderWindow::moveDown),
     };
     for (QAction* action : rowActions) {
@@ -416,13 +430,13 @@ void GirderWindow::showSettings() {
         field->setPalette(palette);
     };
     const std::optional<double> depth = readDepth(s.depth);
-    mark(depth_, s.depth.trimmed().isEmpty() ? QStringLiteral("请填入型深 D")
-                 : !depth                    ? QStringLiteral("型深 D 不是数")
-                 : !(*depth > 0)             ? QStringLiteral("型深 D 应大于 0")
+    mark(depth_, s.depth.trimmed().isEmpty() ? tr("请填入型深 D")
+                 : !depth                    ? tr("型深 D 不是数")
+                 : !(*depth > 0)             ? tr("型深 D 应大于 0")
                                              : QString());
     const std::optional<double> dt = readDeduction(s.deduction);
-    mark(deduction_, !dt       ? QStringLiteral("腐蚀扣除 Δt 不是数")
-                     : *dt < 0 ? QStringLiteral("腐蚀扣除 Δt 不能小于 0")
+    mark(deduction_, !dt       ? tr("腐蚀扣除 Δt 不是数")
+                     : *dt < 0 ? tr("腐蚀扣除 Δt 不能小于 0")
                                : QString());
 }
 
@@ -435,10 +449,10 @@ void GirderWindow::showResults() {
     results_->setColumnCount(2);
     const QString netHeader =
         table.netDefined()
-            ? QStringLiteral("净尺寸 (Δt = %1 mm)")
+            ? tr("净尺寸 (Δt = %1 mm)")
                   .arg(QString::fromStdString(generalDouble(table.settings().deduction)))
-            : QStringLiteral("净尺寸");
-    results_->setHorizontalHeaderLabels({QStringLiteral("毛尺寸"), netHeader});
+            : tr("净尺寸");
+    results_->setHorizontalHeaderLabels({tr("毛尺寸"), netHeader});
     const auto put = [this](int row, int column, const QString& text) {
         auto* item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -454,9 +468,9 @@ void GirderWindow::showResults() {
     // Why the sums leave rows out, and where to look.
     QString text = rowsLeftOutText(gross.rowsLeftOut);
     if (!text.isEmpty()) {
-        text += QStringLiteral("标色的单元格说明原因。");
+        text += tr("标色的单元格说明原因。");
     } else if (table.netDefined() && net.rowsLeftOut > 0) {
-        text = QStringLiteral("净尺寸：") + rowsLeftOutText(net.rowsLeftOut);
+        text = tr("净尺寸：") + rowsLeftOutText(net.rowsLeftOut);
     }
     leftOut_->setText(text);
 }
@@ -465,8 +479,8 @@ void GirderWindow::showResults() {
 // File
 
 void GirderWindow::updateTitle() {
-    const QString name = path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] — %2").arg(name, windowCaption));
+    const QString name = path_.isEmpty() ? tr("未命名") : QFileInfo(path_).fileName();
+    setWindowTitle(QStringLiteral("%1[*] — %2").arg(name, windowCaption()));
     setWindowModified(!model_->undoStack()->isClean());
 }
 
@@ -500,7 +514,7 @@ void GirderWindow::fillRecentMenu() {
         });
     }
     if (files.isEmpty()) {
-        recent_->addAction(QStringLiteral("（无）"))->setEnabled(false);
+        recent_->addAction(tr("（无）"))->setEnabled(false);
     }
 }
 
@@ -520,21 +534,20 @@ bool GirderWindow::open() {
     }
     const QString folder =
         path_.isEmpty() ? ResultExport::lastFolder() : QFileInfo(path_).absolutePath();
-    const QString path = askOpenPath({this, QStringLiteral("打开船体剖面表"), folder, fileFilter});
+    const QString path = askOpenPath({this, tr("打开船体剖面表"), folder, fileFilter()});
     return !path.isEmpty() && openFile(path);
 }
 
 bool GirderWindow::openFile(const QString& path) {
     const auto read = openGirderFile(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<GirderFileError>(&read)) {
-        const QString reason = QString::fromStdString(error->reason);
+        const QString reason = inLanguage(error->reason, error->english);
         MsgBox(this,
-               QStringLiteral("文件未能打开。\n文件：%1\n%2")
+               tr("文件未能打开。\n文件：%1\n%2")
                    .arg(QDir::toNativeSeparators(path),
-                        error->line > 0
-                            ? QStringLiteral("第 %1 行：%2").arg(error->line).arg(reason)
-                            : QStringLiteral("原因：%1").arg(reason)),
-               QStringLiteral("打开"));
+                        error->line > 0 ? tr("第 %1 行：%2").arg(error->line).arg(reason)
+                                        : tr("原因：%1").arg(reason)),
+               tr("打开"));
         return false;
     }
     model_->setDocument(std::get<GirderDocument>(read));
@@ -550,15 +563,15 @@ bool GirderWindow::openFile(const QString& path) {
 QString GirderWindow::saveRefusal() const {
     const GirderSettingsText& s = model_->settingsText();
     if (!readDepth(s.depth)) {
-        return QStringLiteral("型深 D 不是数。");
+        return tr("型深 D 不是数。");
     }
     if (!readDeduction(s.deduction)) {
-        return QStringLiteral("腐蚀扣除 Δt 不是数。");
+        return tr("腐蚀扣除 Δt 不是数。");
     }
     for (int row = 0; row < model_->rowCount(); ++row) {
         for (int column = 0; column < model_->columnCount(); ++column) {
             if (model_->rowUnreadable(row) && !model_->cellFault(row, column).isEmpty()) {
-                return QStringLiteral("第 %1 行“%2”：%3")
+                return tr("第 %1 行“%2”：%3")
                     .arg(row + 1)
                     .arg(model_->columnHeader(column), model_->cellFault(row, column));
             }
@@ -567,9 +580,9 @@ QString GirderWindow::saveRefusal() const {
     // The file must open again: what the reader would refuse is not saved.
     const auto back = readGirderFile(writeGirderFile(model_->document()));
     if (const auto* error = std::get_if<GirderFileError>(&back)) {
-        return QStringLiteral("文件第 %1 行：%2")
+        return tr("文件第 %1 行：%2")
             .arg(error->line)
-            .arg(QString::fromStdString(error->reason));
+            .arg(inLanguage(error->reason, error->english));
     }
     return {};
 }
@@ -577,18 +590,18 @@ QString GirderWindow::saveRefusal() const {
 bool GirderWindow::writeTo(const QString& path) {
     const QString refusal = saveRefusal();
     if (!refusal.isEmpty()) {
-        MsgBox(this,
-               QStringLiteral("表格未保存：保存的文件将无法再打开。\n%1\n请改正后再保存。")
-                   .arg(refusal),
-               QStringLiteral("保存"));
+        MsgBox(this, tr("表格未保存：保存的文件将无法再打开。\n%1\n请改正后再保存。").arg(refusal),
+               tr("保存"));
         return false;
     }
     std::string error;
-    if (!saveGirderFile(QFile::encodeName(path).toStdString(), model_->document(), &error)) {
+    std::string english;
+    if (!saveGirderFile(QFile::encodeName(path).toStdString(), model_->document(), &error,
+                        &english)) {
         MsgBox(this,
-               QStringLiteral("表格未能保存。\n文件：%1\n原因：%2")
-                   .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),
-               QStringLiteral("保存"));
+               tr("表格未能保存。\n文件：%1\n原因：%2")
+                   .arg(QDir::toNativeSeparators(path), inLanguage(error, english)),
+               tr("保存"));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
@@ -604,10 +617,9 @@ bool GirderWindow::save() {
 
 bool GirderWindow::saveAs() {
     const QString proposed =
-        path_.isEmpty()
-            ? QDir(ResultExport::lastFolder()).filePath(QStringLiteral("剖面表") + fileSuffix)
-            : path_;
-    QString path = askSavePath({this, QStringLiteral("另存为"), proposed, fileFilter});
+        path_.isEmpty() ? QDir(ResultExport::lastFolder()).filePath(tr("剖面表") + fileSuffix)
+                        : path_;
+    QString path = askSavePath({this, tr("另存为"), proposed, fileFilter()});
     if (path.isEmpty()) {
         return false;
     }
@@ -625,7 +637,7 @@ bool GirderWindow::maySave() {
     if (model_->undoStack()->isClean()) {
         return true;
     }
-    const QString name = path_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(path_).fileName();
+    const QString name = path_.isEmpty() ? tr("未命名") : QFileInfo(path_).fileName();
     switch (askSaveChanges(this, name)) {
     case SaveChangesAnswer::Save:
         return save();
@@ -650,7 +662,7 @@ void GirderWindow::goBack() {
 }
 
 CalcSheet GirderWindow::sheet() const {
-    const QString title = path_.isEmpty() ? windowCaption : documentName(path_);
+    const QString title = path_.isEmpty() ? windowCaption() : documentName(path_);
     return girderSheet(title, model_->table(),
                        {QDateTime::currentDateTime(),
                         App::Title + QLatin1Char(' ') + App::versionText(), ResultExport::project(),
@@ -658,7 +670,7 @@ CalcSheet GirderWindow::sheet() const {
 }
 
 void GirderWindow::exportSheet() {
-    const QString title = path_.isEmpty() ? windowCaption : documentName(path_);
+    const QString title = path_.isEmpty() ? windowCaption() : documentName(path_);
     ResultExport::exportSheetPdf(this, title, sheet());
 }
 
@@ -691,7 +703,7 @@ void GirderWindow::selectRows(int first, int last) {
 void GirderWindow::insertRow() {
     const QModelIndex current = view_->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertTableRows(row, {model_->blankRow()}, QStringLiteral("插入行"));
+    model_->insertTableRows(row, {model_->blankRow()}, tr("插入行"));
     view_->setCurrentIndex(model_->index(row, 0));
 }
 
@@ -737,7 +749,7 @@ void GirderWindow::duplicateRows() {
         copies.push_back(model_->rowText(row));
     }
     const int at = rows.back() + 1;
-    model_->insertTableRows(at, copies, QStringLiteral("重复行"));
+    model_->insertTableRows(at, copies, tr("重复行"));
     selectRows(at, at + static_cast<int>(copies.size()) - 1);
 }
 
@@ -758,7 +770,7 @@ void GirderWindow::clearCells() {
         const auto it = changed.find(row);
         texts.push_back(it != changed.end() ? it->second : model_->rowText(row));
     }
-    model_->replaceTableRows(first, texts, QStringLiteral("清除单元格"));
+    model_->replaceTableRows(first, texts, tr("清除单元格"));
 }
 
 void GirderWindow::copyRows() {
@@ -832,7 +844,7 @@ void GirderWindow::pasteCells() {
         }
         texts.push_back(text);
     }
-    model_->replaceTableRows(first, texts, QStringLiteral("粘贴"));
+    model_->replaceTableRows(first, texts, tr("粘贴"));
     selectRows(first, first + static_cast<int>(texts.size()) - 1);
 }
 
@@ -859,7 +871,7 @@ void GirderWindow::pasteRows() {
     }
     const QModelIndex current = view_->currentIndex();
     const int at = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertTableRows(at, texts, QStringLiteral("粘贴为新行"));
+    model_->insertTableRows(at, texts, tr("粘贴为新行"));
     selectRows(at, at + static_cast<int>(texts.size()) - 1);
 }
 

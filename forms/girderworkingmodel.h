@@ -10,6 +10,7 @@
 #include "girdertext.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace corvane {
@@ -56,7 +57,10 @@ class GirderWorkingModel : public QAbstractTableModel {
         const QStringList line = lineOf(index.row());
         const QString text = line.value(index.column());
         if (role == Qt::ToolTipRole) {
-            return text.startsWith(QStringLiteral("略去")) ? QVariant(text) : QVariant();
+            // A row left out says why in its first cell (girderTableLine).
+            const QString leftOut =
+                QCoreApplication::translate("corvane::GirderText", "略去：%1").arg(QString());
+            return text.startsWith(leftOut) ? QVariant(text) : QVariant();
         }
         return text;
     }
@@ -65,7 +69,7 @@ class GirderWorkingModel : public QAbstractTableModel {
     static QStringList headers() {
         QStringList all = girderTableHeaders();
         for (const QString& figure : girderTableHeaders().mid(girderTableFirstNumber)) {
-            all << QStringLiteral("净 ") + figure;
+            all << QCoreApplication::translate("corvane::GirderWorkingModel", "净 %1").arg(figure);
         }
         return all;
     }

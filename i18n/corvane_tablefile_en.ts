@@ -1,4 +1,63 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>GirderColumn</name>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>中线</source>
+        <translation>Centreline</translation>
+    </message>
+    <message>
+        <source>横距1</source>
+        <translation>y1</translation>
+    </message>
+    <message>
+        <source>高度1</source>
+        <translation>z1</translation>
+    </message>
+    <message>
+        <source>横距2</source>
+        <translation>y2</translation>
+    </message>
+    <message>
+        <source>高度2</source>
+        <translation>z2</translation>
+    </message>
+    <message>
+        <source>板厚</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>型材</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>朝向</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>面积</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>自身惯性矩</source>
+        <translation>Own inertia</translation>
+    </message>
+    <message>
+        <source>腐蚀扣除</source>
+        <translation>Corrosion deduction</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "csv.h"
 #include "encoding.h"
 #include "numtext.h"
+#include "translatable.h"
 #include "wholefile.h"
 
 #include <algorithm>
@@ -22,20 +23,20 @@ namespace {
 using Column = GirderColumn;
 
 constexpr std::array<GirderColumnSpec, girderColumnCount> columns = {{
-    {"name", "名称", ""},
-    {"kind", "类型", ""},
-    {"n", "数量", ""},
-    {"centreline", "中线", ""},
-    {"y1", "横距1", "mm"},
-    {"z1", "高度1", "mm"},
-    {"y2", "横距2", "mm"},
-    {"z2", "高度2", "mm"},
-    {"t", "板厚", "mm"},
-    {"profile", "型材", ""},
-    {"side", "朝向", ""},
-    {"A", "面积", "cm²"},
-    {"i0", "自身惯性矩", "cm⁴"},
-    {"dt", "腐蚀扣除", "mm"},
+    {"name", CORVANE_TR_NOOP("GirderColumn", "名称"), ""},
+    {"kind", CORVANE_TR_NOOP("GirderColumn", "类型"), ""},
+    {"n", CORVANE_TR_NOOP("GirderColumn", "数量"), ""},
+    {"centreline", CORVANE_TR_NOOP("GirderColumn", "中线"), ""},
+    {"y1", CORVANE_TR_NOOP("GirderColumn", "横距1"), "mm"},
+    {"z1", CORVANE_TR_NOOP("GirderColumn", "高度1"), "mm"},
+    {"y2", CORVANE_TR_NOOP("GirderColumn", "横距2"), "mm"},
+    {"z2", CORVANE_TR_NOOP("GirderColumn", "高度2"), "mm"},
+    {"t", CORVANE_TR_NOOP("GirderColumn", "板厚"), "mm"},
+    {"profile", CORVANE_TR_NOOP("GirderColumn", "型材"), ""},
+    {"side", CORVANE_TR_NOOP("GirderColumn", "朝向"), ""},
+    {"A", CORVANE_TR_NOOP("GirderColumn", "面积"), "cm²"},
+    {"i0", CORVANE_TR_NOOP("GirderColumn", "自身惯性矩"), "cm⁴"},
+    {"dt", CORVANE_TR_NOOP("GirderColumn", "腐蚀扣除"), "mm"},
 }};
 
 std::size_t indexOf(Column column) {
@@ -788,13 +789,17 @@ std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& 
     return readGirderFile(bytes);
 }
 
-bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error) {
+bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error,
+                    std::string* english) {
     WholeFile file;
     if (file.open(path) && file.write(writeGirderFile(document)) && file.commit()) {
         return true;
     }
     if (error != nullptr) {
         *error = reasonInChinese(file.error());
+    }
+    if (english != nullptr) {
+        *english = std::strerror(file.error());
     }
     file.discard();
     return false;

@@ -54,11 +54,16 @@ inline constexpr std::size_t girderColumnCount = 14;
 
 struct GirderColumnSpec {
     std::string_view key;     // the short name in the file: "name", "y1", "A"
-    std::string_view caption; // Chinese, UTF-8: "名称", "面积"
+    std::string_view caption; // Chinese, UTF-8: "名称", "面积"; a null-terminated
+                              // literal, marked for translation in girderColumnContext
     std::string_view unit;    // "mm", "cm²", "cm⁴" or empty
 };
 
 const GirderColumnSpec& girderColumn(GirderColumn column);
+
+// The translation context of the captions (sections/translatable.h): the
+// windows show QCoreApplication::translate(girderColumnContext, caption).
+inline constexpr const char* girderColumnContext = "GirderColumn";
 
 // One row as the user typed it: cells of UTF-8 text in GirderColumn order,
 // and the cells of columns the program does not know, in the document's
@@ -138,8 +143,10 @@ std::string writeGirderFile(const GirderDocument& document);
 std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& path);
 
 // Writes the file whole or not at all (wholefile); false with the reason in
-// Chinese in *error (when given) and the old file as it was.
-bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error);
+// Chinese in *error (when given), the C library's English in *english (when
+// given), and the old file as it was.
+bool saveGirderFile(const std::string& path, const GirderDocument& document, std::string* error,
+                    std::string* english = nullptr);
 
 // The table of the document's rows, each read with readGirderRow.
 GirderTable girderTable(const GirderDocument& document);

@@ -173,6 +173,10 @@ class TestGirderWindow : public QObject {
     void undoAndRedoCoverEveryEdit();
     void settingsFieldUndoKeepsTheTableInStep();
     void kindIsChosenFromItsList();
+    void faultsAndCaptionsFollowTheLanguage_data();
+    void faultsAndCaptionsFollowTheLanguage();
+    void kindListAndNewRowFollowTheLanguage_data();
+    void kindListAndNewRowFollowTheLanguage();
     void copiedRowsPasteBackAsTheSameRows();
     void pasteFillsCellsFromTheCurrentCell_data();
     void pasteFillsCellsFromTheCurrentCell();
@@ -383,6 +387,91 @@ void TestGirderWindow::kindIsChosenFromItsList() {
     const QModelIndex area = window_->model()->index(2, static_cast<int>(GirderColumn::Area));
     QVERIFY(area.data(Qt::BackgroundRole).isValid());
     QCOMPARE(resultLine(window_, QStringLiteral("总面积"))[0], QStringLiteral("400"));
+}
+
+// The cells' faults come from the table file in both languages: its own
+// English in English, its Chinese as it is in Chinese; the captions follow.
+void TestGirderWindow::faultsAndCaptionsFollowTheLanguage_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("caption");
+
+    const Language zh = Language::Chinese;
+    const Language en = Language::English;
+    QTest::newRow("text for t") << zh << tColumn << "abc"
+                                << "板厚 t：“abc”不是数字"
+                                << "板厚 (mm)";
+    QTest::newRow("text for t in English") << en << tColumn << "abc"
+                                           << "t: \"abc\" is not a number"
+                                           << "Thickness (mm)";
+    QTest::newRow("zero thickness") << zh << tColumn << "0"
+                                    << "板厚 t 应大于 0"
+                                    << "板厚 (mm)";
+    QTest::newRow("zero thickness in English") << en << tColumn << "0"
+                                               << "t must be above 0"
+                                               << "Thickness (mm)";
+    QTest::newRow("text for z2 in English") << en << z2Column << "1o00"
+                                            << "z2: \"1o00\" is not a number"
+                                            << "z2 (mm)";
+}
+
+void TestGirderWindow::faultsAndCaptionsFollowTheLanguage() {
+    QFETCH(Language, language);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, caption);
+    const test::LanguageScope scope(language);
+    typeCell(view(), 1, column, typed);
+    const QModelIndex cell = window_->model()->index(1, column);
+    QVERIFY(cell.data(Qt::BackgroundRole).isValid());
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), tooltip);
+    QCOMPARE(window_->model()->headerData(column, Qt::Horizontal).toString(), caption);
+}
+
+// The kind cell offers the kinds in the window's language, and a new row is
+// a plate in that language; the reader takes either.
+void TestGirderWindow::kindListAndNewRowFollowTheLanguage_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("kinds");
+
+    QTest::newRow("Chinese") << Language::Chinese
+                             << QStringList{QStringLiteral("板"), QStringLiteral("型材"),
+                                            QStringLiteral("自由构件")};
+    QTest::newRow("English") << Language::English
+                             << QStringList{QStringLiteral("plate"), QStringLiteral("profile"),
+                                            QStringLiteral("free")};
+}
+
+void TestGirderWindow::kindListAndNewRowFollowTheLanguage() {
+    QFETCH(Language, language);
+    QFETCH(QStringList, kinds);
+    const test::LanguageScope scope(language);
+    constexpr int kindColumn = static_cast<int>(GirderColumn::Kind);
+    putCurrent(view(), 2, kindColumn);
+    view()->setFocus();
+    key(view(), Qt::Key_F2);
+    auto* box = view()->findChild<QComboBox*>();
+    QVERIFY(box != nullptr);
+    QStringList offered;
+    for (int i = 0; i < box->count(); ++i) {
+        offered << box->itemText(i);
+    }
+    QCOMPARE(offered, kinds);
+    key(box, Qt::Key_Down);
+    key(box, Qt::Key_Down);
+    key(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(window_->model()->cellText(2, kindColumn), kinds[2]);
+    // Read as a free member: its A is wanted.
+    const QModelIndex area = window_->model()->index(2, static_cast<int>(GirderColumn::Area));
+    QVERIFY(area.data(Qt::BackgroundRole).isValid());
+    // A new row is a plate that reads without a fault.
+    const GirderRowText blank = window_->model()->blankRow();
+    QCOMPARE(QString::fromStdString(blank.cells[static_cast<std::size_t>(kindColumn)]), kinds[0]);
+    QVERIFY(readGirderRow(blank).faults.empty());
 }
 
 void TestGirderWindow::copiedRowsPasteBackAsTheSameRows() {

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <iconv.h>
 
 using namespace corvane;
@@ -440,8 +442,11 @@ void TestGirderFile::saveIsWholeOrNothing() {
     QTemporaryDir dir;
     // A folder that is not there: refused, with a reason, nothing made.
     std::string error;
-    QVERIFY(!saveGirderFile(dir.filePath("none/t.csv").toStdString(), document, &error));
+    std::string english;
+    QVERIFY(!saveGirderFile(dir.filePath("none/t.csv").toStdString(), document, &error, &english));
     QVERIFY(!error.empty());
+    // The English window says it in the C library's words.
+    QCOMPARE(english, std::string(std::strerror(ENOENT)));
     // A folder where the file's name is taken by a folder: refused, the
     // folder stays and no temporary file is left beside it.
     QVERIFY(QDir(dir.path()).mkdir("taken.csv"));
