@@ -1,5 +1,8 @@
 #include "wholefiledevice.h"
 
+#include "language.h"
+
+#include <cstring>
 #include <string_view>
 
 namespace corvane {
@@ -9,7 +12,11 @@ WholeFileDevice::~WholeFileDevice() {
 }
 
 bool WholeFileDevice::failed() {
-    reason_ = QString::fromStdString(reasonInChinese(file_.error()));
+    // The reason in the program's language: the short Chinese wording, or the
+    // C library's own text, which is English outside a translated locale.
+    reason_ = currentLanguage() == Language::English
+                  ? QString::fromLocal8Bit(std::strerror(file_.error()))
+                  : QString::fromStdString(reasonInChinese(file_.error()));
     setErrorString(reason_);
     return false;
 }
