@@ -65,7 +65,7 @@ void TestCommandLine::answersWithoutDisplay_data() {
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
 
-    const QString version = QStringLiteral("corvane 1.1.0\n");
+    const QString version = QStringLiteral("corvane 1.2.0\n");
     const QString usage = QStringLiteral("用法：corvane [选项]");
     const QString hint = QStringLiteral("用 corvane --help 查看可用的选项。");
 
@@ -194,7 +194,7 @@ void TestCommandLine::languageIsChosenAndRemembered() {
 void TestCommandLine::versionLineIsTheProgramsVersionAlone() {
     const Result result = run({QStringLiteral("--version")});
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.out, QStringLiteral("corvane 1.1.0\n"));
+    QCOMPARE(result.out, QStringLiteral("corvane 1.2.0\n"));
 }
 
 void TestCommandLine::manualSaysWhatTheProgramDoes_data() {
