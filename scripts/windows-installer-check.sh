@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# Checks the Windows installer under Wine, headless, in a Wine prefix of its
+# own made fresh beside the installer:
+#   scripts/windows-installer-check.sh STAGE NEW.msi [OLD.msi]
+# STAGE is the folder NEW.msi was built from; OLD.msi, when given, is an
+# older version of the product (same upgrade code) for the upgrade checks.
+#  - msiexec /i installs: the installed tree equals STAGE, file for file and
+#    byte for byte; the Start-menu shortcut has its Chinese name, points at
+#    corvane.exe and shows the product's icon; the installed-programs entry
+#    has name, version, publisher and icon; the installed
+#    corvane-batch.exe runs and reports the installer's version.
+#  - msiexec /x leaves nothing of it: no file, shortcut, cached icon or entry.
+#  - OLD then NEW leaves one installation, NEW's version and files; OLD over
+#    NEW is refused and changes nothing.
+# Each check prints its name and PASS or FAIL; the exit status is 1 if any
+# failed. The install and uninstall times are printed as figures.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 STAGE NEW.msi [OLD.msi]" >&2
+    exit 2
+fi
+stage=$(cd "$1" && pwd)
+new_msi=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+old_msi=
+if [ $# -eq 3 ]; then
+    old_msi=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+fi
+"$root/scripts/deps.sh" wine wine64 msitools
+
+# The product's own facts, read from the installer rather than repeated here.
+msi_property() { msiinfo export "$1" Property | awk -F'\t' -v p="$2" '$1 == p { print $2 }' | tr -d '\r'; }
+product_name=$(msi_property "$new_msi" ProductName)
+new_version=$(msi_property "$new_msi" ProductVersion)
+publisher=$(msi_property "$new_msi" Manufacturer)
+shortcut_name=$(msiinfo export "$new_msi" Shortcut | awk -F'\t' 'NR > 3 { print $3 }' | tr -d '\r')
+
+# A fresh prefix: nothing from an earlier run can make a check pass. Quiet,
+# without the offers to install Mono and Gecko, and without winemenubuilder,
+# which would copy the Start menu into the desktop's own menus.
+work=$(dirname "$new_msi")/wine-installer-check
+rm -rf "$work"
+mkdir -p "$work"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset DISPLAY WAYLAND_DISPLAY
+echo "== Installer check in $WINEPREFIX =="
+wineboot -i >/dev/null 2>&1
+wineserver -p 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+drive_c="$WINEPREFIX/drive_c"
+install_dir="$drive_c/Program Files/Corvane"
+start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+uninstall_key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+failed=0
+check() { # check NAME COMMAND...: runs the command, prints NAME and its verdict
+    local name=$1
+    shift
+    if "$@"; then
+        echo "PASS  $name"
+    else
+        echo "FAIL  $name"
+        failed=1
+    fi
+}
+
+seconds_since() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }'; }
+
+# msiexec ACTION MSI: runs it silently with a verbose log; its exit status is
+# msiexec's. The log is kept in the work folder for a failure's reason.
+log_count=0
+msiexec() {
+    log_count=$((log_count + 1))
+    local log="$work/msiexec-$log_count-$1.log"
+    wine msiexec "/$1" "$(winepath -w "$2")" /qn /l*v "$(winepath -w "$log")" >/dev/null 2>&1
+}
+
+# The installed-programs entries, as UTF-8 text (regedit exports UTF-16).
+export_uninstall() {
+    local out="$work/uninstall.reg"
+    rm -f "$out"
+    wine regedit /E "$(winepath -w "$out")" "$uninstall_key" >/dev/null 2>&1 || true
+    if [ -f "$out" ]; then
+        iconv -f UTF-16 -t UTF-8 "$out" | tr -d '\r'
+    fi
+}
+
+# The entry key of product CODE, or nothing.
+uninstall_entry() { export_uninstall | awk -v key="[${uninstall_key}\\$1]" '
+    $0 == key { inside = 1; next }
+    /^\[/ { inside = 0 }
+    inside && NF { print }'; }
+
+entry_value() { # entry_value ENTRY_TEXT NAME: the string value NAME
+    printf '%s\n' "$1" | awk -v name="\"$2\"=" 'index($0, name) == 1 {
+        v = substr($0, length(name) + 1); gsub(/^"|"$/, "", v); gsub(/\\\\/, "\\", v); print v }'
+}
+
+# Uninstall entries of this product, by its name: every version has one name.
+entries_of_product() {
+    export_uninstall | grep -c -x -F "\"DisplayName\"=\"$product_name\"" || true
+}
+
+# Installed tree equals the stage: same relative paths, same bytes.
+tree_listing() { (cd "$1" && find . -type f -printf '%P\n' | LC_ALL=C sort); }
+same_tree() {
+    [ -d "$install_dir" ] || return 1
+    if ! diff <(tree_listing "$stage") <(tree_listing "$install_dir") >"$work/tree.diff"; then
+        cat "$work/tree.diff"
+        return 1
+    fi
+    local path
+    while IFS= read -r path; do
+        cmp -s "$stage/$path" "$install_dir/$path" || {
+            echo "  differs: $path"
+            return 1
+        }
+    done < <(tree_listing "$stage")
+}
+
+no_files_left() { [ ! -d "$install_dir" ] || [ -z "$(find "$install_dir" -type f)" ]; }
+
+shortcut="$start_menu/$shortcut_name.lnk"
+# A .lnk keeps its paths in UTF-16; with the zero bytes dropped they can be
+# searched as text.
+shortcut_text() { tr -d '\0' <"$shortcut"; }
+shortcut_targets_program() { shortcut_text | grep -a -q -F 'Corvane\corvane.exe'; }
+# The shortcut's icon is the one the installer caches for the product:
+# C:\windows\Installer\{ProductCode}\corvane.ico, the same bytes as the stage's.
+shortcut_icon_is_products() {
+    local code=$1
+    shortcut_text | grep -a -q -i -F "Installer\\$code\\corvane.ico" &&
+        cmp -s "$stage/corvane.ico" "$drive_c/windows/Installer/$code/corvane.ico"
+}
+
+program_reports_version() {
+    local out
+    out=$(wine "C:/Program Files/Corvane/corvane-batch.exe" --version 2>/dev/null | tr -d '\r') || return 1
+    echo "  corvane-batch.exe --version: $out"
+    [[ $out == *"$1"* ]]
+}
+
+# The checks of an installed product: MSI is its installer, built from STAGE.
+check_installed() {
+    local msi=$1 version code entry
+    version=$(msi_property "$msi" ProductVersion)
+    code=$(msi_property "$msi" ProductCode)
+    entry=$(uninstall_entry "$code")
+    check "installed files equal the stage ($version)" same_tree
+    check "Start-menu shortcut \"$shortcut_name\" exists" test -f "$shortcut"
+    check "shortcut starts corvane.exe" shortcut_targets_program
+    check "shortcut shows the product's icon" shortcut_icon_is_products "$code"
+    check "uninstall entry $code exists" test -n "$entry"
+    check "entry DisplayName is \"$product_name\"" \
+        test "$(entry_value "$entry" DisplayName)" = "$product_name"
+    check "entry DisplayVersion is $version" test "$(entry_value "$entry" DisplayVersion)" = "$version"
+    check "entry Publisher is \"$publisher\"" test "$(entry_value "$entry" Publisher)" = "$publisher"
+    check "entry DisplayIcon is the product's icon" \
+        grep -q -i -F "Installer\\$code\\corvane.ico" <<<"$(entry_value "$entry" DisplayIcon)"
+    check "installed corvane-batch.exe runs and reports $version" program_reports_version "$version"
+}
+
+check_removed() {
+    local code
+    code=$(msi_property "$1" ProductCode)
+    check "no installed file is left" no_files_left
+    check "shortcut is gone" test ! -e "$shortcut"
+    check "cached icon is gone" test ! -e "$drive_c/windows/Installer/$code"
+    check "uninstall entry is gone" test -z "$(uninstall_entry "$code")"
+}
+
+echo "== Install $(basename "$new_msi") =="
+start=$(date +%s.%N)
+check "msiexec /i installs" msiexec i "$new_msi"
+echo "  install time: $(seconds_since "$start") s"
+check_installed "$new_msi"
+
+echo "== Uninstall =="
+start=$(date +%s.%N)
+check "msiexec /x uninstalls" msiexec x "$new_msi"
+echo "  uninstall time: $(seconds_since "$start") s"
+check_removed "$new_msi"
+
+if [ -n "$old_msi" ]; then
+    old_version=$(msi_property "$old_msi" ProductVersion)
+    echo "== Upgrade $old_version -> $new_version =="
+    check "msiexec /i installs $old_version" msiexec i "$old_msi"
+    check "one installation of $old_version" test "$(entries_of_product)" -eq 1
+    start=$(date +%s.%N)
+    check "msiexec /i installs $new_version over it" msiexec i "$new_msi"
+    echo "  upgrade time: $(seconds_since "$start") s"
+    check "one installation remains" test "$(entries_of_product)" -eq 1
+    check "entry of $old_version is gone" \
+        test -z "$(uninstall_entry "$(msi_property "$old_msi" ProductCode)")"
+    check_installed "$new_msi"
+
+    echo "== Downgrade refused =="
+    if msiexec i "$old_msi"; then downgrade=installed; else downgrade=refused; fi
+    check "msiexec /i of $old_version over $new_version is refused" test $downgrade = refused
+    check "one installation remains" test "$(entries_of_product)" -eq 1
+    check "installed files still equal the stage" same_tree
+
+    check "msiexec /x uninstalls $new_version" msiexec x "$new_msi"
+    check_removed "$new_msi"
+fi
+
+if [ $failed -ne 0 ]; then
+    echo "Installer check: FAIL (logs in $work)"
+    exit 1
+fi
+echo "Installer check: PASS"

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Tests the installer's making and checking without the Windows build of the
+# program: two stand-in program folders, an older (1.1.0) and a newer one,
+# become installers through scripts/windows-msi.sh and go through
+# scripts/windows-installer-check.sh under Wine.
+#   scripts/windows-installer-selftest.sh [BUILD_DIR]   (default build-installer-selftest)
+# The stand-in corvane.exe and corvane-batch.exe are one small console
+# program printing its version; the folders hold a plugin, a translation, a
+# licence with a Chinese name and a space, and the icon made by
+# packaging/windows/make-ico.cpp from the program's own pictures. The older
+# folder has a file the newer lacks, so an upgrade that kept old files shows.
+# The icon maker is checked too: its entries are the pictures, byte for byte.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(mkdir -p "${1:-$root/build-installer-selftest}" && cd "${1:-$root/build-installer-selftest}" && pwd)
+"$root/scripts/deps.sh" g++-mingw-w64-x86-64-posix wine wine64 wixl msitools icoutils
+
+failed=0
+check() {
+    local name=$1
+    shift
+    if "$@"; then echo "PASS  $name"; else
+        echo "FAIL  $name"
+        failed=1
+    fi
+}
+
+echo "== Icon =="
+pictures=("$root"/app/resources/icons/corvane-{16,24,48,64,128,256}.png "$root/app/resources/icon.png")
+c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror \
+    "$root/packaging/windows/make-ico.cpp" -o "$build/make-ico"
+"$build/make-ico" "$build/corvane.ico" "${pictures[@]}"
+# icotool lists the entries; extracted, each is one of the pictures.
+sizes=$(icotool -l "$build/corvane.ico" | sed -n 's/.*--width=\([0-9]*\) --height=\1 .*/\1/p' | tr '\n' ' ')
+check "corvane.ico has 16, 24, 32, 48, 64, 128 and 256 px, smallest first" \
+    test "$sizes" = "16 24 32 48 64 128 256 "
+rm -rf "$build/ico-entries" && mkdir -p "$build/ico-entries"
+icotool -x -o "$build/ico-entries" "$build/corvane.ico"
+entries_are_pictures() {
+    local picture size
+    for picture in "${pictures[@]}"; do
+        size=$(file -b "$picture" | sed -n 's/^PNG image data, \([0-9]*\) x .*/\1/p')
+        cmp -s "$picture" "$build/ico-entries/"corvane_*_"${size}x${size}x"*.png || return 1
+    done
+}
+check "each entry is its picture, byte for byte" entries_are_pictures
+refuses() { ! "$build/make-ico" "$build/refused.ico" "$@" 2>/dev/null && [ ! -e "$build/refused.ico" ]; }
+check "a picture that is not square is refused" refuses "$root/app/resources/cargo_ship.png"
+check "a file that is not a PNG is refused" refuses "$root/packaging/windows/make-ico.cpp"
+check "two pictures of one size are refused" refuses "${pictures[0]}" "${pictures[0]}"
+
+echo "== Stand-in program folders =="
+cat >"$build/standin.cpp" <<'EOF'
+// Stands in for corvane.exe and corvane-batch.exe in the installer's test.
+#include <cstdio>
+#include <cstring>
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Corvane %s\n", STANDIN_VERSION);
+    }
+    return 0;
+}
+EOF
+make_stage() { # make_stage DIR VERSION
+    local dir=$1 version=$2
+    rm -rf "$dir"
+    mkdir -p "$dir/platforms" "$dir/translations" "$dir/licenses"
+    x86_64-w64-mingw32-g++-posix -O2 -static -DSTANDIN_VERSION="\"$version\"" \
+        "$build/standin.cpp" -o "$dir/corvane-batch.exe"
+    cp "$dir/corvane-batch.exe" "$dir/corvane.exe"
+    cp "$build/corvane.ico" "$dir/corvane.ico"
+    printf 'plugin %s\n' "$version" >"$dir/platforms/qwindows.dll"
+    printf 'translation\n' >"$dir/translations/qtbase_zh_CN.qm"
+    printf '许可证 %s\n' "$version" >"$dir/licenses/字体 许可证.txt"
+}
+make_stage "$build/stage-old" 1.1.0
+printf 'only in 1.1.0\n' >"$build/stage-old/platforms/qoldplugin.dll"
+make_stage "$build/stage" 1.2.0
+
+echo "== Installers =="
+start=$(date +%s.%N)
+"$root/scripts/windows-msi.sh" "$build/stage-old" 1.1.0 "$build/Corvane-1.1.0-win64.msi"
+"$root/scripts/windows-msi.sh" "$build/stage" 1.2.0 "$build/Corvane-1.2.0-win64.msi"
+echo "  two installers built in $(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }') s"
+check "a version beyond 255.255.65535 is refused" \
+    bash -c '! "$0" "$1" 256.0.0 "$2" 2>/dev/null && [ ! -e "$2" ]' \
+    "$root/scripts/windows-msi.sh" "$build/stage" "$build/refused.msi"
+
+if [ $failed -ne 0 ]; then
+    echo "Installer self-test: FAIL"
+    exit 1
+fi
+"$root/scripts/windows-installer-check.sh" "$build/stage" \
+    "$build/Corvane-1.2.0-win64.msi" "$build/Corvane-1.1.0-win64.msi"
