@@ -52,7 +52,12 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 drive_c="$WINEPREFIX/drive_c"
 install_dir="$drive_c/Program Files/Corvane"
-start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+# A per-machine installation puts its shortcut in the Start menu of all
+# users, as Windows Installer does; Wine's resolves ProgramMenuFolder to the
+# user's own Start menu whatever the installation's scope. Both are searched;
+# the shortcut must be in one of them.
+start_menus=("$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+    "$drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 uninstall_key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 failed=0
@@ -123,10 +128,22 @@ same_tree() {
 
 no_files_left() { [ ! -d "$install_dir" ] || [ -z "$(find "$install_dir" -type f)" ]; }
 
-shortcut="$start_menu/$shortcut_name.lnk"
+# The installed shortcut's file, or nothing.
+shortcut=
+find_shortcut() {
+    local menu
+    shortcut=
+    for menu in "${start_menus[@]}"; do
+        if [ -f "$menu/$shortcut_name.lnk" ]; then
+            shortcut="$menu/$shortcut_name.lnk"
+        fi
+    done
+}
+shortcut_found() { find_shortcut && [ -n "$shortcut" ] && echo "  shortcut: ${shortcut#"$drive_c/"}"; }
+shortcut_gone() { find_shortcut && [ -z "$shortcut" ]; }
 # A .lnk keeps its paths in UTF-16; with the zero bytes dropped they can be
 # searched as text.
-shortcut_text() { tr -d '\0' <"$shortcut"; }
+shortcut_text() { [ -n "$shortcut" ] && tr -d '\0' <"$shortcut"; }
 shortcut_targets_program() { shortcut_text | grep -a -q -F 'Corvane\corvane.exe'; }
 # The shortcut's icon is the one the installer caches for the product:
 # C:\windows\Installer\{ProductCode}\corvane.ico, the same bytes as the stage's.
@@ -134,6 +151,11 @@ shortcut_icon_is_products() {
     local code=$1
     shortcut_text | grep -a -q -i -F "Installer\\$code\\corvane.ico" &&
         cmp -s "$stage/corvane.ico" "$drive_c/windows/Installer/$code/corvane.ico"
+}
+
+# A Windows path names an installed copy of the stage's corvane.ico.
+icon_is_products() {
+    [[ $1 == *corvane.ico ]] && cmp -s "$stage/corvane.ico" "$(winepath -u "$1" 2>/dev/null)"
 }
 
 program_reports_version() {
@@ -150,7 +172,7 @@ check_installed() {
     code=$(msi_property "$msi" ProductCode)
     entry=$(uninstall_entry "$code")
     check "installed files equal the stage ($version)" same_tree
-    check "Start-menu shortcut \"$shortcut_name\" exists" test -f "$shortcut"
+    check "Start-menu shortcut \"$shortcut_name\" exists" shortcut_found
     check "shortcut starts corvane.exe" shortcut_targets_program
     check "shortcut shows the product's icon" shortcut_icon_is_products "$code"
     check "uninstall entry $code exists" test -n "$entry"
@@ -159,7 +181,7 @@ check_installed() {
     check "entry DisplayVersion is $version" test "$(entry_value "$entry" DisplayVersion)" = "$version"
     check "entry Publisher is \"$publisher\"" test "$(entry_value "$entry" Publisher)" = "$publisher"
     check "entry DisplayIcon is the product's icon" \
-        grep -q -i -F "Installer\\$code\\corvane.ico" <<<"$(entry_value "$entry" DisplayIcon)"
+        icon_is_products "$(entry_value "$entry" DisplayIcon)"
     check "installed corvane-batch.exe runs and reports $version" program_reports_version "$version"
 }
 
@@ -167,7 +189,7 @@ check_removed() {
     local code
     code=$(msi_property "$1" ProductCode)
     check "no installed file is left" no_files_left
-    check "shortcut is gone" test ! -e "$shortcut"
+    check "shortcut is gone" shortcut_gone
     check "cached icon is gone" test ! -e "$drive_c/windows/Installer/$code"
     check "uninstall entry is gone" test -z "$(uninstall_entry "$code")"
 }
