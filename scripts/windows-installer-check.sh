@@ -29,12 +29,20 @@ if [ $# -eq 3 ]; then
 fi
 "$root/scripts/deps.sh" wine wine64 msitools
 
-# The product's own facts, read from the installer rather than repeated here.
+# Versions and product codes are read from the installers. The texts are
+# read from the installer's source, not from the installer: a fault in their
+# code page would read back the same wrong way from both the installer and
+# Wine.
 msi_property() { msiinfo export "$1" Property | awk -F'\t' -v p="$2" '$1 == p { print $2 }' | tr -d '\r'; }
-product_name=$(msi_property "$new_msi" ProductName)
 new_version=$(msi_property "$new_msi" ProductVersion)
-publisher=$(msi_property "$new_msi" Manufacturer)
-shortcut_name=$(msiinfo export "$new_msi" Shortcut | awk -F'\t' 'NR > 3 { print $3 }' | tr -d '\r')
+wxs="$root/packaging/windows/corvane.wxs"
+wxs_attribute() { # wxs_attribute ELEMENT ATTRIBUTE: its value, one attribute a line
+    sed -n "/<$1 /,/>/s/^ *\(<$1 \)\?$2=\"\([^\"]*\)\".*/\2/p" "$wxs" | head -n 1
+}
+product_name=$(wxs_attribute Product Name)
+publisher=$(wxs_attribute Product Manufacturer)
+shortcut_name=$(wxs_attribute Shortcut Name)
+echo "Product \"$product_name\" of \"$publisher\", shortcut \"$shortcut_name\""
 
 # A fresh prefix: nothing from an earlier run can make a check pass. Quiet,
 # without the offers to install Mono and Gecko, and without winemenubuilder,
@@ -128,19 +136,26 @@ same_tree() {
 
 no_files_left() { [ ! -d "$install_dir" ] || [ -z "$(find "$install_dir" -type f)" ]; }
 
-# The installed shortcut's file, or nothing.
+# Sets shortcut to the installed shortcut's file and shortcuts to how many
+# Start menus have one.
 shortcut=
+shortcuts=0
 find_shortcut() {
     local menu
     shortcut=
+    shortcuts=0
     for menu in "${start_menus[@]}"; do
         if [ -f "$menu/$shortcut_name.lnk" ]; then
             shortcut="$menu/$shortcut_name.lnk"
+            shortcuts=$((shortcuts + 1))
         fi
     done
 }
-shortcut_found() { find_shortcut && [ -n "$shortcut" ] && echo "  shortcut: ${shortcut#"$drive_c/"}"; }
-shortcut_gone() { find_shortcut && [ -z "$shortcut" ]; }
+shortcut_found() {
+    find_shortcut
+    [ $shortcuts -eq 1 ] && echo "  shortcut: ${shortcut#"$drive_c/"}"
+}
+shortcut_gone() { find_shortcut && [ $shortcuts -eq 0 ]; }
 # A .lnk keeps its paths in UTF-16; with the zero bytes dropped they can be
 # searched as text.
 shortcut_text() { [ -n "$shortcut" ] && tr -d '\0' <"$shortcut"; }
@@ -172,7 +187,7 @@ check_installed() {
     code=$(msi_property "$msi" ProductCode)
     entry=$(uninstall_entry "$code")
     check "installed files equal the stage ($version)" same_tree
-    check "Start-menu shortcut \"$shortcut_name\" exists" shortcut_found
+    check "one Start-menu shortcut \"$shortcut_name\"" shortcut_found
     check "shortcut starts corvane.exe" shortcut_targets_program
     check "shortcut shows the product's icon" shortcut_icon_is_products "$code"
     check "uninstall entry $code exists" test -n "$entry"

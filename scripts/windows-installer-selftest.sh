@@ -82,9 +82,24 @@ start=$(date +%s.%N)
 "$root/scripts/windows-msi.sh" "$build/stage-old" 1.1.0 "$build/Corvane-1.1.0-win64.msi"
 "$root/scripts/windows-msi.sh" "$build/stage" 1.2.0 "$build/Corvane-1.2.0-win64.msi"
 echo "  two installers built in $(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }') s"
-check "a version beyond 255.255.65535 is refused" \
-    bash -c '! "$0" "$1" 256.0.0 "$2" 2>/dev/null && [ ! -e "$2" ]' \
-    "$root/scripts/windows-msi.sh" "$build/stage" "$build/refused.msi"
+# What the installer cannot take is refused, and no installer is left.
+msi_refuses() { # msi_refuses STAGE VERSION
+    ! "$root/scripts/windows-msi.sh" "$1" "$2" "$build/refused.msi" >/dev/null 2>&1 &&
+        [ ! -e "$build/refused.msi" ] && [ ! -e "$build/refused.msi.part" ]
+}
+check "version 256.0.0 is refused (at most 255.255.65535)" msi_refuses "$build/stage" 256.0.0
+check "version 1.2.65536 is refused" msi_refuses "$build/stage" 1.2.65536
+check "version 1.2 is refused (x.y.z)" msi_refuses "$build/stage" 1.2
+check "version 1.2.0-rc1 is refused" msi_refuses "$build/stage" 1.2.0-rc1
+rm -rf "$build/stage-bad" && cp -r "$build/stage" "$build/stage-bad"
+rm "$build/stage-bad/corvane.ico"
+check "a stage without corvane.ico is refused" msi_refuses "$build/stage-bad" 1.2.0
+cp "$build/corvane.ico" "$build/stage-bad/corvane.ico"
+printf 'x\n' >"$build/stage-bad/licenses/\$(name).txt"
+check "a file name with \"\$(\" is refused" msi_refuses "$build/stage-bad" 1.2.0
+rm "$build/stage-bad/licenses/\$(name).txt"
+printf '\xf0\x9f\x9a\xa2\n' >"$build/stage-bad/licenses/ship-🚢.txt"
+check "a file name beyond code page 936 is refused" msi_refuses "$build/stage-bad" 1.2.0
 
 if [ $failed -ne 0 ]; then
     echo "Installer self-test: FAIL"

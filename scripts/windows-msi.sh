@@ -70,6 +70,7 @@ emit_folder() {
         id=$(path_id c "$path")
         components+=("$id")
         printf '%s<Component Id="%s" Guid="*" Win64="yes">\n' "$indent" "$id"
+        # shellcheck disable=SC2016 # $(var.StageDir) is wixl's variable
         printf '%s  <File Id="%s" Name="%s" Source="$(var.StageDir)/%s" KeyPath="yes"/>\n' \
             "$indent" "$(path_id f "$path")" "$(xml_name "$name")" "$(xml_name "$path")"
         printf '%s</Component>\n' "$indent"
@@ -83,14 +84,25 @@ emit_folder() {
     done
 }
 
-# The links and devices a stage should not hold are refused rather than
-# silently left out of the installer.
-odd=$(find "$stage" -mindepth 1 ! -type f ! -type d | head -n 5)
+# What the installer cannot carry is refused rather than silently left out:
+# links and devices, and names with "$(", which wixl's preprocessor takes for
+# a variable even when escaped.
+# shellcheck disable=SC2016 # a pattern, not an expansion
+odd=$(find "$stage" -mindepth 1 \( \( ! -type f ! -type d \) -o -name '*$(*' \) | head -n 5)
 if [ -n "$odd" ]; then
-    echo "windows-msi: the stage holds entries that are neither files nor folders:" >&2
+    echo "windows-msi: the stage holds links, devices or names with \"\$(\":" >&2
     echo "$odd" >&2
     exit 1
 fi
+
+# The installer's texts are in code page 936 (see below); a name it cannot
+# write would make wixl fail without saying which.
+while IFS= read -r -d '' path; do
+    if ! printf '%s' "${path#"$stage"/}" | iconv -f UTF-8 -t CP936 >/dev/null 2>&1; then
+        echo "windows-msi: a name in the stage is not in code page 936: ${path#"$stage"/}" >&2
+        exit 1
+    fi
+done < <(find "$stage" -mindepth 1 -print0)
 
 files_wxs="$work/files.wxs"
 {
