@@ -1,32 +1,34 @@
 #!/usr/bin/env bash
 # Checks the Windows installer under Wine, headless, in a Wine prefix of its
 # own made fresh beside the installer:
-#   scripts/windows-installer-check.sh STAGE NEW.msi [OLD.msi]
-# STAGE is the folder NEW.msi was built from; OLD.msi, when given, is an
-# older version of the product (same upgrade code) for the upgrade checks.
+#   scripts/windows-installer-check.sh STAGE NEW.msi [OLD.msi...]
+# STAGE is the folder NEW.msi was built from; each OLD.msi is an earlier
+# version of the product, or a rebuild of NEW's version, for the upgrade
+# checks.
 #  - msiexec /i installs: the installed tree equals STAGE, file for file and
 #    byte for byte; the Start-menu shortcut has its Chinese name, points at
 #    corvane.exe and shows the product's icon; the installed-programs entry
 #    has name, version, publisher and icon; the installed
 #    corvane-batch.exe runs and reports the installer's version.
 #  - msiexec /x leaves nothing of it: no file, shortcut, cached icon or entry.
-#  - OLD then NEW leaves one installation, NEW's version and files; OLD over
-#    NEW is refused and changes nothing.
+#  - OLD then NEW leaves one installation, NEW's version and files; an older
+#    OLD over NEW is refused and changes nothing.
 # Each check prints its name and PASS or FAIL; the exit status is 1 if any
 # failed. The install and uninstall times are printed as figures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-if [ $# -lt 2 ] || [ $# -gt 3 ]; then
-    echo "usage: $0 STAGE NEW.msi [OLD.msi]" >&2
+if [ $# -lt 2 ]; then
+    echo "usage: $0 STAGE NEW.msi [OLD.msi...]" >&2
     exit 2
 fi
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 stage=$(cd "$1" && pwd)
-new_msi=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-old_msi=
-if [ $# -eq 3 ]; then
-    old_msi=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
-fi
+new_msi=$(absolute "$2")
+old_msis=()
+for old in "${@:3}"; do
+    old_msis+=("$(absolute "$old")")
+done
 "$root/scripts/deps.sh" wine wine64 msitools
 
 # Versions and product codes are read from the installers. The texts are
@@ -221,28 +223,30 @@ check "msiexec /x uninstalls" msiexec x "$new_msi"
 echo "  uninstall time: $(seconds_since "$start") s"
 check_removed "$new_msi"
 
-if [ -n "$old_msi" ]; then
+for old_msi in "${old_msis[@]}"; do
     old_version=$(msi_property "$old_msi" ProductVersion)
-    echo "== Upgrade $old_version -> $new_version =="
+    echo "== Upgrade $(basename "$old_msi") ($old_version) -> $new_version =="
     check "msiexec /i installs $old_version" msiexec i "$old_msi"
     check "one installation of $old_version" test "$(entries_of_product)" -eq 1
     start=$(date +%s.%N)
     check "msiexec /i installs $new_version over it" msiexec i "$new_msi"
     echo "  upgrade time: $(seconds_since "$start") s"
     check "one installation remains" test "$(entries_of_product)" -eq 1
-    check "entry of $old_version is gone" \
+    check "entry of the replaced installation is gone" \
         test -z "$(uninstall_entry "$(msi_property "$old_msi" ProductCode)")"
     check_installed "$new_msi"
 
-    echo "== Downgrade refused =="
-    if msiexec i "$old_msi"; then downgrade=installed; else downgrade=refused; fi
-    check "msiexec /i of $old_version over $new_version is refused" test $downgrade = refused
-    check "one installation remains" test "$(entries_of_product)" -eq 1
-    check "installed files still equal the stage" same_tree
+    if [ "$old_version" != "$new_version" ]; then
+        echo "== Downgrade to $old_version refused =="
+        if msiexec i "$old_msi"; then downgrade=installed; else downgrade=refused; fi
+        check "msiexec /i of $old_version over $new_version is refused" test $downgrade = refused
+        check "one installation remains" test "$(entries_of_product)" -eq 1
+        check "installed files still equal the stage" same_tree
+    fi
 
     check "msiexec /x uninstalls $new_version" msiexec x "$new_msi"
     check_removed "$new_msi"
-fi
+done
 
 if [ $failed -ne 0 ]; then
     echo "Installer check: FAIL (logs in $work)"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tests the installer's making and checking without the Windows build of the
-# program: two stand-in program folders, an older (1.1.0) and a newer one,
-# become installers through scripts/windows-msi.sh and go through
+# program: two stand-in program folders, an older (1.1.0) and a newer one
+# (1.2.0), become installers through scripts/windows-msi.sh, the newer twice
+# (a rebuild has a new product code), and go through
 # scripts/windows-installer-check.sh under Wine.
 #   scripts/windows-installer-selftest.sh [BUILD_DIR]   (default build-installer-selftest)
 # The stand-in corvane.exe and corvane-batch.exe are one small console
@@ -9,10 +10,13 @@
 # licence with a Chinese name and a space, and the icon made by
 # packaging/windows/make-ico.cpp from the program's own pictures. The older
 # folder has a file the newer lacks, so an upgrade that kept old files shows.
-# The icon maker is checked too: its entries are the pictures, byte for byte.
+# The icon maker is checked too: its entries are the pictures, byte for byte;
+# and the installer maker refuses what it cannot build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(mkdir -p "${1:-$root/build-installer-selftest}" && cd "${1:-$root/build-installer-selftest}" && pwd)
+build=${1:-$root/build-installer-selftest}
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 "$root/scripts/deps.sh" g++-mingw-w64-x86-64-posix wine wine64 wixl msitools icoutils
 
 failed=0
@@ -105,5 +109,8 @@ if [ $failed -ne 0 ]; then
     echo "Installer self-test: FAIL"
     exit 1
 fi
-"$root/scripts/windows-installer-check.sh" "$build/stage" \
-    "$build/Corvane-1.2.0-win64.msi" "$build/Corvane-1.1.0-win64.msi"
+# A rebuild of 1.2.0 from the same folder: a new product code, the same
+# version, which must replace the installed 1.2.0 rather than sit beside it.
+"$root/scripts/windows-msi.sh" "$build/stage" 1.2.0 "$build/Corvane-1.2.0-rebuilt-win64.msi"
+"$root/scripts/windows-installer-check.sh" "$build/stage" "$build/Corvane-1.2.0-win64.msi" \
+    "$build/Corvane-1.1.0-win64.msi" "$build/Corvane-1.2.0-rebuilt-win64.msi"

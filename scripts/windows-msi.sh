@@ -19,13 +19,15 @@ version=$2
 out=$3
 
 # Windows Installer compares the first three fields of the version, each at
-# most 255.255.65535; the product's own version is x.y.z.
-if ! [[ $version =~ ^([0-9]+)\.([0-9]+)\.([0-9]+)$ ]] ||
+# most 255.255.65535; the product's own version is x.y.z. The installer also
+# names the version after it (z + 1), so z stays below 65535.
+if ! [[ $version =~ ^(0|[1-9][0-9]{0,2})\.(0|[1-9][0-9]{0,2})\.(0|[1-9][0-9]{0,4})$ ]] ||
     [ "${BASH_REMATCH[1]}" -gt 255 ] || [ "${BASH_REMATCH[2]}" -gt 255 ] ||
-    [ "${BASH_REMATCH[3]}" -gt 65535 ]; then
-    echo "windows-msi: version '$version' is not x.y.z within 255.255.65535" >&2
+    [ "${BASH_REMATCH[3]}" -ge 65535 ]; then
+    echo "windows-msi: version '$version' is not x.y.z below 255.255.65535" >&2
     exit 2
 fi
+next_version="${BASH_REMATCH[1]}.${BASH_REMATCH[2]}.$((BASH_REMATCH[3] + 1))"
 for needed in corvane.exe corvane.ico; do
     if [ ! -f "$stage/$needed" ]; then
         echo "windows-msi: $stage has no $needed" >&2
@@ -141,7 +143,7 @@ export WINDOWS_LANGUAGE=zh_CN
 # wixl finds sources only relative to the folder it runs in, so it runs in
 # the stage. The installer is written beside its target and renamed: an
 # interrupted build leaves no half-written installer under the final name.
-(cd "$stage" && wixl -a x64 -D Version="$version" -D StageDir=. \
+(cd "$stage" && wixl -a x64 -D Version="$version" -D NextVersion="$next_version" -D StageDir=. \
     -o "$part" "$root/packaging/windows/corvane.wxs" "$files_wxs")
 printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$part" -i "$work/_ForceCodepage.idt"
