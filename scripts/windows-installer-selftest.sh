@@ -8,7 +8,7 @@
 # The stand-in corvane.exe and corvane-batch.exe are one small console
 # program printing its version; the folders hold a plugin, a translation, a
 # licence with a Chinese name and a space, and the icon made by
-# packaging/windows/make-ico.cpp from the program's own pictures. The older
+# cmake/make-ico.cmake from the program's own pictures. The older
 # folder has a file the newer lacks, so an upgrade that kept old files shows.
 # The icon maker is checked too: its entries are the pictures, byte for byte;
 # and the installer maker refuses what it cannot build.
@@ -31,9 +31,11 @@ check() {
 
 echo "== Icon =="
 pictures=("$root"/app/resources/icons/corvane-{16,24,48,64,128,256}.png "$root/app/resources/icon.png")
+# Made as the build makes it, through the CMake script; the tool itself is
+# built here too, warnings as errors, for the refusals below.
+cmake -P "$root/cmake/make-ico.cmake" "$build/corvane.ico" "${pictures[@]}"
 c++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror \
     "$root/packaging/windows/make-ico.cpp" -o "$build/make-ico"
-"$build/make-ico" "$build/corvane.ico" "${pictures[@]}"
 # icotool lists the entries; extracted, each is one of the pictures.
 sizes=$(icotool -l "$build/corvane.ico" | sed -n 's/.*--width=\([0-9]*\) --height=\1 .*/\1/p' | tr '\n' ' ')
 check "corvane.ico has 16, 24, 32, 48, 64, 128 and 256 px, smallest first" \
@@ -52,6 +54,9 @@ refuses() { ! "$build/make-ico" "$build/refused.ico" "$@" 2>/dev/null && [ ! -e 
 check "a picture that is not square is refused" refuses "$root/app/resources/cargo_ship.png"
 check "a file that is not a PNG is refused" refuses "$root/packaging/windows/make-ico.cpp"
 check "two pictures of one size are refused" refuses "${pictures[0]}" "${pictures[0]}"
+head -c 30 "${pictures[0]}" >"$build/cut.png"
+check "a cut PNG is refused" refuses "$build/cut.png"
+check "a missing picture is refused" refuses "$build/no-such.png"
 
 echo "== Stand-in program folders =="
 cat >"$build/standin.cpp" <<'EOF'

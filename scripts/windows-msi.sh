@@ -131,18 +131,21 @@ part="$out.part"
 trap 'rm -rf "$work" "$part"' EXIT
 
 # The texts (shortcut, product name, file names) are Chinese, and the
-# installer's database holds them in one Windows code page: 936, which every
-# Windows reads whatever its own language. wixl converts its texts to the code
-# page of the libgsf "Windows language", which follows the locale unless
-# WINDOWS_LANGUAGE names it; in a C or English locale it is 1252, where a
-# Chinese text is cut at its first character. wixl does not record the code
-# page in the database, so it is written afterwards as the _ForceCodepage
-# table, with the same language set so that msibuild reads the texts back as
-# they were written.
+# installer's database holds them in one Windows code page, 936, which
+# Windows Installer turns into Unicode whatever the system's own language.
+# wixl converts its texts to the code page of the libgsf "Windows language",
+# which follows the locale unless WINDOWS_LANGUAGE names it; in a C or
+# English locale that is 1252, where a Chinese text is dropped and one that
+# begins in Latin letters crashes wixl. wixl does not record the code page in
+# the database, so it is written afterwards as the _ForceCodepage table, with
+# the same language set so that msibuild reads the texts back as written.
 export WINDOWS_LANGUAGE=zh_CN
 # wixl finds sources only relative to the folder it runs in, so it runs in
 # the stage. The installer is written beside its target and renamed: an
 # interrupted build leaves no half-written installer under the final name.
+# wixl says "unimplemented" for the shortcut, which is not advertised (a
+# plain link to corvane.exe); it writes it all the same, and the installer
+# check finds it.
 (cd "$stage" && wixl -a x64 -D Version="$version" -D NextVersion="$next_version" -D StageDir=. \
     -o "$part" "$root/packaging/windows/corvane.wxs" "$files_wxs")
 printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
