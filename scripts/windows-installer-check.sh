@@ -14,7 +14,8 @@
 #  - OLD then NEW leaves one installation, NEW's version and files; an older
 #    OLD over NEW is refused and changes nothing.
 # Each check prints its name and PASS or FAIL; the exit status is 1 if any
-# failed. The install and uninstall times are printed as figures.
+# failed; the msiexec logs stay in the work folder, and the Wine prefix too
+# after a failure. The install and uninstall times are printed as figures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -249,7 +250,10 @@ for old_msi in "${old_msis[@]}"; do
 done
 
 if [ $failed -ne 0 ]; then
-    echo "Installer check: FAIL (logs in $work)"
+    echo "Installer check: FAIL (logs and Wine prefix in $work)"
     exit 1
 fi
+# The prefix (about 700 MB) is kept only for a failure's inquest.
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
 echo "Installer check: PASS"
