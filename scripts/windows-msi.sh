@@ -35,6 +35,7 @@ for needed in corvane.exe corvane.ico; do
     fi
 done
 
+# Debian packs wixl apart from msitools, which brings msibuild and msiinfo.
 "$root/scripts/deps.sh" wixl msitools
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-msi.XXXXXX")
@@ -45,8 +46,8 @@ trap 'rm -rf "$work"' EXIT
 # called, and the same from one build to the next.
 path_id() { printf '%s%s' "$1" "$(printf '%s' "$2" | md5sum | cut -c1-32)"; }
 
-# A file name as XML attribute text; "$" is doubled so that wixl's
-# preprocessor does not read "$(...)" in a name as a variable.
+# A file name as XML attribute text; "$" is doubled, wixl's escape for a
+# plain "$" (it has none for "$(", refused below).
 xml_name() {
     local s=$1
     s=${s//&/&amp;}
@@ -66,7 +67,7 @@ components=() # component identifiers, in order, for the component group
 emit_folder() {
     local rel=$1 indent=$2 path name id entries=()
     local dir="$stage${rel:+/$rel}"
-    mapfile -d '' -t entries < <(find "$dir" -mindepth 1 -maxdepth 1 -type f -printf '%f\0' | sort -z)
+    mapfile -d '' -t entries < <(find "$dir" -mindepth 1 -maxdepth 1 -type f -printf '%f\0' | LC_ALL=C sort -z)
     for name in "${entries[@]}"; do
         path="${rel:+$rel/}$name"
         id=$(path_id c "$path")
@@ -77,7 +78,7 @@ emit_folder() {
             "$indent" "$(path_id f "$path")" "$(xml_name "$name")" "$(xml_name "$path")"
         printf '%s</Component>\n' "$indent"
     done
-    mapfile -d '' -t entries < <(find "$dir" -mindepth 1 -maxdepth 1 -type d -printf '%f\0' | sort -z)
+    mapfile -d '' -t entries < <(find "$dir" -mindepth 1 -maxdepth 1 -type d -printf '%f\0' | LC_ALL=C sort -z)
     for name in "${entries[@]}"; do
         path="${rel:+$rel/}$name"
         printf '%s<Directory Id="%s" Name="%s">\n' "$indent" "$(path_id d "$path")" "$(xml_name "$name")"
