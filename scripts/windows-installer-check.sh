@@ -8,7 +8,7 @@
 #  - msiexec /i installs: the installed tree equals STAGE, file for file and
 #    byte for byte; the Start-menu shortcut has its Chinese name, points at
 #    corvane.exe and shows the product's icon; the installed-programs entry
-#    has name, version, publisher and icon; the installed
+#    has name, version, publisher, icon and location; the installed
 #    corvane-batch.exe runs and reports the installer's version.
 #  - msiexec /x leaves nothing of it: no file, shortcut, cached icon or entry.
 #  - OLD then NEW leaves one installation, NEW's version and files; an older
@@ -176,6 +176,12 @@ icon_is_products() {
     [[ $1 == *corvane.ico ]] && cmp -s "$stage/corvane.ico" "$(winepath -u "$1" 2>/dev/null)"
 }
 
+# A Windows path names the install folder.
+is_install_dir() {
+    [ -n "$1" ] && [ -d "$install_dir" ] &&
+        [ "$(cd "$(winepath -u "$1" 2>/dev/null)" 2>/dev/null && pwd -P)" = "$(cd "$install_dir" && pwd -P)" ]
+}
+
 program_reports_version() {
     local out
     out=$(wine "C:/Program Files/Corvane/corvane-batch.exe" --version 2>/dev/null | tr -d '\r') || return 1
@@ -200,6 +206,8 @@ check_installed() {
     check "entry Publisher is \"$publisher\"" test "$(entry_value "$entry" Publisher)" = "$publisher"
     check "entry DisplayIcon is the product's icon" \
         icon_is_products "$(entry_value "$entry" DisplayIcon)"
+    check "entry InstallLocation is the install folder" \
+        is_install_dir "$(entry_value "$entry" InstallLocation)"
     check "installed corvane-batch.exe runs and reports $version" program_reports_version "$version"
 }
 
