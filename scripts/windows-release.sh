@@ -36,6 +36,10 @@ mkdir -p "$out"
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # Hits across checkouts in other folders: paths relative to the source,
+    # the build folder left out of the hash (the programs are stripped of
+    # their debugging information anyway).
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 fi
 echo "== Corvane $version for Windows: building =="
 # The program links the C++ runtime as DLLs, shipped beside it, like the Qt

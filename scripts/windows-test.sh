@@ -87,8 +87,16 @@ for text in "$texts"/linux/*.txt; do
     fi
 done
 
+# Installed over the same program as the previous version (1.1.0 is as old
+# as this check needs) and over a rebuild of itself, then removed.
 echo "== The installer =="
-"$root/scripts/windows-installer-check.sh" "$out/$name.msi" "$out/$name" || failed=1
+older="$out/older"
+rm -rf "$older"
+mkdir -p "$older"
+"$root/scripts/windows-msi.sh" "$out/$name" 1.1.0 "$older/Corvane-1.1.0-win64.msi" >/dev/null
+"$root/scripts/windows-msi.sh" "$out/$name" "$version" "$older/$name-rebuilt.msi" >/dev/null
+"$root/scripts/windows-installer-check.sh" "$out/$name" "$out/$name.msi" \
+    "$older/Corvane-1.1.0-win64.msi" "$older/$name-rebuilt.msi" || failed=1
 
 if [ $failed -ne 0 ]; then
     echo "Windows test: FAIL"
