@@ -3,6 +3,7 @@
 #include "csv.h"
 #include "encoding.h"
 #include "numtext.h"
+#include "platformfile.h"
 #include "translatable.h"
 #include "wholefile.h"
 
@@ -10,10 +11,13 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <optional>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 #include <utility>
 
 namespace corvane {
@@ -757,7 +761,7 @@ std::string writeGirderFile(const GirderDocument& document) {
 }
 
 std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(path);
     const auto failed = [&](int error) {
         // reasonInChinese speaks of a file being written: a missing file is
         // said here.
