@@ -71,6 +71,22 @@ HANDLE openToLookAt(const std::wstring& path, DWORD access) {
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+// The full path with backslashes: ReplaceFileW works out the folder for its
+// own temporary name from it (Wine's looks for backslashes only).
+std::wstring fullPath(const std::wstring& path) {
+    const DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) {
+        return path;
+    }
+    std::wstring full(n, L'\0');
+    const DWORD written = ::GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    if (written == 0 || written >= n) {
+        return path;
+    }
+    full.resize(written);
+    return full;
+}
+
 bool isMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
@@ -287,6 +303,7 @@ bool WholeFile::open(const std::string& path) {
         exists_ = true;
     }
 
+    target_ = fullPath(target_);
     const std::size_t start = nameStart(target_);
     const std::wstring name = target_.substr(start);
     if (name.empty()) {
