@@ -294,6 +294,11 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
 #endif
 }
 
+bool canConvert(Encoding encoding) {
+    static const bool gb18030 = convert("a", Encoding::Utf8, Encoding::Gb18030).has_value();
+    return encoding == Encoding::Utf8 || gb18030;
+}
+
 std::string normalizedName(std::string_view name) {
     std::string plain;
     plain.reserve(name.size());
