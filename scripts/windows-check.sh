@@ -90,13 +90,14 @@ cp "$root"/wincheck/tables/*.csv "$root/docs/examples/bulk-carrier-midship.csv" 
 cd "$work"
 batchFailed=0
 batchSkipped=0
-# check NAME [gb] [lang=LANG] [stdin=FILE] [file=OUTPUT] -- ARGUMENTS...
+# check NAME [gb] [lang=LANG] [stdin=FILE] [file=OUTPUT] [append=FILE] -- ARGUMENTS...
 # Runs both tools in the same folder with the same arguments; OUTPUT is a
-# file the run writes, compared as well. Wine reads the arguments in the
+# file the run writes, compared as well; append=FILE appends standard output
+# to FILE, a fresh copy of tables/pipe.csv, compared afterwards. Wine reads the arguments in the
 # locale's character set, hence UTF-8 there; the messages' language follows
 # LANG alone.
 check() {
-    local name=$1 gb=0 lang=C input=/dev/null file=
+    local name=$1 gb=0 lang=C input=/dev/null file= append=
     shift
     while [ "$1" != -- ]; do
         case $1 in
@@ -104,6 +105,7 @@ check() {
         lang=*) lang=${1#lang=} ;;
         stdin=*) input=${1#stdin=} ;;
         file=*) file=${1#file=} ;;
+        append=*) append=${1#append=} file=${1#append=} ;;
         esac
         shift
     done
@@ -113,16 +115,22 @@ check() {
         batchSkipped=$((batchSkipped + 1))
         return
     fi
-    local side status
+    local side status stdout
     for side in linux windows; do
         [ -z "$file" ] || rm -f "$file"
+        stdout=out/$side.out
+        : >out/$side.out
+        if [ -n "$append" ]; then
+            cp tables/pipe.csv "$append"
+            stdout=$append
+        fi
         status=0
         if [ $side = linux ]; then
             env -u LC_ALL -u LC_MESSAGES LANG="$lang" LC_CTYPE=C.UTF-8 \
-                "$linux/batch/corvane-batch" "$@" <"$input" >out/$side.out 2>out/$side.err || status=$?
+                "$linux/batch/corvane-batch" "$@" <"$input" >>"$stdout" 2>out/$side.err || status=$?
         else
             env -u LC_ALL -u LC_MESSAGES LANG="$lang" LC_CTYPE=C.UTF-8 \
-                wine "$windows/batch/corvane-batch.exe" "$@" <"$input" >out/$side.out 2>out/$side.err ||
+                wine "$windows/batch/corvane-batch.exe" "$@" <"$input" >>"$stdout" 2>out/$side.err ||
                 status=$?
         fi
         echo "$status" >out/$side.status
@@ -188,6 +196,8 @@ check "an empty input file" -- pipe tables/empty.csv
 check "a required column missing" -- stiffener tables/missing-column.csv
 check "the output in a missing folder" -- pipe tables/pipe.csv -o "no such folder/out.csv"
 check "the output is the input" -- pipe tables/pipe.csv -o tables/pipe.csv
+check "standard output is the input" append=out/self.csv -- pipe out/self.csv
+check "standard input is the output" stdin=tables/pipe.csv -- pipe -o tables/pipe.csv
 check "an unknown kind" -- beam tables/pipe.csv
 check "an unknown option" -- pipe --colour tables/pipe.csv
 check "--net without a deduction" -- stiffener tables/stiffener.csv --net

@@ -18,13 +18,15 @@ namespace corvane {
 // Windows too, where the system only refuses access to it.
 int openForReading(const std::string& path);
 
-// Which file a name or a descriptor leads to: two identities are equal only
-// for the very same file, whichever names or links lead there.
+// Which file a name or a descriptor leads to: two identities are the same
+// file only for the very same file, whichever names or links lead there.
 struct FileIdentity {
-    std::uint64_t device = 0; // the file system (Windows: the volume serial)
-    std::uint64_t file = 0;   // the file on it (Windows: the file index)
-    bool regular = false;     // a plain file, not a folder, device or pipe
-    bool operator==(const FileIdentity&) const = default;
+    // The file system (Windows: the volume serial); 0 where the system does
+    // not say (Wine for the standard streams it takes over from Linux), and
+    // then the file alone decides.
+    std::uint64_t device = 0;
+    std::uint64_t file = 0; // the file on it (Windows: the file index)
+    bool regular = false;   // a plain file, not a folder, device or pipe
 };
 std::optional<FileIdentity> fileIdentity(const std::string& path);
 std::optional<FileIdentity> fileIdentity(int fd);

@@ -72,7 +72,8 @@ std::string reasonInChinese(int error) {
 }
 
 bool sameRegularFile(const std::optional<FileIdentity>& a, const std::optional<FileIdentity>& b) {
-    return a && b && a->regular && b->regular && *a == *b;
+    return a && b && a->regular && b->regular && a->file == b->file &&
+           (a->device == b->device || a->device == 0 || b->device == 0);
 }
 
 } // namespace corvane

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <mutex>
@@ -98,6 +99,20 @@ std::optional<FileIdentity> identityOfHandle(HANDLE handle) {
         return type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR
                    ? std::nullopt
                    : std::optional<FileIdentity>(FileIdentity{0, 0, false});
+    }
+    // The 128-bit file id (unique on ReFS too) where the system has it, the
+    // older 64-bit index otherwise. Wine answers only the first for handles
+    // it made from the standard streams of a Unix process, with volume 0.
+    FILE_ID_INFO id{};
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) &&
+        ::GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag)) {
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        std::memcpy(&low, id.FileId.Identifier, sizeof low);
+        std::memcpy(&high, id.FileId.Identifier + sizeof low, sizeof high);
+        return FileIdentity{id.VolumeSerialNumber, low ^ high,
+                            (tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0};
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(handle, &info)) {
