@@ -83,6 +83,7 @@ cp "$root"/wincheck/tables/*.csv "$root/docs/examples/bulk-carrier-midship.csv" 
     iconv -f UTF-8 -t GB18030 pipe.csv >pipe-gb18030.csv
     { printf '\x84\x31\x95\x33'; cat pipe-gb18030.csv; } >pipe-gb18030-bom.csv
     { printf '\xEF\xBB\xBF'; cat pipe.csv; } >pipe-utf8-bom.csv
+    iconv -f UTF-8 -t GB18030 bulk-carrier-midship.csv >midship-gb18030.csv
     cp pipe.csv "钢管 表格.csv"
     cp bulk-carrier-midship.csv "散货船 中剖面.csv"
     : >empty.csv
@@ -180,12 +181,25 @@ if [ -n "$gbMissing" ]; then
         cat out/gb.err
         batchFailed=1
     fi
+    status=0
+    wine "$windows/batch/corvane-batch.exe" girder tables/midship-gb18030.csv >out/gb.out 2>out/gb.err ||
+        status=$?
+    if [ $status -eq 1 ] && [ "$(tail -n 1 out/gb.out)" = "tables/midship-gb18030.csv,,,,,," ] &&
+        grep -q "cannot read tables/midship-gb18030.csv: this system cannot convert GB18030 text" \
+            out/gb.err; then
+        echo "PASS a GB18030 section table where the system cannot convert it is refused, saying why"
+    else
+        echo "FAIL a GB18030 section table where the system cannot convert it (exit $status):"
+        cat out/gb.out out/gb.err
+        batchFailed=1
+    fi
 fi
 check "pipe, a Chinese file name with a blank" -- pipe "tables/钢管 表格.csv"
 check "pipe -o a Chinese file name with a blank" file="out/结果 表.csv" -- \
     pipe tables/pipe.csv -o "out/结果 表.csv"
 check "girder: good, rows left out, bad, the worked example" -- \
     girder tables/box-girder.csv tables/bad-girder.csv tables/bulk-carrier-midship.csv
+check "girder, a GB18030 section table" gb -- girder tables/midship-gb18030.csv
 check "girder --net" -- girder --net tables/bulk-carrier-midship.csv
 check "girder, a Chinese file name with a blank, -o" file=out/girder.csv -- \
     girder "tables/散货船 中剖面.csv" -o out/girder.csv
