@@ -98,7 +98,7 @@ batchSkipped=0
 # locale's character set, hence UTF-8 there; the messages' language follows
 # LANG alone.
 check() {
-    local name=$1 gb=0 lang=C input=/dev/null file= append=
+    local name=$1 gb=0 lang=C input=/dev/null file='' append=''
     shift
     while [ "$1" != -- ]; do
         case $1 in
@@ -141,7 +141,7 @@ check() {
     done
     local part differs=
     for part in out err status ${file:+file}; do
-        cmp -s out/linux.$part out/windows.$part || differs="$differs $part"
+        cmp -s "out/linux.$part" "out/windows.$part" || differs="$differs $part"
     done
     if [ -z "$differs" ]; then
         echo "PASS $name (exit $(cat out/linux.status))"
@@ -149,7 +149,7 @@ check() {
     fi
     echo "FAIL $name: differs in$differs"
     for part in $differs; do
-        diff <(od -c out/linux.$part) <(od -c out/windows.$part) | head -8 || true
+        diff <(od -c "out/linux.$part") <(od -c "out/windows.$part") | head -8 || true
     done
     batchFailed=1
 }
