@@ -7,8 +7,8 @@
 #    which must be the text the Linux program copies (scripts/sections-smoke.sh
 #    drives both with the same keys);
 #  - --help and --version print what they print on Linux;
-#  - corvane-batch.exe gives the Linux tool's bytes (scripts/windows-check.sh
-#    compares it case by case);
+#  - the shipped corvane-batch.exe gives the Linux tool's bytes, and the
+#    Qt-free libraries its results (scripts/windows-check.sh);
 #  - the installer installs, runs, upgrades and uninstalls
 #    (scripts/windows-installer-check.sh).
 # The Linux program to compare with is build/app/corvane (scripts/test.sh
@@ -86,6 +86,12 @@ for text in "$texts"/linux/*.txt; do
         failed=1
     fi
 done
+
+# The Qt-free libraries against Linux (section results, the registry
+# lookup, the file writer) and the shipped corvane-batch.exe against the
+# Linux tool, byte for byte.
+echo "== The Qt-free libraries and corvane-batch.exe against Linux =="
+CORVANE_BATCH_EXE="$unpacked/$name/corvane-batch.exe" "$root/scripts/windows-check.sh" || failed=1
 
 # Installed over the same program as the previous version (1.1.0 is as old
 # as this check needs) and over a rebuild of itself, then removed.
