@@ -76,4 +76,17 @@ bool sameRegularFile(const std::optional<FileIdentity>& a, const std::optional<F
            (a->device == b->device || a->device == 0 || b->device == 0);
 }
 
+// Shared by both systems' writers: the object discards what it did not
+// commit, and the first failure is the one reported.
+WholeFile::~WholeFile() {
+    discard();
+}
+
+bool WholeFile::fail(int error) {
+    if (error_ == 0) {
+        error_ = error;
+    }
+    return false;
+}
+
 } // namespace corvane

@@ -107,17 +107,6 @@ bool WholeFile::isOpen() const {
     return fd_ >= 0;
 }
 
-WholeFile::~WholeFile() {
-    discard();
-}
-
-bool WholeFile::fail(int error) {
-    if (error_ == 0) {
-        error_ = error;
-    }
-    return false;
-}
-
 bool WholeFile::open(const std::string& path) {
     discard();
     error_ = 0;

@@ -261,17 +261,6 @@ bool WholeFile::isOpen() const {
     return handle_ != nullptr;
 }
 
-WholeFile::~WholeFile() {
-    discard();
-}
-
-bool WholeFile::fail(int error) {
-    if (error_ == 0) {
-        error_ = error;
-    }
-    return false;
-}
-
 bool WholeFile::open(const std::string& path) {
     discard();
     error_ = 0;
