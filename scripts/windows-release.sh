@@ -6,7 +6,7 @@
 #   build-windows-release/Corvane-<version>-win64.msi  the installer
 #
 # Both hold the same files: corvane.exe and corvane-batch.exe, the Qt DLLs and
-# plugins they use, the C++ runtime DLLs, Qt's Chinese texts, the free AR PL
+# plugins they use (Windows printing is part of Qt6PrintSupport.dll itself), the C++ runtime DLLs, Qt's Chinese texts, the free AR PL
 # faces for systems without Chinese fonts, and the licence texts. Every DLL
 # any of them imports is checked to be shipped or a part of Windows.
 #
@@ -58,12 +58,12 @@ cmake --build "$build"
 echo "== $name: staging =="
 stage="$out/$name"
 rm -rf "$stage"
-mkdir -p "$stage"/{platforms,styles,printsupport,imageformats,translations,fonts,licenses}
-cp "$build/app/corvane.exe" "$build/batch/corvane-batch.exe" "$stage/"
+mkdir -p "$stage"/{platforms,styles,imageformats,translations,fonts,licenses}
+# (On Windows Qt puts every program of the build in its top folder.)
+cp "$build/corvane.exe" "$build/corvane-batch.exe" "$stage/"
 cp "$build/app/corvane.ico" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-cp "$qt/plugins/printsupport/windowsprintersupport.dll" "$stage/printsupport/"
 for format in qgif qico qjpeg; do
     cp "$qt/plugins/imageformats/$format.dll" "$stage/imageformats/"
 done
@@ -83,6 +83,7 @@ windows_dlls=" advapi32.dll authz.dll bcrypt.dll comctl32.dll comdlg32.dll crypt
  msvcrt.dll netapi32.dll ntdll.dll ole32.dll oleaut32.dll rpcrt4.dll setupapi.dll shcore.dll
  shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll winspool.drv
  ws2_32.dll wtsapi32.dll "
+windows_dlls=" $(echo $windows_dlls) " # one blank between names, none at line ends
 imports() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
 missing=0
 changed=1
