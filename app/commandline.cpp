@@ -178,8 +178,15 @@ std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen, QS
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const QString program =
+    // The name the program is typed as: on Windows without ".exe", as
+    // `corvane --help` runs it there too.
+    QString program =
         arguments.isEmpty() ? QStringLiteral("corvane") : QFileInfo(arguments.first()).fileName();
+#if defined(Q_OS_WIN)
+    if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        program.chop(4);
+    }
+#endif
 
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform xcb); "-h" and "-v" stay

@@ -39,7 +39,18 @@ echo "== Test suites under Wine =="
     WINEPATH="$(winepath -w "$qt/bin");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
     WINEPATH+=";$(winepath -w /usr/x86_64-w64-mingw32/lib)"
     export WINEPATH QT_QPA_FONTDIR
-    QT_QPA_FONTDIR=$(winepath -w "$out/$name/fonts")
+    # The faces beside the test programs, as the folder ships them beside
+    # corvane.exe (the program loads fonts/ at start).
+    rm -rf "$build/fonts"
+    cp -r "$out/$name/fonts" "$build/fonts"
+    QT_QPA_FONTDIR=$(winepath -w "$build/fonts")
+    # Qt's own Chinese texts (the message box's 确定) from the shipped
+    # translations, the rest from the Qt build.
+    rm -rf "$build/translations"
+    cp -r "$out/$name/translations" "$build/translations"
+    printf '[Paths]\r\nPrefix = %s\r\nTranslations = %s\r\n' \
+        "$(winepath -w "$qt" | tr '\\' /)" "$(winepath -w "$build/translations" | tr '\\' /)" \
+        >"$build/qt.conf"
     export QT_PLUGIN_PATH
     QT_PLUGIN_PATH=$(winepath -w "$qt/plugins")
     cd "$build"

@@ -489,7 +489,8 @@ void TestResultExport::failedExportSaysWhereAndLeavesNoFile() {
         QCOMPARE(messages.shown[0].title, QStringLiteral("导出计算书"));
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("计算书未能保存。")));
     }
-    QVERIFY(messages.shown[0].text.contains(path));
+    QVERIFY2(messages.shown[0].text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(messages.shown[0].text));
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(QDir(base.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
     // A failed export does not move the remembered folder.
@@ -843,8 +844,11 @@ void TestResultExport::detailsWindowOffersTheSheetAndTheDrawing() {
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
         QVERIFY(action->isEnabled());
     }
-    QCOMPARE(texts, QStringList({"复制结果", "导出计算书(PDF)…", "打印计算书…", "-", "复制图形",
-                                 "导出图形(SVG)…"}));
+    QStringList expected{"复制结果", "导出计算书(PDF)…", "打印计算书…", "-", "复制图形"};
+    if (ResultExport::svgExportAvailable()) {
+        expected << "导出图形(SVG)…";
+    }
+    QCOMPARE(texts, expected);
 
     QGuiApplication::clipboard()->clear();
     actionNamed(details, "复制图形")->trigger();
@@ -1100,8 +1104,10 @@ void TestResultExport::detailsCopyWhatTheyShow() {
     // The drawing's two actions have shortcuts of their own.
     QCOMPARE(actionNamed(details, "复制图形")->shortcut(),
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    QCOMPARE(actionNamed(details, "导出图形(SVG)…")->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    if (ResultExport::svgExportAvailable()) {
+        QCOMPARE(actionNamed(details, "导出图形(SVG)…")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    }
     QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
 }
 

@@ -1,6 +1,7 @@
 // The section-table file against its contract: what is read, what is
 // written back, and each reason a file is refused, with its line.
 
+#include "encoding.h"
 #include "girderfile.h"
 #include "numtext.h"
 
@@ -305,6 +306,10 @@ void TestGirderFile::refusals() {
     QFETCH(QByteArray, file);
     QFETCH(int, line);
     QFETCH(QString, reason);
+    if (reason.contains(QStringLiteral("GB18030")) && !canConvert(Encoding::Gb18030)) {
+        QSKIP("this system cannot convert GB18030 (Wine 8 lacks code page 54936): the file is "
+              "refused at its first line for that");
+    }
     const auto read = readGirderFile(std::string_view(file.constData(), file.size()));
     const auto* e = std::get_if<GirderFileError>(&read);
     QVERIFY(e != nullptr);
