@@ -12,6 +12,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string>
+
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace corvane {
 
@@ -44,7 +54,45 @@ const char* const qtOptionsWithValue[] = {
 };
 const char* const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+#if defined(Q_OS_WIN)
+// corvane.exe is a GUI program: Windows gives it no console, and standard
+// output and error are closed unless the caller redirected them. Started
+// from a console, it writes to that console, as a console program would.
+void reachParentConsole() {
+    static bool tried = false;
+    if (tried) {
+        return;
+    }
+    tried = true;
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out != nullptr && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN) {
+        return; // redirected into a file or a pipe: write there
+    }
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::FILE* ignored = nullptr;
+        freopen_s(&ignored, "CONOUT$", "w", stdout);
+        freopen_s(&ignored, "CONOUT$", "w", stderr);
+    }
+}
+#endif
+
 void print(std::FILE* stream, const QString& text) {
+#if defined(Q_OS_WIN)
+    reachParentConsole();
+    // A console shows UTF-16 whatever its code page; a file or a pipe gets
+    // the same UTF-8 bytes as on Linux.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        std::fflush(stream);
+        const std::wstring wide = text.toStdWString();
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    // No "\n" to "\r\n": the bytes are those of every other platform.
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
     std::fputs(text.toUtf8().constData(), stream);
     std::fflush(stream);
 }
@@ -130,8 +178,15 @@ std::optional<int> handleCommandLine(int argc, char** argv, Language& chosen, QS
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const QString program =
+    // The name the program is typed as: on Windows without ".exe", as
+    // `corvane --help` runs it there too.
+    QString program =
         arguments.isEmpty() ? QStringLiteral("corvane") : QFileInfo(arguments.first()).fileName();
+#if defined(Q_OS_WIN)
+    if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        program.chop(4);
+    }
+#endif
 
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform xcb); "-h" and "-v" stay

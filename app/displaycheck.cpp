@@ -77,9 +77,14 @@ DisplayEnvironment currentDisplayEnvironment(int argc, char** argv) {
 
 bool hasGraphicalDisplay(const DisplayEnvironment& environment) {
     // Without a choice the toolkit starts on X11, or on Wayland in a Wayland
-    // session.
+    // session; on Windows on the Windows desktop, which is always there.
+#if defined(_WIN32)
+    const std::string_view defaultPlatforms = "windows";
+#else
+    const std::string_view defaultPlatforms = "xcb;wayland";
+#endif
     const std::string_view platforms =
-        environment.platform.empty() ? std::string_view("xcb;wayland") : environment.platform;
+        environment.platform.empty() ? defaultPlatforms : environment.platform;
     std::size_t start = 0;
     while (start <= platforms.size()) {
         std::size_t end = platforms.find(';', start);

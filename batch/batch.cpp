@@ -297,6 +297,14 @@ class TableRun {
 
     Outcome run() {
         judgeLayout();
+        if (!canConvert(outcome_.encoding)) {
+            // Its captions could not be read nor its messages written.
+            outcome_.failure = Outcome::Failure::Header;
+            outcome_.message = "本系统无法转换 " + std::string(encodingName(outcome_.encoding)) +
+                               " 编码的表格 / this system cannot convert " +
+                               encodingName(outcome_.encoding) + " text";
+            return outcome_;
+        }
         CsvReader reader(in_, outcome_.delimiter);
         if (!readHeader(reader) || !mapColumns()) {
             return outcome_;

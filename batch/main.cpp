@@ -4,6 +4,7 @@
 #include "batch.h"
 #include "girderfile.h"
 #include "numtext.h"
+#include "platformfile.h"
 #include "wholefile.h"
 
 #include <cerrno>
@@ -11,14 +12,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// After windows.h, which they need.
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#else
+#include <unistd.h>
+#endif
 
 #ifndef CORVANE_VERSION
 #error "CORVANE_VERSION must be defined by the build"
@@ -33,6 +47,9 @@ constexpr const char* program = "corvane-batch";
 constexpr int usageStatus = 2;
 constexpr int shownBadRows = 20;
 constexpr std::string_view girderKind = "girder";
+constexpr int standardInput = 0;
+constexpr int standardOutput = 1;
+constexpr int standardError = 2;
 
 const char* const helpChinese = R"help(用法：corvane-batch 种类 [输入] [-o 输出] [选项]
       corvane-batch girder [--net] 剖面表文件… [-o 输出]
@@ -259,6 +276,21 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& args) {
     return std::nullopt;
 }
 
+// Whether standard error is a terminal that can show the progress line,
+// which clears itself with ANSI escapes: a Windows console learns them by
+// being asked.
+bool progressTerminal() {
+#ifdef _WIN32
+    const HANDLE handle = ::GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    return ::GetConsoleMode(handle, &mode) &&
+           ((mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
+            ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING));
+#else
+    return ::isatty(standardError) == 1;
+#endif
+}
+
 // Progress on a terminal: rows done and rows per second, twice a second.
 class Progress {
   public:
@@ -301,7 +333,7 @@ class Input {
   public:
     explicit Input(std::string path) : path_(std::move(path)) {}
     ~Input() {
-        if (fd_ >= 0 && fd_ != STDIN_FILENO) {
+        if (fd_ >= 0 && fd_ != standardInput) {
             ::close(fd_);
         }
     }
@@ -310,10 +342,10 @@ class Input {
 
     bool open() {
         if (fromStdin()) {
-            fd_ = STDIN_FILENO;
+            fd_ = standardInput;
             return true;
         }
-        fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+        fd_ = openForReading(path_);
         if (fd_ < 0) {
             const int error = errno;
             say("无法读取 " + path_ + "：" + systemReason(error) + " / cannot read " + path_ +
@@ -327,10 +359,8 @@ class Input {
     std::string name() const { return fromStdin() ? "标准输入 / standard input" : path_; }
     // Whether `other` is this very file: writing there would feed the tool
     // its own rows, however either was opened (an argument, < or >>).
-    bool isFile(const struct stat& other) const {
-        struct stat st {};
-        return ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) && S_ISREG(other.st_mode) &&
-               st.st_dev == other.st_dev && st.st_ino == other.st_ino;
+    bool isFile(const std::optional<FileIdentity>& other) const {
+        return sameRegularFile(fileIdentity(fd_), other);
     }
 
   private:
@@ -348,10 +378,9 @@ class Output {
     Output& operator=(const Output&) = delete;
 
     bool open(const Input& input) {
-        struct stat target {};
-        const bool exists = toStandardOutput() ? ::fstat(STDOUT_FILENO, &target) == 0
-                                               : ::stat(path_.c_str(), &target) == 0;
-        if (exists && input.isFile(target)) {
+        const std::optional<FileIdentity> target =
+            toStandardOutput() ? fileIdentity(standardOutput) : fileIdentity(path_);
+        if (input.isFile(target)) {
             say(toStandardOutput() ? "标准输出就是输入文件 " + input.name() +
                                          "，拒绝写入 / standard output is the input file " +
                                          input.name() + "; refusing to write to it"
@@ -360,7 +389,7 @@ class Output {
             return false;
         }
         if (toStandardOutput()) {
-            sink_.emplace(STDOUT_FILENO);
+            sink_.emplace(standardOutput);
             return true;
         }
         if (!file_.open(path_)) {
@@ -441,7 +470,7 @@ std::optional<std::string> readPositional(Arguments& args) {
 // Runs the table through, showing progress and the first bad rows on
 // standard error.
 Outcome runWithProgress(const Options& options, Input& input, Output& output) {
-    Progress progress(::isatty(STDERR_FILENO) == 1);
+    Progress progress(progressTerminal());
     int badRows = 0;
     Hooks hooks;
     hooks.badRow = [&](const std::string& line) {
@@ -500,17 +529,10 @@ constexpr const char* girderHeader = "file,A_cm2,zna_cm,I_cm4,Wdeck_cm3,Wkeel_cm
 // One line per table file; a file that cannot be read, or whose rows are
 // not all counted, is said on standard error and makes the status 1.
 int runGirder(const Arguments& args) {
-    std::vector<struct stat> inputs;
-    for (std::size_t i = 1; i < args.positional.size(); ++i) {
-        struct stat st {};
-        if (::stat(args.positional[i].c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-            inputs.push_back(st);
-        }
-    }
-    struct stat target {};
-    if (!args.output.empty() && ::stat(args.output.c_str(), &target) == 0) {
-        for (const struct stat& st : inputs) {
-            if (st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
+    if (!args.output.empty()) {
+        const std::optional<FileIdentity> target = fileIdentity(args.output);
+        for (std::size_t i = 1; i < args.positional.size(); ++i) {
+            if (sameRegularFile(fileIdentity(args.positional[i]), target)) {
                 say("输出文件 " + args.output + " 是输入文件之一，拒绝覆盖 / the output " +
                     args.output + " is one of the input files; refusing to overwrite it");
                 return usageStatus;
@@ -520,7 +542,7 @@ int runGirder(const Arguments& args) {
     WholeFile file;
     std::optional<ByteSink> sink;
     if (args.output.empty()) {
-        sink.emplace(STDOUT_FILENO);
+        sink.emplace(standardOutput);
     } else if (file.open(args.output)) {
         sink.emplace(file);
     } else {
@@ -590,9 +612,58 @@ int runGirder(const Arguments& args) {
     return status;
 }
 
+#ifdef _WIN32
+// The console's code page before this run, given back at its end.
+UINT consoleCodePage = 0;
+void restoreConsoleCodePage() {
+    ::SetConsoleOutputCP(consoleCodePage);
+}
+
+// Makes Windows behave as a POSIX system does for this tool: the arguments
+// in UTF-8 (read as UTF-16 from the system, not through the code page,
+// which cannot hold every Chinese name), the standard streams as bytes
+// (no CR added before LF, no ^Z ending a table), and a console showing
+// UTF-8 as Chinese. Output into a pipe or file stays byte for byte what
+// Linux writes.
+std::vector<std::string> windowsArguments() {
+    for (const int fd : {standardInput, standardOutput, standardError}) {
+        ::_setmode(fd, _O_BINARY);
+    }
+    for (const DWORD stream : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+        if (::GetFileType(::GetStdHandle(stream)) == FILE_TYPE_CHAR && consoleCodePage == 0) {
+            consoleCodePage = ::GetConsoleOutputCP();
+            if (consoleCodePage != 0 && ::SetConsoleOutputCP(CP_UTF8)) {
+                std::atexit(restoreConsoleCodePage);
+            }
+        }
+    }
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    for (int i = 0; wide != nullptr && i < count; ++i) {
+        // A lone surrogate cannot name a file in UTF-8; it stays replaced.
+        arguments.push_back(utf8FromWide(wide[i]).value_or("\xEF\xBF\xBD"));
+    }
+    ::LocalFree(wide);
+    return arguments;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    std::vector<std::string> utf8Arguments = windowsArguments();
+    std::vector<char*> utf8Pointers;
+    for (std::string& argument : utf8Arguments) {
+        utf8Pointers.push_back(argument.data());
+    }
+    utf8Pointers.push_back(nullptr);
+    if (!utf8Arguments.empty()) {
+        argc = static_cast<int>(utf8Arguments.size());
+        argv = utf8Pointers.data();
+    }
+#endif
     Arguments args;
     if (const auto problem = parse(argc, argv, args)) {
         return usageError(*problem);

@@ -28,9 +28,12 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#if CORVANE_HAVE_SVG
 #include <QSvgGenerator>
+#endif
 #include <QTableWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvane {
@@ -260,6 +263,7 @@ void ResultExport::copyDrawing() {
     QGuiApplication::clipboard()->setImage(image);
 }
 
+#if CORVANE_HAVE_SVG
 namespace {
 
 // Faces for the drawing's text, the first one a viewer has: the design's
@@ -283,9 +287,19 @@ constexpr int svgBoxHeight = 640;
 constexpr int svgScaleLine = 50;
 
 } // namespace
+#endif
 
 bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QString& title,
                                    const QString& path, QString* error) {
+#if !CORVANE_HAVE_SVG
+    // A build without Qt's SVG module (the Windows build: its source is not
+    // at hand there) offers no SVG export; the action is not created.
+    Q_UNUSED(geometry);
+    Q_UNUSED(title);
+    Q_UNUSED(path);
+    *error = QCoreApplication::translate("corvane::ResultExport", "无法生成 SVG。");
+    return false;
+#else
     // Drawn as on the sheet, in tenths of a millimetre at the sheet's scale,
     // and sized in millimetres (254 units per inch), so that a viewer shows
     // and prints it at the scale it states.
@@ -329,6 +343,7 @@ bool ResultExport::writeDrawingSvg(const SectionGeometry& geometry, const QStrin
     return writeWhole(
         path, QCoreApplication::translate("corvane::ResultExport", "无法生成 SVG。"), error,
         [&content](QIODevice& file) { return file.write(content) == content.size(); });
+#endif
 }
 
 bool ResultExport::exportDrawingSvg(QWidget* parent) {
@@ -352,10 +367,13 @@ ResultExport::DrawingActions ResultExport::createDrawingActions(QWidget* window)
     actions.copy =
         new QAction(QCoreApplication::translate("corvane::ResultExport", "复制图形"), window);
     actions.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
+    if (!svgExportAvailable()) {
+        return actions;
+    }
     actions.exportSvg =
         new QAction(QCoreApplication::translate("corvane::ResultExport", "导出图形(SVG)…"), window);
     actions.exportSvg->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(actions.copy, &QAction::triggered, this, [this] { copyDrawing(); });
     connect(actions.exportSvg, &QAction::triggered, this,
             [this, window] { exportDrawingSvg(window); });
     return actions;
@@ -387,12 +405,16 @@ void ResultExport::extendDetailsWindow(SectionDetailsWindow* details) {
     const DrawingActions drawingActions = createDrawingActions(details);
     auto* separator = new QAction(details);
     separator->setSeparator(true);
-    for (QAction* action : {sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
-                            separator, drawingActions.copy, drawingActions.exportSvg}) {
+    std::vector<QAction*> actions{sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
+                                  separator, drawingActions.copy};
+    if (drawingActions.exportSvg != nullptr) {
+        actions.push_back(drawingActions.exportSvg);
+    }
+    for (QAction* action : actions) {
         details->addDetailsAction(action);
     }
-    setEnabledWithCalculation({sheetActions.copy, sheetActions.exportPdf, sheetActions.print,
-                               drawingActions.copy, drawingActions.exportSvg});
+    actions.erase(std::find(actions.begin(), actions.end(), separator));
+    setEnabledWithCalculation(actions);
 
     // The project line the sheet's header prints, typed here and remembered
     // between runs; in the row of the Δt entry, last in the tab order (Alt+J

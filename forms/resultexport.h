@@ -47,7 +47,11 @@ class ResultExport : public QObject {
     };
     Actions createActions(QWidget* window);
 
-    // The details window's further actions: 复制图形 and 导出图形(SVG)….
+    // Whether this build can write SVG (Qt's SVG module was at hand).
+    static constexpr bool svgExportAvailable() { return CORVANE_HAVE_SVG != 0; }
+
+    // The details window's further actions: 复制图形 and 导出图形(SVG)…, the
+    // latter null in a build without SVG export.
     struct DrawingActions {
         QAction* copy = nullptr;
         QAction* exportSvg = nullptr;

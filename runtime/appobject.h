@@ -16,7 +16,7 @@ inline constexpr int Minor = CORVANE_VERSION_MINOR;
 inline constexpr int Revision = CORVANE_VERSION_PATCH;
 inline const QString Version = QStringLiteral(CORVANE_VERSION);
 
-// The version as the program states it: "1.1.0" (the About box, the sheet).
+// The version as the program states it: "1.2.0" (the About box, the sheet).
 inline QString versionText() {
     return QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision);
 }

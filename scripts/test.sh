@@ -3,7 +3,9 @@
 # build (with the smoke test of the real program under Xvfb) and in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer. Between the two it
 # checks the installation and the Debian package; after them it runs the
-# fuzz targets for a fixed number of runs and the Windows build under Wine.
+# fuzz targets for a fixed number of runs and the Windows build under Wine
+# (scripts/windows-test.sh: its test suites, the program, the batch tool and
+# the installer).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -19,4 +21,4 @@ echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer =="
 
 "$root/scripts/fuzz.sh"
 
-"$root/scripts/windows-check.sh"
+"$root/scripts/windows-test.sh"

@@ -4,7 +4,11 @@
 #include <array>
 #include <cerrno>
 #include <memory>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace corvane {
 

@@ -4,15 +4,64 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <climits>
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 namespace corvane {
 
 namespace {
 
+#ifdef _WIN32
+// The system's own code pages: 54936 is GB18030, the whole of it (four-byte
+// sequences included), which Windows has known since XP.
+UINT codePage(Encoding encoding) {
+    return encoding == Encoding::Utf8 ? CP_UTF8 : 54936;
+}
+
+// Through UTF-16, the one form both calls share; the flags make a byte
+// sequence or a character the code page lacks an error instead of a '?'.
+std::optional<std::wstring> toWide(std::string_view text, Encoding from) {
+    if (text.size() > INT_MAX) {
+        return std::nullopt;
+    }
+    const int size = static_cast<int>(text.size());
+    const int n =
+        ::MultiByteToWideChar(codePage(from), MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (n <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(codePage(from), MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n);
+    return wide;
+}
+
+std::optional<std::string> fromWide(const std::wstring& wide, Encoding to) {
+    const int size = static_cast<int>(wide.size());
+    const int n = ::WideCharToMultiByte(codePage(to), WC_ERR_INVALID_CHARS, wide.data(), size,
+                                        nullptr, 0, nullptr, nullptr);
+    if (n <= 0) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(codePage(to), WC_ERR_INVALID_CHARS, wide.data(), size, bytes.data(), n,
+                          nullptr, nullptr);
+    return bytes;
+}
+#else
 const char* iconvName(Encoding encoding) {
     return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030";
 }
+#endif
 
 // The length of the well-formed UTF-8 sequence at p[i] (1 for ASCII), 0
 // when none begins there; -1 when `n` ends inside one that is right so far.
@@ -192,9 +241,16 @@ void Utf8Check::feed(std::string_view piece) {
 }
 
 std::optional<std::string> convert(std::string_view text, Encoding from, Encoding to) {
-    if (from == to) {
+    if (from == to || text.empty()) {
         return std::string(text);
     }
+#ifdef _WIN32
+    const std::optional<std::wstring> wide = toWide(text, from);
+    if (!wide) {
+        return std::nullopt;
+    }
+    return fromWide(*wide, to);
+#else
     // Opening a converter loads the C library's conversion tables; one per
     // direction and thread serves every call, reset to its initial state.
     struct Converter {
@@ -235,6 +291,12 @@ std::optional<std::string> convert(std::string_view text, Encoding from, Encodin
         return std::nullopt;
     }
     return out;
+#endif
+}
+
+bool canConvert(Encoding encoding) {
+    static const bool gb18030 = convert("a", Encoding::Utf8, Encoding::Gb18030).has_value();
+    return encoding == Encoding::Utf8 || gb18030;
 }
 
 std::string normalizedName(std::string_view name) {

@@ -75,7 +75,13 @@ class Utf8Check {
 
 // Converts a whole text between two encodings; empty when the text is not
 // valid in `from`. Between equal encodings the text is returned unchanged.
+// Linux converts with the C library's iconv, Windows with code page 54936.
 std::optional<std::string> convert(std::string_view text, Encoding from, Encoding to);
+
+// Whether this system can convert text of `encoding` at all: a C library
+// without its GB18030 module, or a Windows without code page 54936 (Wine 8),
+// cannot, and then every GB18030 text would look invalid.
+bool canConvert(Encoding encoding);
 
 // The text without the blanks and tabs around it.
 std::string_view trimmed(std::string_view s);

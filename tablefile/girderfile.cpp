@@ -3,6 +3,7 @@
 #include "csv.h"
 #include "encoding.h"
 #include "numtext.h"
+#include "platformfile.h"
 #include "translatable.h"
 #include "wholefile.h"
 
@@ -10,10 +11,13 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <optional>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 #include <utility>
 
 namespace corvane {
@@ -474,15 +478,19 @@ std::size_t lineBreaks(std::string_view raw) {
     return breaks;
 }
 
-// The bytes as UTF-8: a byte-order mark decides; without one, text that is
-// well-formed UTF-8 is UTF-8, anything else is read as GB18030. Text that is
-// neither is refused at the first line that is not.
+// A file's encoding: a byte-order mark decides; without one, text that is
+// well-formed UTF-8 is UTF-8, anything else is read as GB18030.
+Encoding fileEncoding(std::string_view bytes) {
+    return encodingOfByteOrderMark(bytes).value_or(isUtf8(bytes) ? Encoding::Utf8
+                                                                 : Encoding::Gb18030);
+}
+
+// The bytes as UTF-8, in the file's encoding. Text that is not valid in it
+// is refused at the first line that is not.
 std::variant<std::string, GirderFileError> utf8Of(std::string_view bytes) {
-    std::optional<Encoding> encoding = encodingOfByteOrderMark(bytes);
-    if (encoding) {
+    const std::optional<Encoding> encoding = fileEncoding(bytes);
+    if (encodingOfByteOrderMark(bytes)) {
         bytes.remove_prefix(byteOrderMark(*encoding).size());
-    } else {
-        encoding = isUtf8(bytes) ? Encoding::Utf8 : Encoding::Gb18030;
     }
     if (*encoding == Encoding::Utf8 && isUtf8(bytes)) {
         return std::string(bytes);
@@ -757,7 +765,7 @@ std::string writeGirderFile(const GirderDocument& document) {
 }
 
 std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(path);
     const auto failed = [&](int error) {
         // reasonInChinese speaks of a file being written: a missing file is
         // said here.
@@ -786,6 +794,14 @@ std::variant<GirderDocument, GirderFileError> openGirderFile(const std::string& 
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    if (!canConvert(fileEncoding(bytes))) {
+        // Not the file's fault (Wine has no GB18030): say so rather than call
+        // its first line bad.
+        const std::string name = encodingName(fileEncoding(bytes));
+        return GirderFileError{0, "无法读取 " + path + "：本系统无法转换 " + name + " 编码的表格",
+                               "cannot read " + path + ": this system cannot convert " + name +
+                                   " text"};
+    }
     return readGirderFile(bytes);
 }
 

@@ -13,6 +13,13 @@
 // A replaced file keeps its permission bits, without set-user-id, set-group-id
 // or sticky bits, and, where the system allows it, its owner; a new file gets
 // the ordinary permissions the umask leaves.
+//
+// On Windows the path is UTF-8 like everywhere else and is handed to the
+// system as UTF-16. An existing file is replaced by ReplaceFileW, which keeps
+// its attributes and access rights, a new one is moved into place; devices
+// (NUL, CON) and pipes are written directly. error() gives the errno number
+// nearest to the system's error (ERROR_ACCESS_DENIED is EACCES,
+// ERROR_DISK_FULL ENOSPC, a missing folder ENOENT), so messages read the same.
 
 #include <cstddef>
 #include <string>
@@ -40,7 +47,7 @@ class WholeFile {
     // Drops what was written; the path stays as it was.
     void discard();
 
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const;
     // The system error number of the first failure, 0 while none failed.
     int error() const { return error_; }
     // Written straight into a device or FIFO, without a temporary file.
@@ -54,10 +61,17 @@ class WholeFile {
     bool fail(int error);
     void removeTemporary();
 
+#ifdef _WIN32
+    void* handle_ = nullptr; // the temporary file or the device; a HANDLE
+    std::wstring target_;    // the path as the system takes it
+    std::wstring temporary_; // the temporary file's path beside it
+    bool exists_ = false;    // whether there is a file to replace
+#else
     int fd_ = -1;
     int directory_ = -1; // the target's folder, for the rename and its sync
     int slot_ = -1;      // where the signal handler finds the temporary file
     std::string name_;   // the target's name in that folder
+#endif
     std::string temporaryName_;
     std::size_t written_ = 0;
     int error_ = 0;
@@ -69,10 +83,13 @@ class WholeFile {
 // bytes, ".~" and the suffix. Never longer than `nameMax`, so that a valid
 // target name never gives a temporary name that is too long.
 std::string temporaryNameFor(std::string_view name, std::string_view suffix, std::size_t nameMax);
+// Six random letters and digits, for that suffix.
+std::string randomTemporarySuffix();
 
 // Makes every signal that would end the process remove the temporary files
 // of the WholeFiles then open before it ends. Signals the process ignores or
-// handles already keep their handling.
+// handles already keep their handling. On Windows, where a console's Ctrl+C,
+// Ctrl+Break or closing ends the process instead, those do the same.
 void removeTemporariesOnSignals();
 
 // A short, plain reason for a system error number, in Simplified Chinese,

@@ -61,7 +61,7 @@ void TestAbout::captionsAfterLoading() {
     frmAbout* about = showAbout();
     QCOMPARE(about->windowTitle(), QStringLiteral("关于 Corvane"));
     QCOMPARE(about->findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Corvane"));
-    QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("版本 1.1.0"));
+    QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("版本 1.2.0"));
     QCOMPARE(about->findChild<QLabel*>("lblDisclaimer")->text(),
              QStringLiteral(
                  "说明：1、船体结构剖面模数计算器适用于船体强力构件，如强肋骨、舷侧纵桁等。") +
@@ -163,7 +163,7 @@ void TestAbout::secondShowingKeepsCaptionsWithoutLoadingAgain() {
     QCOMPARE(Show("frmAbout"), about);
     QVERIFY(about->isVisible());
     QCOMPARE(title->text(), QStringLiteral("marker"));
-    QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("版本 1.1.0"));
+    QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("版本 1.2.0"));
 }
 
 void TestAbout::tabOrderStartsOnOK() {

@@ -1,6 +1,9 @@
+#include "appobject.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,8 +34,25 @@ class TestCommandLine : public QObject {
                       const QString& locale = QString());
 };
 
+namespace {
+
+[[maybe_unused]] void clearSettings() {
+    QSettings settings(corvane::App::SettingsOrganization, corvane::App::SettingsApplication);
+    settings.clear();
+    settings.sync();
+}
+
+} // namespace
+
 TestCommandLine::Result TestCommandLine::run(const QStringList& arguments,
                                              const QString& configFolder, const QString& locale) {
+#if defined(Q_OS_WIN)
+    // Windows keeps the settings in the registry, whatever XDG_CONFIG_HOME
+    // says: a run without a folder of its own starts from none there too.
+    if (configFolder.isEmpty()) {
+        clearSettings();
+    }
+#endif
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
@@ -65,7 +85,7 @@ void TestCommandLine::answersWithoutDisplay_data() {
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
 
-    const QString version = QStringLiteral("corvane 1.1.0\n");
+    const QString version = QStringLiteral("corvane 1.2.0\n");
     const QString usage = QStringLiteral("用法：corvane [选项]");
     const QString hint = QStringLiteral("用 corvane --help 查看可用的选项。");
 
@@ -175,6 +195,9 @@ void TestCommandLine::languageIsChosenAndRemembered() {
 
     const QTemporaryDir config;
     QVERIFY(config.isValid());
+#if defined(Q_OS_WIN)
+    clearSettings(); // the registry's, for the folder that stands for them
+#endif
     for (const QStringList& earlier : before) {
         run(earlier, config.path());
     }
@@ -194,7 +217,7 @@ void TestCommandLine::languageIsChosenAndRemembered() {
 void TestCommandLine::versionLineIsTheProgramsVersionAlone() {
     const Result result = run({QStringLiteral("--version")});
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.out, QStringLiteral("corvane 1.1.0\n"));
+    QCOMPARE(result.out, QStringLiteral("corvane 1.2.0\n"));
 }
 
 void TestCommandLine::manualSaysWhatTheProgramDoes_data() {

@@ -290,6 +290,7 @@ void TestFormHp::detailsAndSheetShowTheProfile() {
     QTest::keyClick(details->deductionField(), Qt::Key_S, Qt::ControlModifier);
     setSavePathAsker(previous);
     QVERIFY(QFile::exists(path));
+    CORVANE_REQUIRE_PDF_TOOLS();
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
     QVERIFY(pdftotext.waitForFinished(20000));

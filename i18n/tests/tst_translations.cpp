@@ -153,6 +153,9 @@ void TestTranslations::filesInStepWithSources() {
               << QStringLiteral("-tr-function-alias")
               << QStringLiteral("QT_TRANSLATE_NOOP+=CORVANE_TR_NOOP") << sources
               << QStringLiteral("-ts") << fresh;
+#if defined(Q_OS_WIN)
+    QSKIP("lupdate is the build host's Linux program, not run by the Windows build under Wine");
+#endif
     QProcess lupdate;
     lupdate.start(QStringLiteral(CORVANE_LUPDATE), arguments);
     QVERIFY(lupdate.waitForFinished(120000));

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -113,6 +114,20 @@ inline void click(const QWidget* window, const char* button) {
 } // namespace corvane::test
 
 Q_DECLARE_METATYPE(corvane::Language)
+
+// The calculation sheets are read back through poppler's command-line tools
+// (pdftotext, pdfinfo, pdffonts). They are Linux programs: the Windows build,
+// run under Wine, cannot start them, and there the rest of a test that needs
+// them is skipped with that reason. On Linux they must be there.
+#if defined(Q_OS_WIN)
+#define CORVANE_REQUIRE_PDF_TOOLS()                                                                \
+    QSKIP("pdftotext, pdfinfo and pdffonts (poppler-utils) are Linux programs, not run by the "   \
+          "Windows build under Wine")
+#else
+#define CORVANE_REQUIRE_PDF_TOOLS()                                                                \
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),             \
+             "poppler-utils (pdftotext, pdfinfo, pdffonts) are needed")
+#endif
 
 #define CORVANE_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char** argv) {                                                              \

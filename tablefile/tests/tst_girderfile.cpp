@@ -1,6 +1,7 @@
 // The section-table file against its contract: what is read, what is
 // written back, and each reason a file is refused, with its line.
 
+#include "encoding.h"
 #include "girderfile.h"
 #include "numtext.h"
 
@@ -14,7 +15,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#if !defined(_WIN32)
 #include <iconv.h>
+#endif
 
 using namespace corvane;
 
@@ -68,7 +71,13 @@ GirderRowText rowOf(std::initializer_list<std::pair<GirderColumn, const char*>> 
     return row;
 }
 
+// The C library's conversion, independent of the one under test; none on
+// Windows, where the test is skipped.
 QByteArray toGb18030(const QByteArray& utf8) {
+#if defined(_WIN32)
+    Q_UNUSED(utf8);
+    return {};
+#else
     iconv_t cd = iconv_open("GB18030", "UTF-8");
     QByteArray in = utf8;
     QByteArray out(utf8.size() * 4 + 16, '\0');
@@ -83,6 +92,7 @@ QByteArray toGb18030(const QByteArray& utf8) {
     }
     out.truncate(out.size() - static_cast<qsizetype>(outLeft));
     return out;
+#endif
 }
 
 // A small midship table in the file's own form: every kind, a centreline
@@ -229,6 +239,10 @@ void TestGirderFile::headerSpellings() {
 }
 
 void TestGirderFile::gb18030IsReadAsUtf8() {
+#if defined(_WIN32)
+    QSKIP("no independent GB18030 conversion to make the sample with on Windows; the batch "
+          "tool's GB18030 tables are compared with Linux by scripts/windows-check.sh");
+#endif
     const QByteArray gb = toGb18030(sample);
     QVERIFY(!gb.isEmpty() && gb != sample);
     QCOMPARE(describe(readOk(gb)), describe(readOk(sample)));
@@ -292,6 +306,10 @@ void TestGirderFile::refusals() {
     QFETCH(QByteArray, file);
     QFETCH(int, line);
     QFETCH(QString, reason);
+    if (reason.contains(QStringLiteral("GB18030")) && !canConvert(Encoding::Gb18030)) {
+        QSKIP("this system cannot convert GB18030 (Wine 8 lacks code page 54936): the file is "
+              "refused at its first line for that");
+    }
     const auto read = readGirderFile(std::string_view(file.constData(), file.size()));
     const auto* e = std::get_if<GirderFileError>(&read);
     QVERIFY(e != nullptr);

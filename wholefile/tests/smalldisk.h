@@ -12,8 +12,10 @@
 
 #include <cerrno>
 #include <cstring>
+#if defined(__linux__)
 #include <sys/mount.h>
 #include <sys/statvfs.h>
+#endif
 
 namespace corvane::test {
 
@@ -24,6 +26,10 @@ class SmallDisk {
             reason_ = QStringLiteral("no temporary folder");
             return;
         }
+#if !defined(__linux__)
+        Q_UNUSED(kib);
+        reason_ = QStringLiteral("a small tmpfs can only be mounted on Linux");
+#else
         const QByteArray options = "size=" + QByteArray::number(kib) + "k,mode=0755";
         if (::mount("tmpfs", dir_.path().toLocal8Bit().constData(), "tmpfs", 0,
                     options.constData()) != 0) {
@@ -33,11 +39,14 @@ class SmallDisk {
             return;
         }
         mounted_ = true;
+#endif
     }
     ~SmallDisk() {
+#if defined(__linux__)
         if (mounted_) {
             ::umount2(dir_.path().toLocal8Bit().constData(), MNT_DETACH);
         }
+#endif
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
@@ -49,11 +58,15 @@ class SmallDisk {
 
     // Bytes still free.
     qint64 free() const {
+#if !defined(__linux__)
+        return -1;
+#else
         struct statvfs st {};
         if (::statvfs(dir_.path().toLocal8Bit().constData(), &st) != 0) {
             return -1;
         }
         return static_cast<qint64>(st.f_bavail) * static_cast<qint64>(st.f_frsize);
+#endif
     }
 
     // Fills the disk with a file of filler until only about `bytes` stay

@@ -295,7 +295,17 @@ void TestCalculatorEngine::trigonometry_data() {
 void TestCalculatorEngine::trigonometry() {
     QFETCH(QString, keys);
     QFETCH(QString, display);
-    QCOMPARE(shown(run(keys)), display);
+    const QString actual = shown(run(keys));
+#if defined(Q_OS_WIN)
+    // Windows' maths library gives this unrounded value with other last
+    // digits (7.54978995489167E-08), one of the known platform differences
+    // that scripts/windows-check.sh lists; it must still agree to 1e-12.
+    if (QLatin1String(QTest::currentDataTag()) == QLatin1String("90 cos")) {
+        QVERIFY(qAbs(actual.toDouble() - display.toDouble()) <= 1e-12 * display.toDouble());
+    }
+    QEXPECT_FAIL("90 cos", "Windows' maths library differs in the last digits", Continue);
+#endif
+    QCOMPARE(actual, display);
 }
 
 void TestCalculatorEngine::memory_data() {
