@@ -57,6 +57,37 @@ echo "== Test suites under Wine =="
     ctest --output-on-failure --timeout 600 -j 2
 ) || failed=1
 
+# What Windows reads from corvane.exe itself: a GUI program with seven icon
+# sizes (16 to 256 pixels), its version information and a manifest asking
+# for per-monitor DPI awareness; corvane-batch.exe a console program.
+echo "== corvane.exe's resources =="
+resources=$(x86_64-w64-mingw32-windres -i "$out/$name/corvane.exe" -O rc 2>/dev/null)
+manifest=$(strings "$out/$name/corvane.exe" | grep -o 'PerMonitorV2, PerMonitor' || true)
+checks=(
+    "GUI program|$(x86_64-w64-mingw32-objdump -p "$out/$name/corvane.exe" | grep -c 'Subsystem.*Windows GUI')|1"
+    "console batch tool|$(x86_64-w64-mingw32-objdump -p "$out/$name/corvane-batch.exe" | grep -c 'Subsystem.*Windows CUI')|1"
+    "seven icon images|$(grep -c 'RT_ICON \*/' <<<"$resources")|7"
+    "one icon group|$(grep -c 'RT_GROUP_ICON' <<<"$resources")|1"
+    "manifest|$(grep -c 'RT_MANIFEST' <<<"$resources")|1"
+    "per-monitor DPI awareness|$manifest|PerMonitorV2, PerMonitor"
+    "FileVersion|$(grep -o 'VALUE "FileVersion", "[^"]*"' <<<"$resources")|VALUE \"FileVersion\", \"$version\""
+    "ProductVersion|$(grep -o 'VALUE "ProductVersion", "[^"]*"' <<<"$resources")|VALUE \"ProductVersion\", \"$version\""
+    "ProductName|$(grep -o 'VALUE "ProductName", "[^"]*"' <<<"$resources")|VALUE \"ProductName\", \"Corvane\""
+    "CompanyName|$(grep -o 'VALUE "CompanyName", "[^"]*"' <<<"$resources")|VALUE \"CompanyName\", \"Corvane developers\""
+    "LegalCopyright|$(grep -c 'VALUE "LegalCopyright", "Copyright (c) 2026 Corvane developers"' <<<"$resources")|1"
+    # "Corvane 船舶结构计算工具" as windres writes UTF-16 out.
+    "FileDescription|$(grep -c 'Corvane \\x8239\\x8236\\x7ed3\\x6784\\x8ba1\\x7b97\\x5de5\\x5177' <<<"$resources")|1"
+)
+for check in "${checks[@]}"; do
+    IFS='|' read -r what actual expected <<<"$check"
+    if [ "$actual" = "$expected" ]; then
+        echo "$what: PASS"
+    else
+        echo "$what: FAIL ($actual, not $expected)"
+        failed=1
+    fi
+done
+
 # The portable folder as a user unpacks it, in a fresh prefix started on
 # the smoke test's own X server.
 echo "== corvane.exe from the zip =="
