@@ -129,11 +129,14 @@ cp "$qt/LICENSES/GPL-3.0-only.txt" "$stage/licenses/Qt-GPL-3.0.txt"
 cat >"$stage/licenses/Qt-SOURCE.txt" <<EOT
 The Qt libraries in this folder (Qt6*.dll and the plugins) are Qt $(basename "$qt" | cut -d- -f2),
 used under the GNU Lesser General Public License version 3 (Qt-LGPL-3.0.txt).
-They were built unchanged from Debian's source package qt6-base
+They were built from Debian's source package qt6-base
 $(sed -n "s/^Version: //p" "${CORVANE_CACHE:-$HOME/.cache/corvane}"/source/qt6-base_*.dsc),
 available from https://deb.debian.org/debian/pool/main/q/qt6-base/, by the
-script scripts/windows-qt.sh of Corvane's source. You may replace them with
-your own build of the same Qt version.
+script scripts/windows-qt.sh of Corvane's source, which also holds the one
+change made to it: a preprocessor condition in
+src/plugins/platforms/windows/qwindowswindow.cpp, so that the Windows
+platform plugin builds without OpenGL. You may replace them with your own
+build of the same Qt version.
 EOT
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64-winpthreads.txt"
